@@ -1,0 +1,47 @@
+#pragma once
+// The expression engine: one line's expression text and the options in, one
+// outcome out. Pure functions: no worksheet, no settings record, no globals.
+#include <string>
+#include <string_view>
+
+namespace tl::engine {
+
+enum class EvaluationMode { Normal = 0, ConversionCheck = 1, ConversionApply = 2 };
+
+// Output forms of a result with a fractional part (the "分数类型" values).
+enum class FractionForm { Decimal = 0, Fraction = 1, Mixed = 2 };
+
+struct Options {
+  FractionForm fractionForm = FractionForm::Decimal;  // 分数类型, or the detected form
+  bool ignoreThousands = false;                       // 忽略千分符
+  int thousandsSeparator = 0;                         // 逗号千分割: 0 none, 1 ";", 2 ","
+  int angleMode = 1;                                  // 角度制选中: 1 degrees, 2 radians, else gradians
+  int precision = 12;                                 // 运算精度设置: decimals of decimal output
+  bool dropTrailingZeros = true;                      // 小数类型
+  EvaluationMode mode = EvaluationMode::Normal;       // ConversionApply forces fraction output
+};
+
+enum class Status {
+  Result,        // `text` is the result text R; the expression reduced to one value
+  Empty,         // nothing to evaluate after preparation; no message
+  Message,       // `text` is the one status message
+  Unrecognised,  // an unrecognised character; `text` is its message, but the
+                 // worksheet first checks and repairs its line breaks
+};
+
+struct Outcome {
+  Status status = Status::Empty;
+  std::string text;
+  // The result-kind flag after the evaluation: 0 decimal, 1 fraction typed.
+  int resultKind = 0;
+  // False when the expression is a bare number: its token list is a single
+  // number token equal to the expression itself ("5", not "(5)" or "pi").
+  bool hasOperator = true;
+};
+
+// Steps from the picked expression text (ExprText, after the "=" rule) to the
+// result text: prepare, normalise with the bracket checks, tokenise with the
+// syntax checks, mark signs, convert to postfix, evaluate, format.
+Outcome Evaluate(std::string_view exprText, const Options& options);
+
+}  // namespace tl::engine

@@ -1,0 +1,18 @@
+#pragma once
+// Conversion between the worksheet's GBK bytes (code page 936) and UTF-8 or
+// UTF-16. Characters that the target cannot hold become "?" (U+003F), invalid
+// input bytes become U+FFFD in UTF-8 and UTF-16 and "?" in GBK.
+#include <string>
+#include <string_view>
+
+namespace tl::text {
+
+std::string GbkToUtf8(std::string_view gbk);
+std::string Utf8ToGbk(std::string_view utf8);
+std::u16string GbkToUtf16(std::string_view gbk);
+std::string Utf16ToGbk(std::u16string_view utf16);
+
+// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
+bool IsValidUtf8(std::string_view bytes);
+
+}  // namespace tl::text

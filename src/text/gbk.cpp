@@ -1,0 +1,101 @@
+#include "gbk.h"
+
+namespace tl::text {
+
+namespace {
+// A byte below 0x40 is never the second byte of a character.
+bool IsBoundaryByte(char c) { return static_cast<unsigned char>(c) < 0x40; }
+
+// The nearest position at or before `pos` that is known to be a character start.
+std::size_t SafeStart(std::string_view text, std::size_t pos) {
+  while (pos > 0 && !IsBoundaryByte(text[pos - 1])) --pos;
+  return pos;
+}
+}  // namespace
+
+std::size_t CharStart(std::string_view text, std::size_t pos) {
+  if (pos >= text.size()) return text.size();
+  std::size_t p = SafeStart(text, pos);
+  for (;;) {
+    std::size_t next = p + CharLength(text, p);
+    if (next > pos) return p;
+    p = next;
+  }
+}
+
+std::size_t PrevChar(std::string_view text, std::size_t pos) {
+  if (pos == 0) return 0;
+  if (pos > text.size()) pos = text.size();
+  return CharStart(text, pos - 1);
+}
+
+std::size_t Find(std::string_view text, std::string_view needle, std::size_t from) {
+  if (needle.empty()) return from <= text.size() ? from : npos;
+  std::size_t p = from;
+  while (p + needle.size() <= text.size()) {
+    std::size_t hit = text.find(needle, p);
+    if (hit == npos) return npos;
+    while (p < hit) p += CharLength(text, p);
+    if (p == hit) return hit;
+    // The raw hit began on a second byte; go on from the next character.
+  }
+  return npos;
+}
+
+std::size_t RFind(std::string_view text, std::string_view needle, std::size_t end) {
+  if (end > text.size()) end = text.size();
+  if (needle.size() > end) return npos;
+  std::size_t candidate = end - needle.size();
+  for (;;) {
+    std::size_t hit = text.substr(0, candidate + needle.size()).rfind(needle);
+    if (hit == npos) return npos;
+    if (CharStart(text, hit) == hit) return hit;
+    if (hit == 0) return npos;
+    candidate = hit - 1;
+  }
+}
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  for (;;) {
+    std::size_t cr = text.find(kCrLf, start);  // CR and LF are never second bytes
+    if (cr == npos) break;
+    lines.push_back(text.substr(start, cr - start));
+    start = cr + 2;
+  }
+  lines.push_back(text.substr(start));
+  return lines;
+}
+
+std::string RemoveSpaces(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t p = 0; p < text.size();) {
+    std::size_t len = CharLength(text, p);
+    if (!IsSpaceAt(text, p)) out.append(text.substr(p, len));
+    p += len;
+  }
+  return out;
+}
+
+std::string ToLowerAscii(std::string_view text) {
+  std::string out(text);
+  for (std::size_t p = 0; p < out.size(); p += CharLength(out, p)) {
+    if (out[p] >= 'A' && out[p] <= 'Z') out[p] = static_cast<char>(out[p] - 'A' + 'a');
+  }
+  return out;
+}
+
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t p = 0;
+  for (std::size_t hit; !from.empty() && (hit = Find(text, from, p)) != npos; p = hit + from.size()) {
+    out.append(text.substr(p, hit - p)).append(to);
+  }
+  out.append(text.substr(p));
+  return out;
+}
+
+}  // namespace tl::text

@@ -1,0 +1,52 @@
+#include "text/encoding.h"
+
+#include <gtest/gtest.h>
+
+namespace tl::text {
+namespace {
+
+struct EncodingCase {
+  std::string gbk;
+  std::string utf8;
+  std::u16string utf16;
+};
+
+TEST(Encoding, RoundTripsTheWorksheetCharacters) {
+  const EncodingCase cases[] = {
+      {"1+2=3\r\n", "1+2=3\r\n", u"1+2=3\r\n"},
+      {"\xA8\x4E", "\xE2\x88\x9F", u"\u221F"},
+      {"\xA1\xC1\xA1\xC2\xA1\xCC\xA6\xD0", "\xC3\x97\xC3\xB7\xE2\x88\x9A\xCF\x80", u"×÷√π"},
+      {"\xD6\xD0\xCE\xC4", "\xE4\xB8\xAD\xE6\x96\x87", u"中文"},
+      {"\xA1\xEB", "\xE2\x80\xB0", u"‰"},
+      {"", "", u""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(GbkToUtf8(c.gbk), c.utf8);
+    EXPECT_EQ(Utf8ToGbk(c.utf8), c.gbk);
+    EXPECT_EQ(GbkToUtf16(c.gbk), c.utf16);
+    EXPECT_EQ(Utf16ToGbk(c.utf16), c.gbk);
+  }
+}
+
+TEST(Encoding, UnrepresentableCharactersBecomeQuestionMarks) {
+  EXPECT_EQ(Utf8ToGbk("a\xF0\x9F\x98\x80" "b"), "a?b");  // an emoji has no GBK form
+  EXPECT_EQ(Utf16ToGbk(u"a\u0E01b"), "a?b");             // nor has Thai
+}
+
+TEST(Encoding, ValidUtf8) {
+  const std::pair<std::string, bool> cases[] = {
+      {"", true},
+      {"abc", true},
+      {"\xE4\xB8\xAD", true},
+      {"\xF0\x9F\x98\x80", true},
+      {"\xD6\xD0", false},          // GBK bytes
+      {"\xC0\xAF", false},          // overlong "/"
+      {"\xED\xA0\x80", false},      // a surrogate
+      {"\xE4\xB8", false},          // truncated
+      {"\xF4\x90\x80\x80", false},  // above U+10FFFF
+  };
+  for (const auto& [bytes, valid] : cases) EXPECT_EQ(IsValidUtf8(bytes), valid) << bytes;
+}
+
+}  // namespace
+}  // namespace tl::text

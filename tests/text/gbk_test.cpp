@@ -1,0 +1,89 @@
+#include "text/gbk.h"
+
+#include <gtest/gtest.h>
+
+namespace tl::text {
+namespace {
+
+// "∟" is A8 4E: its second byte is the ASCII letter "N".
+const std::string kRightAngle = "\xA8\x4E";
+// "×" is A1 C1, "中" is D6 D0, "\x95\x5C" is a character whose second byte is "\".
+const std::string kBackslashTrail = "\x95\x5C";
+
+TEST(Gbk, StepsOverWholeCharacters) {
+  const std::string text = "a" + kRightAngle + "b\xD6\xD0";
+  EXPECT_EQ(NextChar(text, 0), 1u);
+  EXPECT_EQ(NextChar(text, 1), 3u);
+  EXPECT_EQ(NextChar(text, 3), 4u);
+  EXPECT_EQ(NextChar(text, 4), 6u);
+  EXPECT_EQ(NextChar(text, 6), 6u);
+  EXPECT_EQ(PrevChar(text, 6), 4u);
+  EXPECT_EQ(PrevChar(text, 4), 3u);
+  EXPECT_EQ(PrevChar(text, 3), 1u);
+  EXPECT_EQ(PrevChar(text, 1), 0u);
+  EXPECT_EQ(PrevChar(text, 0), 0u);
+  EXPECT_EQ(CharStart(text, 2), 1u);  // the second byte of "∟"
+  EXPECT_EQ(CharStart(text, 5), 4u);
+}
+
+TEST(Gbk, CharStartResolvesRunsOfLeadBytes) {
+  // D6 D0 D6 D0 ... : without a boundary byte the pairing is only known from
+  // the start of the run.
+  std::string text = "1";
+  for (int i = 0; i < 5; ++i) text += "\xD6\xD0";
+  for (std::size_t p = 1; p < text.size(); ++p) EXPECT_EQ(CharStart(text, p), p - (p - 1) % 2);
+  EXPECT_EQ(CharStart(text, text.size()), text.size());
+}
+
+struct FindCase {
+  std::string text;
+  std::string needle;
+  std::size_t from;
+  std::size_t expected;
+};
+
+TEST(Gbk, FindNeverMatchesAtASecondByte) {
+  const FindCase cases[] = {
+      {kRightAngle + "N", "N", 0, 2},
+      {kRightAngle, "N", 0, npos},
+      {"x" + kBackslashTrail + "\\", "\\", 0, 3},
+      {"1+2=3", "=", 0, 3},
+      {"1=2=3", "=", 2, 3},
+      {"\xA1\xC1\xA1\xC1", "\xC1\xA1", 0, npos},  // "××": C1 A1 straddles two characters
+      {"abc", "", 1, 1},
+      {"abc", "abcd", 0, npos},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Find(c.text, c.needle, c.from), c.expected) << c.text;
+}
+
+TEST(Gbk, RFindNeverMatchesAtASecondByte) {
+  const FindCase cases[] = {
+      {"N" + kRightAngle, "N", npos, 0},
+      {kRightAngle, "N", npos, npos},
+      {"1=2=3", "=", npos, 3},
+      {"1=2=3", "=", 3, 1},  // must end at or before offset 3
+      {"1=2=3", "=", 4, 3},
+      {"\xA1\xC1\xA1\xC1", "\xC1\xA1", npos, npos},
+      {"", "=", npos, npos},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RFind(c.text, c.needle, c.from), c.expected) << c.text;
+}
+
+TEST(Gbk, SplitLinesAtCrLfOnly) {
+  EXPECT_EQ(SplitLines(""), (std::vector<std::string_view>{""}));
+  EXPECT_EQ(SplitLines("a\r\nb"), (std::vector<std::string_view>{"a", "b"}));
+  EXPECT_EQ(SplitLines("a\r\n"), (std::vector<std::string_view>{"a", ""}));
+  EXPECT_EQ(SplitLines("a\nb\rc"), (std::vector<std::string_view>{"a\nb\rc"}));
+}
+
+TEST(Gbk, SpacesAndCaseLeaveSecondBytesAlone) {
+  EXPECT_EQ(RemoveSpaces("1 +\xA1\xA1" "2"), "1+2");
+  EXPECT_EQ(RemoveSpaces("\xA1\xA1\xA1"), "\xA1");  // a lone lead byte at the end stays
+  EXPECT_EQ(ToLowerAscii("SIN" + kRightAngle + "X"), "sin" + kRightAngle + "x");
+  EXPECT_EQ(ToLowerAscii("\xC3\x41"), "\xC3\x41");  // second byte "A" stays upper-case
+  EXPECT_EQ(ReplaceAll("2\xA1\xC1" "3\xA1\xC1", "\xA1\xC1", "*"), "2*3*");
+  EXPECT_EQ(ReplaceAll(kRightAngle + "N", "N", "n"), kRightAngle + "n");
+}
+
+}  // namespace
+}  // namespace tl::text

@@ -12,9 +12,13 @@ else()
 endif()
 include(GoogleTest)
 
-# tallyline_test(NAME DIR LIBS...): one test executable from every .cpp in DIR.
+# tallyline_test(NAME DIR LIBS...): one test executable from every .cpp in DIR
+# (none while DIR has no tests yet).
 function(tallyline_test name dir)
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)

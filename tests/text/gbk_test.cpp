@@ -10,6 +10,13 @@ const std::string kRightAngle = "\xA8\x4E";
 // "×" is A1 C1, "中" is D6 D0, "\x95\x5C" is a character whose second byte is "\".
 const std::string kBackslashTrail = "\x95\x5C";
 
+// Source files are UTF-8; the compiler writes every literal as GBK bytes.
+TEST(Gbk, LiteralsAreGbkBytes) {
+  EXPECT_EQ(std::string("∟"), kRightAngle);
+  EXPECT_EQ(std::string("×÷√π‰"), "\xA1\xC1\xA1\xC2\xA1\xCC\xA6\xD0\xA1\xEB");
+  EXPECT_EQ(std::string("中（，）"), "\xD6\xD0\xA3\xA8\xA3\xAC\xA3\xA9");
+}
+
 TEST(Gbk, StepsOverWholeCharacters) {
   const std::string text = "a" + kRightAngle + "b\xD6\xD0";
   EXPECT_EQ(NextChar(text, 0), 1u);

@@ -1,0 +1,46 @@
+#include "engine/conversion_check.h"
+
+#include "engine/alphabet.h"
+#include "engine/messages.h"
+#include "text/gbk.h"
+
+namespace tl::engine {
+
+namespace {
+// The bytes a shown result may consist of besides digits and "∟": the
+// thousands separators, the end marker and a minus sign.
+bool IsResultByte(char c) {
+  return IsDigit(c) || c == '.' || c == ',' || c == ';' || c == ' ' || c == '-';
+}
+}  // namespace
+
+StepResult<ShownResult> InspectShownResult(std::string_view prepared) {
+  std::size_t parts = 1;
+  for (std::size_t p = 0; p < prepared.size();) {
+    const std::size_t length = text::CharLength(prepared, p);
+    if (length == 2 && PairCode(prepared[p], prepared[p + 1]) == PairCode(kFractionBar)) {
+      ++parts;
+    } else if (length == 2 || !IsResultByte(prepared[p])) {
+      return Diagnostic{std::string(msg::kComputeFirst)};
+    }
+    p += length;
+  }
+  FractionForm detected;
+  switch (parts) {
+    case 1:  // a decimal becomes a fraction
+      detected = FractionForm::Fraction;
+      break;
+    case 2:  // a fraction becomes a mixed number
+      detected = FractionForm::Mixed;
+      break;
+    case 3:  // a mixed number becomes a decimal
+      detected = FractionForm::Decimal;
+      break;
+    default:
+      return Diagnostic{std::string(msg::kFractionFormat)};
+  }
+  const bool hasEndMarker = !prepared.empty() && prepared.back() == ' ';
+  return ShownResult{detected, prepared.size() - (hasEndMarker ? 1 : 0)};
+}
+
+}  // namespace tl::engine

@@ -1,0 +1,141 @@
+#include "engine/normalise.h"
+
+#include "engine/alphabet.h"
+#include "engine/messages.h"
+#include "text/gbk.h"
+
+namespace tl::engine {
+
+namespace {
+
+// Open brackets exactly as typed ("(", "[", "{"): matching is done on the kinds
+// as typed, although all of them become "(" in the output. A string keeps
+// shallow nesting free of allocations.
+class BracketCheck {
+ public:
+  void Open(char kind) { stack_.push_back(kind); }
+
+  // The mismatch message chosen by the closing bracket, or empty when it
+  // closes the bracket on top.
+  std::string_view Close(char kind) {
+    const char opening = kind == ')' ? '(' : kind == ']' ? '[' : '{';
+    if (stack_.empty() || stack_.back() != opening) {
+      return kind == ')'   ? msg::kRoundMismatch
+             : kind == ']' ? msg::kSquareMismatch
+                           : msg::kCurlyMismatch;
+    }
+    stack_.pop_back();
+    return {};
+  }
+
+  // The first kind still open, in the order round, square, curly.
+  std::string_view MissingClose() const {
+    if (stack_.find('(') != std::string::npos) return msg::kMissingRound;
+    if (stack_.find('[') != std::string::npos) return msg::kMissingSquare;
+    if (stack_.find('{') != std::string::npos) return msg::kMissingCurly;
+    return {};
+  }
+
+ private:
+  std::string stack_;
+};
+
+bool EndsWithNumberOrClose(const std::string& norm) {
+  if (norm.empty()) return false;
+  const char last = norm.back();
+  return IsDigit(last) || last == '.' || last == ')';
+}
+
+// What "," and ";" become under the thousands-separator options (0 = dropped).
+char SeparatorByte(char c, const Options& options) {
+  if (options.ignoreThousands) return 0;
+  switch (options.thousandsSeparator) {
+    case 1:  // ";" is the thousands separator
+      return c == ',' ? ',' : 0;
+    case 2:  // "," is the thousands separator; ";" separates arguments
+      return c == ';' ? ',' : 0;
+    default:
+      return ',';
+  }
+}
+
+void AppendDoubleByte(std::string& norm, unsigned code) {
+  if (code == PairCode(kTimesSign)) {
+    norm.push_back('*');
+  } else if (code == PairCode(kDivisionSign)) {
+    norm.push_back('@');
+  } else if (code == PairCode(kRootSign)) {
+    norm.push_back('|');
+  } else if (code == PairCode(kFractionBar)) {
+    norm.push_back('/');
+  } else if (code == PairCode(kPerMille)) {
+    norm.append(kPerMille);
+  } else if (code == PairCode(kPi)) {
+    if (EndsWithNumberOrClose(norm)) norm.push_back('*');
+    norm.append("pi");
+  }
+  // Any other two-byte character (Chinese comments, "°" and the like) is dropped.
+}
+
+void AppendSingleByte(std::string& norm, char c, const Options& options) {
+  switch (c) {
+    case '[':
+    case '{':
+      norm.push_back('(');
+      return;
+    case ']':
+    case '}':
+      norm.push_back(')');
+      return;
+    case '/':
+      norm.push_back('@');
+      return;
+    case ',':
+    case ';':
+      if (const char separator = SeparatorByte(c, options)) norm.push_back(separator);
+      return;
+    case 'b':
+    case 'm':
+    case 'd':
+    case 's':
+      break;
+    default:
+      // A number followed by a name or constant multiplies it: "2e", "5cos2".
+      if (IsLetter(c) && !norm.empty() && (IsDigit(norm.back()) || norm.back() == '.')) {
+        norm.push_back('*');
+      }
+  }
+  norm.push_back(c);
+}
+
+}  // namespace
+
+StepResult<std::string> Normalise(std::string_view prepared, const Options& options) {
+  std::string norm;
+  norm.reserve(prepared.size() * 2);  // "π" after a number grows 2 -> 3, a letter 1 -> 2
+  BracketCheck brackets;
+  for (std::size_t p = 0; p < prepared.size();) {
+    const char c = prepared[p];
+    const std::size_t length = text::CharLength(prepared, p);
+    if (length == 2) {
+      AppendDoubleByte(norm, PairCode(c, prepared[p + 1]));
+    } else if (!text::IsLeadByte(c)) {
+      AppendSingleByte(norm, c, options);
+      if (c == '(' || c == '[' || c == '{') {
+        brackets.Open(c);
+      } else if (c == ')' || c == ']' || c == '}') {
+        if (const std::string_view mismatch = brackets.Close(c); !mismatch.empty()) {
+          return Diagnostic{std::string(mismatch)};
+        }
+      }
+    }
+    // A lead byte at the very end is an incomplete character and is dropped.
+    p += length;
+  }
+  if (const std::string_view missing = brackets.MissingClose(); !missing.empty()) {
+    return Diagnostic{std::string(missing)};
+  }
+  return norm;
+}
+
+}  // namespace tl::engine

@@ -1,0 +1,57 @@
+#include "engine/prepare.h"
+
+#include "engine/alphabet.h"
+#include "text/gbk.h"
+
+namespace tl::engine {
+
+namespace {
+constexpr std::string_view kFullWidthTilde = "～";
+constexpr std::string_view kWhiteStar = "☆";
+constexpr std::string_view kBlackStar = "★";
+
+// The single byte a two-byte character folds to, or 0 when it is kept as is.
+char FoldedByte(char lead, char trail) {
+  const auto second = static_cast<unsigned char>(trail);
+  // Row A3, "！" to "￣": the full-width forms of ASCII.
+  if (static_cast<unsigned char>(lead) == 0xA3 && second >= 0xA1 && second <= 0xFE) {
+    return static_cast<char>(second & 0x7F);
+  }
+  const unsigned code = PairCode(lead, trail);
+  if (code == PairCode(kFullWidthTilde)) return '~';
+  if (code == PairCode(kWhiteStar) || code == PairCode(kBlackStar)) return '*';
+  return 0;
+}
+}  // namespace
+
+// One pass does all four steps. Letters are lowered before the fold, so a
+// full-width capital stays a capital. Spaces (the ideographic one included) are
+// deleted before the fold, so the fold never meets one.
+std::string PrepareExpression(std::string_view exprText) {
+  std::string out;
+  out.reserve(exprText.size() + 1);
+  for (std::size_t p = 0; p < exprText.size();) {
+    const char c = exprText[p];
+    if (!text::IsLeadByte(c)) {
+      if (c != ' ') out.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+      ++p;
+      continue;
+    }
+    // A lead byte with nothing after it is an incomplete character: dropped, so
+    // that it cannot pair with the end marker.
+    if (p + 1 == exprText.size()) break;
+    const char trail = exprText[p + 1];
+    p += 2;
+    if (PairCode(c, trail) == PairCode(text::kIdeographicSpace)) continue;
+    if (const char folded = FoldedByte(c, trail)) {
+      out.push_back(folded);
+    } else {
+      out.push_back(c);
+      out.push_back(trail);
+    }
+  }
+  out.push_back(' ');
+  return out;
+}
+
+}  // namespace tl::engine

@@ -1,0 +1,22 @@
+#include <gtest/gtest.h>
+
+#include "program_process_win.h"
+
+namespace tl::app::testing {
+namespace {
+
+TEST(Program, StartsWithItsWindowAndFirstMessageThenCloses) {
+  ProgramProcess program;
+  ASSERT_NE(program.MainWindow(), nullptr) << "tallyline.exe showed no main window";
+  wchar_t title[64];
+  GetWindowTextW(program.MainWindow(), title, 64);
+  EXPECT_STREQ(title, L"Tallyline");
+  EXPECT_EQ(program.StatusText(), L"   [提示]_初始化完毕，请输入表达式!");
+  HWND edit = FindWindowExW(program.MainWindow(), nullptr, L"EDIT", nullptr);
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0), 388 * 2);
+  EXPECT_TRUE(program.Close());
+}
+
+}  // namespace
+}  // namespace tl::app::testing

@@ -1,0 +1,122 @@
+#include "engine/normalise.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/front_test_helpers.h"
+#include "engine/messages.h"
+
+namespace tl::engine {
+namespace {
+
+struct NormaliseCase {
+  std::string prepared;
+  std::string expected;  // NormText, or the message
+};
+
+std::string NormaliseOrMessage(const std::string& prepared, const Options& options = {}) {
+  const auto result = Normalise(prepared, options);
+  return std::holds_alternative<std::string>(result) ? std::get<std::string>(result)
+                                                     : MessageOf(result);
+}
+
+TEST(Normalise, MapsToTheInternalAlphabet) {
+  const NormaliseCase cases[] = {
+      {"5×(2+3) ", "5*(2+3) "}, {"6÷3-6/3 ", "6@3-6@3 "},
+      {"√9+3√8 ", "|9+3|8 "},   {"1∟2+3∟1∟5 ", "1/2+3/1/5 "},
+      {"500‰ ", "500‰ "},       {"{[(1+2)*3]+4} ", "(((1+2)*3)+4) "},
+      {"单价3×数量4 ", "3*4 "},  // Chinese comments are dropped
+      {"30°+1′ ", "30+1 "},     {"7\\2^2!%=; ", "7\\2^2!%=, "},
+  };
+  for (const auto& c : cases) EXPECT_EQ(NormaliseOrMessage(c.prepared), c.expected) << c.prepared;
+}
+
+TEST(Normalise, InsertsMultiplicationBeforeNamesAndPi) {
+  const NormaliseCase cases[] = {
+      {"2π ", "2*pi "},
+      {"(1+1)π ", "(1+1)*pi "},
+      {"1.π ", "1.*pi "},
+      {"π+π ", "pi+pi "},
+      {"5!π ", "5!pi "},
+      {"2pi ", "2*pi "},
+      {"2e ", "2*e "},
+      {".5e ", ".5*e "},
+      {"5cos2 ", "5*cos2 "},
+      {"2x ", "2*x "},
+      {"(2)x ", "(2)x "},
+      {"x2y ", "x2*y "},
+      {"5sin2 ", "5sin2 "},
+      {"2b ", "2b "},
+      {"2m ", "2m "},
+      {"2d ", "2d "},
+      {"2∟e ", "2/e "},
+      {"2A ", "2A "},
+      // A second byte that is a letter is never seen as one: no "*".
+      {"2\x81\x61 ", "2 "},
+      {"2\x81\x61"
+       "b ",
+       "2b "},
+  };
+  for (const auto& c : cases) EXPECT_EQ(NormaliseOrMessage(c.prepared), c.expected) << c.prepared;
+}
+
+TEST(Normalise, AppliesTheThousandsSeparatorOptions) {
+  struct SeparatorCase {
+    bool ignore;
+    int separator;
+    std::string expected;
+  };
+  const SeparatorCase cases[] = {
+      {false, 0, "1,000+1,2 "},  // both become argument separators
+      {false, 1, "1,000+12 "},   // ";" groups thousands
+      {false, 2, "1000+1,2 "},   // "," groups thousands, ";" separates
+      {true, 0, "1000+12 "},    {true, 2, "1000+12 "},
+  };
+  for (const auto& c : cases) {
+    Options options;
+    options.ignoreThousands = c.ignore;
+    options.thousandsSeparator = c.separator;
+    EXPECT_EQ(NormaliseOrMessage("1,000+1;2 ", options), c.expected)
+        << c.ignore << " " << c.separator;
+  }
+}
+
+TEST(Normalise, ChecksBrackets) {
+  const NormaliseCase cases[] = {
+      {"(1+2 ", std::string(msg::kMissingRound)},
+      {"[1+2 ", std::string(msg::kMissingSquare)},
+      {"{1+2 ", std::string(msg::kMissingCurly)},
+      {"({1+2 ", std::string(msg::kMissingRound)},  // round is reported first
+      {"{[1 ", std::string(msg::kMissingSquare)},
+      {"1+2) ", std::string(msg::kRoundMismatch)},  // empty stack
+      {"1] ", std::string(msg::kSquareMismatch)},
+      {"} ", std::string(msg::kCurlyMismatch)},
+      // The closing bracket chooses the message, not the one on the stack.
+      {"[1+2) ", std::string(msg::kRoundMismatch)},
+      {"(1+2] ", std::string(msg::kSquareMismatch)},
+      {"(1+2} ", std::string(msg::kCurlyMismatch)},
+      // A mismatch wins over brackets left open, and the first one counts.
+      {"((1] ", std::string(msg::kSquareMismatch)},
+      {"(]) ", std::string(msg::kSquareMismatch)},
+      // Matched on the kinds as typed, although all become "(" and ")".
+      {"([1]) ", "((1)) "},
+      // A bracket byte inside a two-byte character is no bracket.
+      {"\x81)1 ", "1 "},
+  };
+  for (const auto& c : cases) EXPECT_EQ(NormaliseOrMessage(c.prepared), c.expected) << c.prepared;
+}
+
+TEST(Normalise, HandlesDeepNestingAndRaggedInput) {
+  constexpr std::size_t kDepth = 100000;
+  const std::string deep = std::string(kDepth, '[') + "1" + std::string(kDepth, ']') + " ";
+  EXPECT_EQ(NormaliseOrMessage(deep),
+            std::string(kDepth, '(') + "1" + std::string(kDepth, ')') + " ");
+  EXPECT_EQ(NormaliseOrMessage(std::string(kDepth, '{') + "(1) "), msg::kMissingCurly);
+  EXPECT_EQ(NormaliseOrMessage(std::string(kDepth, '(') + "}"), msg::kCurlyMismatch);
+  EXPECT_EQ(NormaliseOrMessage("1\xD6"), "1");  // a lone lead byte is dropped
+  EXPECT_EQ(NormaliseOrMessage(""), "");
+}
+
+}  // namespace
+}  // namespace tl::engine

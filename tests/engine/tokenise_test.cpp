@@ -1,0 +1,171 @@
+#include "engine/tokenise.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/front_test_helpers.h"
+#include "engine/messages.h"
+#include "engine/normalise.h"
+#include "engine/prepare.h"
+
+namespace tl::engine {
+namespace {
+
+const std::string kPiText = "3.1415926535897932384";
+const std::string kEText = "2.718281828459045";
+
+struct TokenCase {
+  std::string normText;
+  TokenList tokens;  // the final " " included
+};
+
+TEST(Tokenise, SplitsIntoTokens) {
+  const TokenCase cases[] = {
+      {"5*cos2 ", {"5", "*", "cos", "2", " "}},
+      {"5sin2 ", {"5", "sin", "2", " "}},  // no "*" before "s": evaluation reports it
+      {"2*e ", {"2", "*", kEText, " "}},
+      {"2sinh(1) ", {"2", "sinh", "(", "1", ")", " "}},
+      {"1/2+3/1/5 ", {"1/2", "+", "3/1/5", " "}},
+      {"1.5/2-.5 ", {"1.5/2", "-", ".5", " "}},
+      {"|9 ", {"sqr", "9", " "}},
+      {"3|8 ", {"3", "|", "8", " "}},
+      {"(1+7)|8 ", {"(", "1", "+", "7", ")", "|", "8", " "}},
+      {"4+|27 ", {"4", "+", "sqr", "27", " "}},
+      {"5%+500‰ ", {"5", "%", "+", "500", "‰", " "}},
+      {"max(1,2) ", {"max", "(", "1", ",", "2", ")", " "}},
+      {"1= ", {"1", " "}},
+      {"7\\2@3^2! ", {"7", "\\", "2", "@", "3", "^", "2", "!", " "}},
+      {"asinacosatantanhcoshtjfx ", {"asin", "acos", "atan", "tanh", "cosh", "tjfx", " "}},
+      {"sumsqrlogexpabsintmin ", {"sum", "sqr", "log", "exp", "abs", "int", "min", " "}},
+      {"lglnif ", {"lg", "ln", "if", " "}},
+      {"pi*e ", {kPiText, "*", kEText, " "}},
+      {"", {" "}},
+      {"1+2", {"1", "+", "2", " "}},  // no end marker given: the scan still ends
+  };
+  for (const auto& c : cases) {
+    const auto result = Tokenise(c.normText);
+    ASSERT_TRUE(std::holds_alternative<TokenList>(result)) << c.normText << MessageOf(result);
+    EXPECT_EQ(std::get<TokenList>(result), c.tokens) << c.normText;
+  }
+}
+
+TEST(Tokenise, InsertsMultiplicationBeforeOpeningBracket) {
+  const TokenCase cases[] = {
+      {"5(3+6) ", {"5", "*", "(", "3", "+", "6", ")", " "}},
+      {"(1)(2) ", {"(", "1", ")", "*", "(", "2", ")", " "}},
+      {"pi(2) ", {kPiText, "*", "(", "2", ")", " "}},
+      {"e(2) ", {kEText, "*", "(", "2", ")", " "}},
+      {"sin(2) ", {"sin", "(", "2", ")", " "}},
+      {"5!(2) ", {"5", "!", "(", "2", ")", " "}},
+  };
+  for (const auto& c : cases) {
+    const auto result = Tokenise(c.normText);
+    ASSERT_TRUE(std::holds_alternative<TokenList>(result)) << c.normText << MessageOf(result);
+    EXPECT_EQ(std::get<TokenList>(result), c.tokens) << c.normText;
+  }
+}
+
+TEST(Tokenise, ReportsTheFirstSyntaxFaultInTextOrder) {
+  struct FaultCase {
+    std::string normText;
+    std::string_view message;
+  };
+  const FaultCase cases[] = {
+      {"(1+2)3 ", msg::kMissingOperatorAfterBracket},
+      {"(1+2)x ", msg::kMissingOperatorAfterBracket},
+      {"(1). ", msg::kMissingOperatorAfterBracket},
+      {"(1)/2 ", msg::kMissingOperator},  // "/" is a number character, not an operand
+      {"5!3 ", msg::kMissingOperator},
+      {"50%2 ", msg::kMissingOperator},
+      {"pi2 ", msg::kMissingOperator},
+      {"500‰2 ", msg::kMissingOperator},
+      {"2*e2 ", msg::kMissingOperator},
+      {"e.5 ", msg::kMissingOperator},
+      {"pix ", msg::kMissingOperator},
+      {"ex ", msg::kMissingOperator},
+      {"1.2.3 ", msg::kTooManyPoints},
+      {"1.5/2.5 ", msg::kTooManyPoints},
+      {"1#2 ", msg::kUnrecognised},
+      {"2*x ", msg::kUnrecognised},
+      {"si(1) ", msg::kUnrecognised},  // a name must match whole
+      {"SIN30 ", msg::kUnrecognised},
+      {"1~2 ", msg::kUnrecognised},
+      {"1\x81\x61 ", msg::kUnrecognised},  // a two-byte character other than "‰"
+      {"1\xA1", msg::kUnrecognised},       // a lone lead byte at the very end
+      {"1.2.3+(1)2 ", msg::kTooManyPoints},
+      {"(1)2+1.2.3 ", msg::kMissingOperatorAfterBracket},
+      {"#1.2.3 ", msg::kUnrecognised},
+      {"1.2.3# ", msg::kTooManyPoints},
+  };
+  for (const auto& c : cases) {
+    const auto result = Tokenise(c.normText);
+    ASSERT_TRUE(std::holds_alternative<Diagnostic>(result)) << c.normText;
+    const auto& diagnostic = std::get<Diagnostic>(result);
+    EXPECT_EQ(diagnostic.message, c.message) << c.normText;
+    EXPECT_EQ(diagnostic.unrecognised, c.message == msg::kUnrecognised) << c.normText;
+  }
+}
+
+struct SignCase {
+  TokenList tokens;
+  TokenList marked;
+};
+
+TEST(MarkSigns, MakesUnaryMinusAndDropsUnaryPlus) {
+  const SignCase cases[] = {
+      {{"3", "*", "-", "8", " "}, {"3", "*", "~", "8", " "}},
+      {{"-", "(", "2", ")", " "}, {"~", "(", "2", ")", " "}},
+      {{"2", "-", "3", " "}, {"2", "-", "3", " "}},
+      {{"-", "sin", "(", "30", ")", " "}, {"-", "sin", "(", "30", ")", " "}},
+      {{"-", ".5", " "}, {"-", ".5", " "}},
+      {{"-", "5", "+", "-", "3", " "}, {"~", "5", "+", "~", "3", " "}},
+      {{"+", "5", "*", "+", "(", "3", ")", " "}, {"5", "*", "(", "3", ")", " "}},
+      {{"sin", "-", "30", " "}, {"sin", "~", "30", " "}},
+      {{"max", "(", "1", ",", "-", "2", ")", " "}, {"max", "(", "1", ",", "~", "2", ")", " "}},
+      {{"2", "^", "-", kPiText, " "}, {"2", "^", "~", kPiText, " "}},
+      {{"4", "|", "-", "8", "@", "-", "2", "\\", "-", "1", " "},
+       {"4", "|", "~", "8", "@", "~", "2", "\\", "~", "1", " "}},
+      {{"-", "-", "5", " "}, {"-", "~", "5", " "}},
+      {{"5", "!", "-", "3", ")", "-", "3", "%", "-", "1", " "},
+       {"5", "!", "-", "3", ")", "-", "3", "%", "-", "1", " "}},
+      {{"5", "-", " "}, {"5", "-", " "}},
+      {{"-"}, {"-"}},
+      {{}, {}},
+      {{"", "-", "", "-", "1"}, {"", "-", "", "-", "1"}},  // empty texts are no names
+  };
+  for (const auto& c : cases) EXPECT_EQ(MarkSigns(c.tokens), c.marked);
+}
+
+// The whole front half, from the typed expression to the signed tokens.
+TEST(FrontHalf, TypedExpressionsBecomeSignedTokens) {
+  const TokenCase cases[] = {
+      {"５×（２＋３）", {"5", "*", "(", "2", "+", "3", ")", " "}},
+      {"SIN(30)", {"sin", "(", "30", ")", " "}},
+      {"ｓｉｎ30", {"sin", "30", " "}},
+      {"2π", {"2", "*", kPiText, " "}},
+      {"2e", {"2", "*", kEText, " "}},
+      {"√9+3√8", {"sqr", "9", "+", "3", "|", "8", " "}},
+      {"1∟2+3∟1∟5", {"1/2", "+", "3/1/5", " "}},
+      {"单价3×数量4", {"3", "*", "4", " "}},
+      {"-5+-3", {"~", "5", "+", "~", "3", " "}},
+      {"{[(1+2)*3]+4}", {"(", "(", "(", "1", "+", "2", ")", "*", "3", ")", "+", "4", ")", " "}},
+      {"6/3÷2", {"6", "@", "3", "@", "2", " "}},
+      {"1+2=", {"1", "+", "2", " "}},
+  };
+  for (const auto& c : cases) {
+    const auto norm = Normalise(PrepareExpression(c.normText), Options{});
+    ASSERT_TRUE(std::holds_alternative<std::string>(norm)) << c.normText << MessageOf(norm);
+    const auto tokens = Tokenise(std::get<std::string>(norm));
+    ASSERT_TRUE(std::holds_alternative<TokenList>(tokens)) << c.normText << MessageOf(tokens);
+    EXPECT_EQ(MarkSigns(std::get<TokenList>(tokens)), c.tokens) << c.normText;
+  }
+}
+
+TEST(FrontHalf, BracketFaultsComeBeforeSyntaxFaults) {
+  const auto norm = Normalise(PrepareExpression("1.2.3+(1"), Options{});
+  EXPECT_EQ(MessageOf(norm), msg::kMissingRound);
+}
+
+}  // namespace
+}  // namespace tl::engine

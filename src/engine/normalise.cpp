@@ -1,6 +1,7 @@
 #include "engine/normalise.h"
 
 #include "engine/alphabet.h"
+#include "engine/byte_writer.h"
 #include "engine/messages.h"
 #include "text/gbk.h"
 
@@ -40,9 +41,8 @@ class BracketCheck {
   std::string stack_;
 };
 
-bool EndsWithNumberOrClose(const std::string& norm) {
-  if (norm.empty()) return false;
-  const char last = norm.back();
+bool EndsWithNumberOrClose(const ByteWriter& norm) {
+  const char last = norm.Back();
   return IsDigit(last) || last == '.' || last == ')';
 }
 
@@ -59,40 +59,40 @@ char SeparatorByte(char c, const Options& options) {
   }
 }
 
-void AppendDoubleByte(std::string& norm, unsigned code) {
+void AppendDoubleByte(ByteWriter& norm, unsigned code) {
   if (code == PairCode(kTimesSign)) {
-    norm.push_back('*');
+    norm.Put('*');
   } else if (code == PairCode(kDivisionSign)) {
-    norm.push_back('@');
+    norm.Put('@');
   } else if (code == PairCode(kRootSign)) {
-    norm.push_back('|');
+    norm.Put('|');
   } else if (code == PairCode(kFractionBar)) {
-    norm.push_back('/');
+    norm.Put('/');
   } else if (code == PairCode(kPerMille)) {
-    norm.append(kPerMille);
+    norm.Put(kPerMille);
   } else if (code == PairCode(kPi)) {
-    if (EndsWithNumberOrClose(norm)) norm.push_back('*');
-    norm.append("pi");
+    if (EndsWithNumberOrClose(norm)) norm.Put('*');
+    norm.Put("pi");
   }
   // Any other two-byte character (Chinese comments, "°" and the like) is dropped.
 }
 
-void AppendSingleByte(std::string& norm, char c, const Options& options) {
+void AppendSingleByte(ByteWriter& norm, char c, const Options& options) {
   switch (c) {
     case '[':
     case '{':
-      norm.push_back('(');
+      norm.Put('(');
       return;
     case ']':
     case '}':
-      norm.push_back(')');
+      norm.Put(')');
       return;
     case '/':
-      norm.push_back('@');
+      norm.Put('@');
       return;
     case ',':
     case ';':
-      if (const char separator = SeparatorByte(c, options)) norm.push_back(separator);
+      if (const char separator = SeparatorByte(c, options)) norm.Put(separator);
       return;
     case 'b':
     case 'm':
@@ -101,18 +101,17 @@ void AppendSingleByte(std::string& norm, char c, const Options& options) {
       break;
     default:
       // A number followed by a name or constant multiplies it: "2e", "5cos2".
-      if (IsLetter(c) && !norm.empty() && (IsDigit(norm.back()) || norm.back() == '.')) {
-        norm.push_back('*');
-      }
+      if (IsLetter(c) && (IsDigit(norm.Back()) || norm.Back() == '.')) norm.Put('*');
   }
-  norm.push_back(c);
+  norm.Put(c);
 }
 
 }  // namespace
 
 StepResult<std::string> Normalise(std::string_view prepared, const Options& options) {
-  std::string norm;
-  norm.reserve(prepared.size() * 2);  // "π" after a number grows 2 -> 3, a letter 1 -> 2
+  std::string normText;
+  // At most double: a letter after a number grows 1 -> 2, "π" 2 -> 3.
+  ByteWriter norm(normText, prepared.size() * 2);
   BracketCheck brackets;
   for (std::size_t p = 0; p < prepared.size();) {
     const char c = prepared[p];
@@ -135,7 +134,8 @@ StepResult<std::string> Normalise(std::string_view prepared, const Options& opti
   if (const std::string_view missing = brackets.MissingClose(); !missing.empty()) {
     return Diagnostic{std::string(missing)};
   }
-  return norm;
+  norm.Finish();
+  return normText;
 }
 
 }  // namespace tl::engine

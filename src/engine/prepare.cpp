@@ -1,6 +1,7 @@
 #include "engine/prepare.h"
 
 #include "engine/alphabet.h"
+#include "engine/byte_writer.h"
 #include "text/gbk.h"
 
 namespace tl::engine {
@@ -29,11 +30,11 @@ char FoldedByte(char lead, char trail) {
 // deleted before the fold, so the fold never meets one.
 std::string PrepareExpression(std::string_view exprText) {
   std::string out;
-  out.reserve(exprText.size() + 1);
+  ByteWriter writer(out, exprText.size() + 1);  // nothing grows; one end marker
   for (std::size_t p = 0; p < exprText.size();) {
     const char c = exprText[p];
     if (!text::IsLeadByte(c)) {
-      if (c != ' ') out.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+      if (c != ' ') writer.Put(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
       ++p;
       continue;
     }
@@ -44,13 +45,14 @@ std::string PrepareExpression(std::string_view exprText) {
     p += 2;
     if (PairCode(c, trail) == PairCode(text::kIdeographicSpace)) continue;
     if (const char folded = FoldedByte(c, trail)) {
-      out.push_back(folded);
+      writer.Put(folded);
     } else {
-      out.push_back(c);
-      out.push_back(trail);
+      writer.Put(c);
+      writer.Put(trail);
     }
   }
-  out.push_back(' ');
+  writer.Put(' ');
+  writer.Finish();
   return out;
 }
 

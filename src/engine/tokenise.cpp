@@ -57,7 +57,7 @@ bool IsLetterAt(std::string_view text, std::size_t p) {
 
 StepResult<TokenList> Tokenise(std::string_view normText) {
   TokenList tokens;
-  tokens.reserve(normText.size() / 2 + 4);
+  tokens.reserve(normText.size() + 2);  // a token per character, an implicit "*", the end
   std::size_t p = 0;
   while (p < normText.size()) {
     const char c = normText[p];

@@ -20,7 +20,8 @@ using TokenList = std::vector<std::string>;
 StepResult<TokenList> Tokenise(std::string_view normText);
 
 // Marks unary signs: a "-" that is a sign becomes "~", a "+" that is a sign is
-// dropped; every other token is copied.
+// dropped; every other token is copied. The rvalue form reuses the list.
 TokenList MarkSigns(const TokenList& tokens);
+TokenList MarkSigns(TokenList&& tokens);
 
 }  // namespace tl::engine

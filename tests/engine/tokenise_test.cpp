@@ -37,7 +37,7 @@ TEST(Tokenise, SplitsIntoTokens) {
       {"1= ", {"1", " "}},
       {"7\\2@3^2! ", {"7", "\\", "2", "@", "3", "^", "2", "!", " "}},
       {"asinacosatantanhcoshtjfx ", {"asin", "acos", "atan", "tanh", "cosh", "tjfx", " "}},
-      {"sumsqrlogexpabsintmin ", {"sum", "sqr", "log", "exp", "abs", "int", "min", " "}},
+      {"sumsqrlogexpabsintmintan ", {"sum", "sqr", "log", "exp", "abs", "int", "min", "tan", " "}},
       {"lglnif ", {"lg", "ln", "if", " "}},
       {"pi*e ", {kPiText, "*", kEText, " "}},
       {"", {" "}},
@@ -160,6 +160,20 @@ TEST(FrontHalf, TypedExpressionsBecomeSignedTokens) {
     ASSERT_TRUE(std::holds_alternative<TokenList>(tokens)) << c.normText << MessageOf(tokens);
     EXPECT_EQ(MarkSigns(std::get<TokenList>(tokens)), c.tokens) << c.normText;
   }
+}
+
+TEST(FrontHalf, DeepNestingNeedsNoRecursion) {
+  constexpr std::size_t kDepth = 100000;
+  const std::string typed = std::string(kDepth, '{') + "-1" + std::string(kDepth, '}');
+  const auto norm = Normalise(PrepareExpression(typed), Options{});
+  ASSERT_TRUE(std::holds_alternative<std::string>(norm)) << MessageOf(norm);
+  auto tokens = Tokenise(std::get<std::string>(norm));
+  ASSERT_TRUE(std::holds_alternative<TokenList>(tokens)) << MessageOf(tokens);
+  const TokenList marked = MarkSigns(std::move(std::get<TokenList>(tokens)));
+  ASSERT_EQ(marked.size(), 2 * kDepth + 3);
+  EXPECT_EQ(marked[kDepth], "~");
+  EXPECT_EQ(marked[kDepth + 1], "1");
+  EXPECT_EQ(marked.back(), " ");
 }
 
 TEST(FrontHalf, BracketFaultsComeBeforeSyntaxFaults) {

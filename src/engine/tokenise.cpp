@@ -57,7 +57,7 @@ bool IsLetterAt(std::string_view text, std::size_t p) {
 
 StepResult<TokenList> Tokenise(std::string_view normText) {
   TokenList tokens;
-  tokens.reserve(normText.size() + 2);  // a token per character, an implicit "*", the end
+  tokens.reserve(normText.size() + 2);  // rarely more than a token per byte
   std::size_t p = 0;
   while (p < normText.size()) {
     const char c = normText[p];
@@ -66,8 +66,9 @@ StepResult<TokenList> Tokenise(std::string_view normText) {
       if (FollowsClosedOperand(behind)) return Fail(msg::kMissingOperator);
       std::size_t end = p;
       int points = 0;
-      for (; end < normText.size() && IsNumberChar(normText[end]); ++end)
-        points += normText[end] == '.';
+      for (; end < normText.size() && IsNumberChar(normText[end]); ++end) {
+        if (normText[end] == '.') ++points;
+      }
       if (points > 1) return Fail(msg::kTooManyPoints);
       tokens.emplace_back(normText.substr(p, end - p));
       p = end;

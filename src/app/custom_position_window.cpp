@@ -1,0 +1,93 @@
+#include "custom_position_window.h"
+
+#include <array>
+#include <string>
+
+#include "modal_window.h"
+#include "settings/writers.h"
+#include "text/number_text.h"
+#include "win_text.h"
+#include "window_geometry.h"
+
+namespace tl::app {
+
+namespace {
+
+enum : int { kFirstField = 10, kOk = 1, kCancel = 2 };
+constexpr const char* kLabels[4] = {"左边", "顶边", "宽度", "高度"};
+
+struct PositionWindow {
+  const settings::SettingsFiles& files;
+  bool confirmed = false;
+};
+
+std::string FieldText(HWND window, int index) {
+  HWND field = GetDlgItem(window, kFirstField + index);
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)), L'\0');
+  GetWindowTextW(field, text.data(), static_cast<int>(text.size()) + 1);
+  return Gbk(text);
+}
+
+int FieldNumber(HWND window, int index) {
+  return static_cast<int>(text::TextToNumber(FieldText(window, index)));
+}
+
+void UpdateOkButton(HWND window) {
+  Rect r{FieldNumber(window, 0), FieldNumber(window, 1), FieldNumber(window, 2),
+         FieldNumber(window, 3)};
+  bool ok = CustomPositionAcceptable(r, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  EnableWindow(GetDlgItem(window, kOk), ok);
+}
+
+void Create(HWND window, PositionWindow& state) {
+  std::array<std::string, 4> texts = settings::ReadCustomWindowPosition(state.files);
+  for (int i = 0; i < 4; ++i) {
+    AddControl(window, L"STATIC", kLabels[i], SS_RIGHT, 16, 18 + i * 34, 50, 22, -1);
+    AddControl(window, L"EDIT", texts[static_cast<std::size_t>(i)],
+               WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 76, 16 + i * 34, 120, 24, kFirstField + i);
+  }
+  AddControl(window, L"BUTTON", "确定", BS_DEFPUSHBUTTON | WS_TABSTOP, 16, 156, 86, 28, kOk);
+  AddControl(window, L"BUTTON", "取消", BS_PUSHBUTTON | WS_TABSTOP, 110, 156, 86, 28, kCancel);
+  UpdateOkButton(window);
+  SetFocus(GetDlgItem(window, kFirstField + 1));  // "顶边"
+}
+
+void Confirm(HWND window, PositionWindow& state) {
+  std::array<std::string, 4> texts;
+  for (int i = 0; i < 4; ++i) texts[static_cast<std::size_t>(i)] = FieldText(window, i);
+  settings::SaveCustomWindowPosition(state.files, texts);
+  state.confirmed = true;
+  EndModal(window);
+}
+
+LRESULT CALLBACK PositionWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* state = ModalState<PositionWindow>(window);
+  if (!state) return DefWindowProcW(window, message, wParam, lParam);
+  switch (message) {
+    case WM_CREATE:
+      Create(window, *state);
+      return 0;
+    case WM_COMMAND: {
+      int id = LOWORD(wParam);
+      if (id >= kFirstField && id < kFirstField + 4 && HIWORD(wParam) == EN_CHANGE)
+        UpdateOkButton(window);
+      else if (id == kOk && IsWindowEnabled(GetDlgItem(window, kOk)))
+        Confirm(window, *state);
+      else if (id == kCancel)
+        EndModal(window);
+      return 0;
+    }
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+bool EditCustomWindowPosition(HWND owner, const settings::SettingsFiles& files) {
+  PositionWindow state{files};
+  RunModal(owner, "自定义窗口位置(请勿超出屏幕！)", 212, 200, PositionWindowProc, &state);
+  return state.confirmed;
+}
+
+}  // namespace tl::app

@@ -65,6 +65,9 @@ inline constexpr std::string_view kTjfxArguments =
     TL_CALC_ERROR("求tjfx函数参数数量必须大于等于2！");
 inline constexpr std::string_view kTjfxSelector = TL_CALC_ERROR("求tjfx函数的定义参数超出范围！");
 
+// A typed number beyond the range of a double.
+inline constexpr std::string_view kNumberTooLarge = TL_CALC_ERROR("输入的数值过大！");
+
 // Fraction conversion.
 inline constexpr std::string_view kComputeFirst = TL_FRACTION_ERROR("请先计算再转换！");
 inline constexpr std::string_view kFractionFormat = TL_FRACTION_ERROR("分数格式错误！");
@@ -74,10 +77,16 @@ inline std::string EmptyArgument(std::string_view name) {  // sin()
   return std::string(TL_CALC_ERROR("")) + std::string(name) + "函数参数不能为空！";
 }
 inline std::string TooManyArguments(std::string_view name) {  // sin(1,2)
-  return std::string(TL_CALC_ERROR("为")) + std::string(name) + "函数提供过多的参数，函数参数必须为1个！";
+  return std::string(TL_CALC_ERROR("为")) + std::string(name) +
+         "函数提供过多的参数，函数参数必须为1个！";
 }
 inline std::string EmptyListArgument(std::string_view name) {  // max()
   return std::string(TL_CALC_ERROR("求")) + std::string(name) + "函数参数不能为空！";
+}
+// A function whose result is not a finite number: ln(0), exp(1000), log(1,5),
+// acos just past 1, the variance of a single value.
+inline std::string FunctionFailed(std::string_view name) {
+  return std::string(TL_CALC_ERROR("")) + std::string(name) + "函数运算错误！";
 }
 
 #undef TL_EXPR_ERROR

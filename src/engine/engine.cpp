@@ -1,0 +1,66 @@
+#include "engine/engine.h"
+
+#include <variant>
+
+#include "engine/evaluate.h"
+#include "engine/normalise.h"
+#include "engine/postfix.h"
+#include "engine/prepare.h"
+#include "engine/result_text.h"
+#include "engine/token_kinds.h"
+#include "engine/tokenise.h"
+#include "text/gbk.h"
+
+namespace tl::engine {
+
+namespace {
+
+Outcome MessageOutcome(Diagnostic diagnostic, bool hasOperator = true) {
+  Outcome outcome;
+  outcome.status = diagnostic.unrecognised ? Status::Unrecognised : Status::Message;
+  outcome.text = std::move(diagnostic.message);
+  outcome.hasOperator = hasOperator;
+  return outcome;
+}
+
+// A bare number: a single number token that is the expression itself ("5",
+// but not "(5)", "pi" or "1∟2", whose token differs from the text).
+bool IsBareNumber(const TokenList& tokens, std::string_view exprText) {
+  if (tokens.size() != 2 || tokens[1] != kEndMarker) return false;
+  const std::string& token = tokens[0];
+  if (!IsNumberToken(token) && token[0] != '.') return false;
+  return token == text::RemoveSpaces(exprText);
+}
+
+}  // namespace
+
+Outcome Evaluate(std::string_view exprText, const Options& options) {
+  const std::string prepared = PrepareExpression(exprText);
+  if (prepared == kEndMarker) return Outcome{};
+
+  StepResult<std::string> normalised = Normalise(prepared, options);
+  if (auto* failure = std::get_if<Diagnostic>(&normalised)) return MessageOutcome(*failure);
+
+  StepResult<TokenList> tokens = Tokenise(std::get<std::string>(normalised));
+  if (auto* failure = std::get_if<Diagnostic>(&tokens)) return MessageOutcome(*failure);
+  const bool hasOperator = !IsBareNumber(std::get<TokenList>(tokens), exprText);
+
+  StepResult<TokenList> postfix = ToPostfix(MarkSigns(std::get<TokenList>(tokens)));
+  if (auto* failure = std::get_if<Diagnostic>(&postfix))
+    return MessageOutcome(*failure, hasOperator);
+
+  StepResult<Evaluated> evaluated =
+      EvaluatePostfix(std::get<TokenList>(postfix), options.angleMode, options.mode);
+  if (auto* failure = std::get_if<Diagnostic>(&evaluated))
+    return MessageOutcome(*failure, hasOperator);
+
+  const Evaluated& result = std::get<Evaluated>(evaluated);
+  Outcome outcome;
+  outcome.status = Status::Result;
+  outcome.text = FormatResult(result.value, result.resultKind, options);
+  outcome.resultKind = result.resultKind;
+  outcome.hasOperator = hasOperator;
+  return outcome;
+}
+
+}  // namespace tl::engine

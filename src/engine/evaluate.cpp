@@ -1,0 +1,186 @@
+#include "engine/evaluate.h"
+
+#include <cmath>
+#include <optional>
+#include <string_view>
+
+#include "engine/list_functions.h"
+#include "engine/messages.h"
+#include "engine/operand_stack.h"
+#include "engine/token_kinds.h"
+#include "engine/unary_functions.h"
+#include "text/number_text.h"
+
+namespace tl::engine {
+
+namespace {
+
+constexpr double kTolerance = 1e-7;
+
+// Result kinds while evaluating: a typed fraction asks for fraction output,
+// anything that forces a decimal wins for good.
+constexpr int kKindDecimal = 0;
+constexpr int kKindFraction = 1;
+constexpr int kKindForcedDecimal = 2;
+
+// Digits and "." alone: no shorter number text can exceed the range of a double.
+constexpr std::size_t kLongestSafeNumber = 300;
+
+Diagnostic Fail(std::string_view message) {
+  return Diagnostic{std::string(message)};
+}
+
+// x op y, or the operator's message when the result is not a finite number.
+StepResult<double> ApplyBinary(char op, double x, double y) {
+  switch (op) {
+    case '+':
+      if (const double r = x + y; std::isfinite(r)) return r;
+      return Fail(msg::kAddition);
+    case '-':
+      if (const double r = x - y; std::isfinite(r)) return r;
+      return Fail(msg::kSubtraction);
+    case '*':
+      if (const double r = x * y; std::isfinite(r)) return r;
+      return Fail(msg::kMultiplication);
+    case '@':
+      if (y == 0) return Fail(msg::kDivision);
+      if (const double r = x / y; std::isfinite(r)) return r;
+      return Fail(msg::kDivision);
+    case '\\':
+      if (y == 0) return Fail(msg::kIntegerDivision);
+      if (const double q = x / y; std::isfinite(q)) return std::trunc(q);
+      return Fail(msg::kIntegerDivision);
+    case '^':
+      if (const double r = std::pow(x, y); std::isfinite(r)) return r;
+      return Fail(msg::kPower);
+    default: {  // '|': the x-th root of y
+      const double exponent = x == 0 ? std::copysign(HUGE_VAL, x) : 1 / x;
+      if (const double r = std::pow(y, exponent); std::isfinite(r)) return r;
+      return Fail(msg::kRoot);
+    }
+  }
+}
+
+// The value of a number token with fraction bars: a∟b or a∟b∟c. An empty
+// part between two bars counts as 0; an empty part after the last bar is no
+// part at all.
+StepResult<double> FractionValue(std::string_view token) {
+  double parts[3];
+  std::size_t count = 0;
+  std::size_t start = 0;
+  while (start < token.size()) {
+    const std::size_t bar = token.find('/', start);
+    const std::size_t end = bar == std::string_view::npos ? token.size() : bar;
+    if (count == 3) return Fail(msg::kFractionParts);
+    parts[count++] = text::TextToNumber(token.substr(start, end - start));
+    if (bar == std::string_view::npos) break;
+    start = bar + 1;
+  }
+  if (count == 3) {
+    if (std::fabs(parts[2]) <= kTolerance) return Fail(msg::kZeroDenominator);
+    return parts[0] + parts[1] / parts[2];
+  }
+  if (count == 2) {
+    if (std::fabs(parts[1]) <= kTolerance) return Fail(msg::kZeroDenominator);
+    return parts[0] / parts[1];
+  }
+  return Fail(msg::kFractionParts);
+}
+
+class Evaluation {
+ public:
+  Evaluation(std::size_t size, int angleMode) : operands_(size), angleMode_(angleMode) {}
+
+  std::optional<Diagnostic> Step(std::string_view token) {
+    if (token == ",") return Join();
+    if (IsNumberToken(token)) return Number(token);
+    if (IsBinaryOperator(token)) return Binary(token[0]);
+    if (const OneArgumentFunction* function = FindOneArgumentFunction(token))
+      return OneArgument(*function);
+    if (const ListFunction* function = FindListFunction(token)) return List(*function);
+    return Fail(msg::kBadOperator);
+  }
+
+  StepResult<Evaluated> Finish(EvaluationMode mode) {
+    if (kind_ == kKindForcedDecimal) kind_ = kKindDecimal;
+    if (mode == EvaluationMode::ConversionApply) kind_ = kKindFraction;
+    if (operands_.Size() != 1) return Fail(msg::kCannotComplete);
+    // An argument list outside a function is no value.
+    if (operands_.Top().size() != 1) return Fail(msg::kCommaPosition);
+    return Evaluated{operands_.Top()[0], kind_};
+  }
+
+ private:
+  std::optional<Diagnostic> Join() {
+    if (operands_.Size() < 2) return Fail(msg::kMissingOperand);
+    operands_.Join();
+    return std::nullopt;
+  }
+
+  std::optional<Diagnostic> Number(std::string_view token) {
+    if (token.find('.') != std::string_view::npos) kind_ = kKindForcedDecimal;
+    if (token.find('/') == std::string_view::npos) {
+      if (token.size() > kLongestSafeNumber && !std::isfinite(text::TextToNumber(token)))
+        return Fail(msg::kNumberTooLarge);
+      operands_.Push(token);
+      return std::nullopt;
+    }
+    const StepResult<double> value = FractionValue(token);
+    if (const auto* failure = std::get_if<Diagnostic>(&value)) return *failure;
+    if (!std::isfinite(std::get<double>(value))) return Fail(msg::kNumberTooLarge);
+    operands_.Push(text::NumberToText(std::get<double>(value)));
+    if (kind_ != kKindForcedDecimal) kind_ = kKindFraction;
+    return std::nullopt;
+  }
+
+  std::optional<Diagnostic> Binary(char op) {
+    if (operands_.Size() < 2) return Fail(msg::kMissingOperand);
+    if (operands_.Top().size() != 1 || operands_.Second().size() != 1)
+      return Fail(msg::kCommaPosition);
+    const double x = text::TextToNumber(operands_.Second()[0]);
+    const double y = text::TextToNumber(operands_.Top()[0]);
+    const StepResult<double> result = ApplyBinary(op, x, y);
+    if (const auto* failure = std::get_if<Diagnostic>(&result)) return *failure;
+    operands_.Pop();
+    operands_.ReplaceTop(text::NumberToText(std::get<double>(result)));
+    return std::nullopt;
+  }
+
+  std::optional<Diagnostic> OneArgument(const OneArgumentFunction& function) {
+    kind_ = kKindForcedDecimal;
+    if (operands_.Size() == 0) return Diagnostic{msg::EmptyArgument(NameOf(function))};
+    if (operands_.Top().size() != 1) return Diagnostic{msg::TooManyArguments(NameOf(function))};
+    const double x = text::TextToNumber(operands_.Top()[0]);
+    const StepResult<double> result = ApplyFunction(function, x, angleMode_);
+    if (const auto* failure = std::get_if<Diagnostic>(&result)) return *failure;
+    operands_.ReplaceTop(text::NumberToText(std::get<double>(result)));
+    return std::nullopt;
+  }
+
+  std::optional<Diagnostic> List(const ListFunction& function) {
+    kind_ = kKindForcedDecimal;
+    if (operands_.Size() == 0) return Diagnostic{msg::EmptyListArgument(NameOf(function))};
+    const StepResult<std::string> result = ApplyFunction(function, operands_.Top());
+    if (const auto* failure = std::get_if<Diagnostic>(&result)) return *failure;
+    operands_.ReplaceTop(std::get<std::string>(result));
+    return std::nullopt;
+  }
+
+  OperandStack operands_;
+  int angleMode_;
+  int kind_ = kKindDecimal;
+};
+
+}  // namespace
+
+StepResult<Evaluated> EvaluatePostfix(const TokenList& postfix, int angleMode,
+                                      EvaluationMode mode) {
+  Evaluation evaluation(postfix.size(), angleMode);
+  for (const std::string& token : postfix) {
+    if (token == kEndMarker) break;
+    if (std::optional<Diagnostic> failure = evaluation.Step(token)) return std::move(*failure);
+  }
+  return evaluation.Finish(mode);
+}
+
+}  // namespace tl::engine

@@ -1,0 +1,27 @@
+#pragma once
+// Evaluation of a postfix token list on a stack of number texts.
+#include <string>
+
+#include "engine/diagnostic.h"
+#include "engine/engine.h"
+#include "engine/tokenise.h"
+
+namespace tl::engine {
+
+struct Evaluated {
+  std::string value;   // the single value left, as a number text
+  int resultKind = 0;  // 0 decimal, 1 fraction typed (see EvaluatePostfix)
+};
+
+// Reduces `postfix` (ToPostfix's output) to a single value. Each operation
+// reads its operands with the text-to-number rule and leaves its result as the
+// 13-digit number text, so every intermediate value is cut to 13 significant
+// digits (1÷3×3-1 is -1.000310945187e-013, not 0).
+//
+// The result kind is 1 when a fraction was typed and nothing forced decimal
+// output, 0 otherwise: a typed "." or any function or unary operator forces
+// it. A ConversionApply evaluation always asks for 1. No value that is not a
+// finite number is ever left: the step that would make one fails instead.
+StepResult<Evaluated> EvaluatePostfix(const TokenList& postfix, int angleMode, EvaluationMode mode);
+
+}  // namespace tl::engine

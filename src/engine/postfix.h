@@ -1,0 +1,17 @@
+#pragma once
+// Conversion of the signed token list from infix to postfix order.
+#include "engine/diagnostic.h"
+#include "engine/tokenise.h"
+
+namespace tl::engine {
+
+// Binding, strongest first: prefix functions and "~" (bound to the next number
+// or bracketed group), the postfix "!", "%", "‰", then "^" and "|", then "*",
+// "@", "\", then "+" and "-", then ",". Every binary operator is
+// left-associative (2^3^2 is 64, -2^2 is 4). Reads up to the end marker " "
+// and ends the list with it. A number that begins with "." gains a "0"; a
+// number that begins with the fraction bar, or any other unknown token, is
+// dropped. Fails with msg::kCommaPosition for a "," that has no "(" below it.
+StepResult<TokenList> ToPostfix(const TokenList& signedTokens);
+
+}  // namespace tl::engine

@@ -1,0 +1,155 @@
+#include "engine/unary_functions.h"
+
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "engine/alphabet.h"
+#include "engine/integer_rule.h"
+#include "engine/messages.h"
+
+namespace tl::engine {
+
+namespace {
+
+// The constants of the angle conversions, each used exactly where it is
+// written below: the short forms shift the angle slightly, which is why
+// cos(60) in degrees is 0.4999999999999 and tan(90) is finite.
+constexpr double kShortPi = 3.14159265359;
+constexpr double kLongPi = 3.141592653589793;
+constexpr double kShortTwoPi = 6.28318530718;
+constexpr double kShortHalfPi = 1.57079632675;
+constexpr double kOutOfRange = 555;  // the inverse routines' answer beyond ±1
+constexpr double kTolerance = 1e-7;
+constexpr int kDegrees = 1;
+constexpr int kRadians = 2;
+
+// A result, or the message of a check made before the result exists.
+struct Computed {
+  double value = 0;
+  std::string_view failure = {};
+};
+
+double ToRadians(double x, int angleMode) {
+  if (angleMode == kDegrees) return x / 180 * kShortPi;
+  if (angleMode == kRadians) return x;
+  return x * kShortTwoPi / 400;
+}
+
+// The arcsine as the arctangent of x ÷ √(1 − x²), or 555 beyond ±1 (with the
+// tolerance). Just inside the tolerance 1 − x² is negative and the result is
+// not a number; at ±1 exactly it is ±π/2, the arctangent of ±infinity.
+double ArcsineRoutine(double x) {
+  if (x < -1 - kTolerance || x > 1 + kTolerance) return kOutOfRange;
+  const double rest = 1 - x * x;
+  if (rest == 0) return std::atan(std::copysign(HUGE_VAL, x));
+  return std::atan(x / std::sqrt(rest));
+}
+
+double ArccosineRoutine(double x) {
+  if (x < -1 - kTolerance || x > 1 + kTolerance) return kOutOfRange;
+  return kShortHalfPi - ArcsineRoutine(x);
+}
+
+bool IsOutOfRangeMarker(double a) {
+  return std::fabs(a - kOutOfRange) <= kTolerance;
+}
+
+Computed Arcsine(double x, int angleMode) {
+  const double a = ArcsineRoutine(x);
+  if (IsOutOfRangeMarker(a)) return {0, msg::kSineRange};
+  return {angleMode == kDegrees ? a / kLongPi * 180 : a};
+}
+
+Computed Arccosine(double x, int angleMode) {
+  const double a = ArccosineRoutine(x);
+  if (IsOutOfRangeMarker(a)) return {0, msg::kCosineRange};
+  if (angleMode == kDegrees) return {a / kShortPi * 180};
+  if (angleMode == kRadians) return {a};
+  return {a * 400 / kShortTwoPi};
+}
+
+Computed Arctangent(double x, int angleMode) {
+  const double t = std::atan(x);
+  return {angleMode == kDegrees ? t / kLongPi * 180 : t};
+}
+
+// 1 × 2 × … × n for a whole n from 1 to 150. A value a hair below a whole
+// (9.999999999999, the 13-digit form of 10÷3×3) counts as that whole, as the
+// integer rule has it, rather than the whole below.
+Computed Factorial(double x, int) {
+  const double n = IntegerRule(x);
+  if (x <= kTolerance || x - 150 > kTolerance || std::fabs(x - n) > kTolerance)
+    return {0, msg::kFactorial};
+  double product = 1;
+  for (int k = 2; k <= static_cast<int>(n); ++k) product *= k;
+  return {product};
+}
+
+double HalfDifference(double x) {
+  return (std::exp(x) - std::exp(-x)) / 2;
+}
+double HalfSum(double x) {
+  return (std::exp(x) + std::exp(-x)) / 2;
+}
+
+}  // namespace
+
+struct OneArgumentFunction {
+  std::string_view name;
+  Computed (*compute)(double x, int angleMode);
+  // The message for a result that is not finite; empty for the composed
+  // "function failed" message.
+  std::string_view notFinite;
+};
+
+namespace {
+
+constexpr std::array<OneArgumentFunction, 19> kFunctions = {{
+    {"sin", [](double x, int mode) { return Computed{std::sin(ToRadians(x, mode))}; }, msg::kSine},
+    {"cos", [](double x, int mode) { return Computed{std::cos(ToRadians(x, mode))}; },
+     msg::kCosine},
+    {"tan", [](double x, int mode) { return Computed{std::tan(ToRadians(x, mode))}; },
+     msg::kTangent},
+    {"sqr", [](double x, int) { return Computed{std::sqrt(x)}; }, msg::kSquareRoot},
+    {"asin", Arcsine, msg::kArcsine},
+    {"acos", Arccosine, {}},
+    {"atan", Arctangent, {}},
+    {"sinh", [](double x, int) { return Computed{HalfDifference(x)}; }, msg::kSinh},
+    {"cosh", [](double x, int) { return Computed{HalfSum(x)}; }, msg::kCosh},
+    {"tanh", [](double x, int) { return Computed{HalfDifference(x) / HalfSum(x)}; }, msg::kTanh},
+    {"abs", [](double x, int) { return Computed{std::fabs(x)}; }, {}},
+    {"exp", [](double x, int) { return Computed{std::exp(x)}; }, {}},
+    {"int", [](double x, int) { return Computed{IntegerRule(x)}; }, {}},
+    {"ln", [](double x, int) { return Computed{std::log(x)}; }, {}},
+    {"lg", [](double x, int) { return Computed{std::log(x) / std::log(10.0)}; }, {}},
+    {"~", [](double x, int) { return Computed{-x}; }, {}},
+    {"%", [](double x, int) { return Computed{x / 100}; }, {}},
+    {kPerMille, [](double x, int) { return Computed{x / 1000}; }, {}},
+    {"!", Factorial, {}},
+}};
+
+}  // namespace
+
+const OneArgumentFunction* FindOneArgumentFunction(std::string_view name) {
+  for (const OneArgumentFunction& function : kFunctions) {
+    if (function.name == name) return &function;
+  }
+  return nullptr;
+}
+
+std::string_view NameOf(const OneArgumentFunction& function) {
+  return function.name;
+}
+
+StepResult<double> ApplyFunction(const OneArgumentFunction& function, double x, int angleMode) {
+  const Computed computed = function.compute(x, angleMode);
+  if (!computed.failure.empty()) return Diagnostic{std::string(computed.failure)};
+  if (!std::isfinite(computed.value)) {
+    if (function.notFinite.empty()) return Diagnostic{msg::FunctionFailed(function.name)};
+    return Diagnostic{std::string(function.notFinite)};
+  }
+  return computed.value;
+}
+
+}  // namespace tl::engine

@@ -2,14 +2,19 @@
 
 #include <commctrl.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "main_window.h"
 
 namespace tl::app::testing {
 
+namespace fs = std::filesystem;
+
 namespace {
 
 // The build gives a Unix path; Wine sees the Unix root as drive Z:.
-std::wstring ProgramPath() {
+fs::path BuiltProgram() {
   std::string unixPath = TALLYLINE_EXE;
   std::wstring path = L"Z:";
   for (char c : unixPath) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
@@ -36,8 +41,36 @@ BOOL CALLBACK FindProcessWindow(HWND window, LPARAM lParam) {
 
 }  // namespace
 
-ProgramProcess::ProgramProcess() {
-  std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
+ProgramFolder::ProgramFolder() {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  folder_ = fs::path(temp) / (L"tallyline-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                              std::to_wstring(GetTickCount64()));
+  fs::create_directories(folder_);
+  executable_ = folder_ / L"tallyline.exe";
+  fs::copy_file(BuiltProgram(), executable_, fs::copy_options::overwrite_existing);
+  files_ = settings::FilesUnder(folder_);
+}
+
+ProgramFolder::~ProgramFolder() {
+  std::error_code ignored;
+  fs::remove_all(folder_, ignored);
+}
+
+void ProgramFolder::WriteConfiguration(std::string_view gbk) const {
+  fs::create_directories(files_.runFolder);
+  std::ofstream(files_.configuration, std::ios::binary) << gbk;
+}
+
+std::string ProgramFolder::Read(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+ProgramProcess::ProgramProcess(const ProgramFolder& folder) {
+  std::wstring commandLine = L"\"" + folder.Executable().wstring() + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
@@ -59,6 +92,8 @@ ProgramProcess::~ProgramProcess() {
   CloseHandle(process_.hProcess);
 }
 
+HWND ProgramProcess::EditBox() const { return FindWindowExW(mainWindow_, nullptr, L"EDIT", nullptr); }
+
 std::wstring ProgramProcess::StatusText(int part) const {
   HWND statusBar = FindWindowExW(mainWindow_, nullptr, STATUSCLASSNAMEW, nullptr);
   if (!statusBar) return L"<no status bar>";
@@ -72,8 +107,21 @@ std::wstring ProgramProcess::StatusText(int part) const {
   return text;
 }
 
+std::wstring ProgramProcess::EditText() const {
+  HWND edit = EditBox();
+  auto length = SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(edit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
 bool ProgramProcess::Close(DWORD ms) {
   PostMessageW(mainWindow_, WM_CLOSE, 0, 0);
+  return WaitForExit(ms);
+}
+
+bool ProgramProcess::WaitForExit(DWORD ms) {
   return WaitForSingleObject(process_.hProcess, ms) == WAIT_OBJECT_0;
 }
 

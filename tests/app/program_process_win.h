@@ -1,24 +1,52 @@
 #pragma once
-// Starts tallyline.exe as a separate process and finds its main window, for
-// tests that drive the real program.
+// Runs tallyline.exe as a separate process, from a private copy in a fresh
+// folder so that its run folder (configuration, backup, lock) is the test's
+// own, and finds its main window.
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
+
+#include "settings/files.h"
 
 namespace tl::app::testing {
 
+class ProgramFolder {
+ public:
+  ProgramFolder();  // a new folder holding a copy of tallyline.exe
+  ~ProgramFolder();
+  ProgramFolder(const ProgramFolder&) = delete;
+  ProgramFolder& operator=(const ProgramFolder&) = delete;
+
+  const std::filesystem::path& Executable() const { return executable_; }
+  const settings::SettingsFiles& Files() const { return files_; }
+  // Writes the configuration file (GBK text), creating the run folder.
+  void WriteConfiguration(std::string_view gbk) const;
+  // The whole content of a file, empty when it does not exist.
+  static std::string Read(const std::filesystem::path& path);
+
+ private:
+  std::filesystem::path folder_;
+  std::filesystem::path executable_;
+  settings::SettingsFiles files_;
+};
+
 class ProgramProcess {
  public:
-  ProgramProcess();
+  explicit ProgramProcess(const ProgramFolder& folder);
   ~ProgramProcess();
   ProgramProcess(const ProgramProcess&) = delete;
   ProgramProcess& operator=(const ProgramProcess&) = delete;
 
   HWND MainWindow() const { return mainWindow_; }
+  HWND EditBox() const;
   // The text of a status bar part, read through memory in the program's process.
   std::wstring StatusText(int part = 0) const;
+  std::wstring EditText() const;
   // Asks the window to close; true when the process ended within `ms`.
   bool Close(DWORD ms = 10000);
+  // True when the process ended within `ms`.
+  bool WaitForExit(DWORD ms);
 
  private:
   PROCESS_INFORMATION process_{};

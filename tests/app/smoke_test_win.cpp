@@ -6,15 +6,15 @@ namespace tl::app::testing {
 namespace {
 
 TEST(Program, StartsWithItsWindowAndFirstMessageThenCloses) {
-  ProgramProcess program;
+  ProgramFolder folder;
+  ProgramProcess program(folder);
   ASSERT_NE(program.MainWindow(), nullptr) << "tallyline.exe showed no main window";
   wchar_t title[64];
   GetWindowTextW(program.MainWindow(), title, 64);
   EXPECT_STREQ(title, L"Tallyline");
   EXPECT_EQ(program.StatusText(), L"   [提示]_初始化完毕，请输入表达式!");
-  HWND edit = FindWindowExW(program.MainWindow(), nullptr, L"EDIT", nullptr);
-  ASSERT_NE(edit, nullptr);
-  EXPECT_EQ(SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0), 388 * 2);
+  ASSERT_NE(program.EditBox(), nullptr);
+  EXPECT_EQ(program.EditText().size(), 388u * 2);
   EXPECT_TRUE(program.Close());
 }
 

@@ -1,0 +1,116 @@
+#include "menus.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "sheet/keys.h"
+#include "win_text.h"
+
+namespace tl::app {
+
+namespace {
+
+using sheet::Command;
+using sheet::Menu;
+
+std::wstring ItemText(const sheet::CommandEntry& row) {
+  std::string text(row.caption);
+  std::string shortcut = sheet::ShortcutText(row.shortcut);
+  if (!shortcut.empty()) text += "\t" + shortcut;
+  return Wide(text);
+}
+
+// Appends a menu's rows, with each submenu inserted after its anchor row.
+void FillMenu(HMENU handle, Menu menu, const std::map<Menu, HMENU>& handles) {
+  for (const auto& row : sheet::CommandTable()) {
+    if (row.menu != menu) continue;
+    if (row.separatorBefore) AppendMenuW(handle, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(handle, MF_STRING, CommandId(row.command), ItemText(row).c_str());
+    for (const auto& sub : sheet::MenuTable()) {
+      if (sub.parent == menu && sub.after == row.command)
+        AppendMenuW(handle, MF_POPUP, reinterpret_cast<UINT_PTR>(handles.at(sub.menu)),
+                    Wide(sub.caption).c_str());
+    }
+  }
+}
+
+BYTE VirtualFlags(int modifiers) {
+  BYTE flags = FVIRTKEY;
+  if (modifiers & sheet::kCtrl) flags |= FCONTROL;
+  if (modifiers & sheet::kShift) flags |= FSHIFT;
+  if (modifiers & sheet::kAlt) flags |= FALT;
+  return flags;
+}
+
+void ForEachRoot(const Menus& menus, void (*apply)(HMENU, UINT, bool), Command command, bool on) {
+  for (HMENU root : {menus.bar, menus.context, menus.tray})
+    if (root) apply(root, CommandId(command), on);
+}
+
+}  // namespace
+
+std::optional<Command> CommandFromId(UINT id) {
+  for (const auto& row : sheet::CommandTable())
+    if (CommandId(row.command) == id) return row.command;
+  return std::nullopt;
+}
+
+Menus BuildMenus() {
+  std::map<Menu, HMENU> handles;
+  for (const auto& menu : sheet::MenuTable()) handles[menu.menu] = CreatePopupMenu();
+  // Submenus first, so that their parents can take them.
+  for (const auto& menu : sheet::MenuTable())
+    if (menu.parent) FillMenu(handles[menu.menu], menu.menu, handles);
+  Menus menus;
+  menus.bar = CreateMenu();
+  for (const auto& menu : sheet::MenuTable()) {
+    if (menu.parent) continue;
+    FillMenu(handles[menu.menu], menu.menu, handles);
+    if (!menu.caption.empty())
+      AppendMenuW(menus.bar, MF_POPUP, reinterpret_cast<UINT_PTR>(handles[menu.menu]),
+                  Wide(menu.caption).c_str());
+  }
+  menus.context = handles[Menu::Context];
+  menus.tray = handles[Menu::Tray];
+  menus.contextHolder = CreateMenu();
+  AppendMenuW(menus.contextHolder, MF_POPUP, reinterpret_cast<UINT_PTR>(menus.context), L"");
+  AppendMenuW(menus.contextHolder, MF_POPUP, reinterpret_cast<UINT_PTR>(menus.tray), L"");
+  return menus;
+}
+
+void DestroyMenus(Menus& menus) {
+  // The bar is destroyed with its window when attached; a detached bar is ours.
+  if (menus.bar) DestroyMenu(menus.bar);
+  if (menus.contextHolder) DestroyMenu(menus.contextHolder);
+  menus = {};
+}
+
+HACCEL BuildAccelerators() {
+  std::vector<ACCEL> accelerators;
+  for (const auto& row : sheet::CommandTable()) {
+    if (row.shortcut.key == 0) continue;
+    // Two rows share Ctrl+E; the first in table order has it.
+    if (sheet::CommandByShortcut(row.shortcut) != row.command) continue;
+    accelerators.push_back({VirtualFlags(row.shortcut.modifiers),
+                            static_cast<WORD>(row.shortcut.key),
+                            static_cast<WORD>(CommandId(row.command))});
+  }
+  return CreateAcceleratorTableW(accelerators.data(), static_cast<int>(accelerators.size()));
+}
+
+void SetCommandChecked(const Menus& menus, Command command, bool checked) {
+  ForEachRoot(
+      menus,
+      [](HMENU root, UINT id, bool on) { CheckMenuItem(root, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED)); },
+      command, checked);
+}
+
+void SetCommandEnabled(const Menus& menus, Command command, bool enabled) {
+  ForEachRoot(
+      menus,
+      [](HMENU root, UINT id, bool on) { EnableMenuItem(root, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED)); },
+      command, enabled);
+}
+
+}  // namespace tl::app

@@ -1,0 +1,44 @@
+#pragma once
+// The worksheet's Host in the window: the status bar, the clipboard, the
+// Enter hold timer on the main window, message boxes and the menus.
+#include <windows.h>
+
+#include <functional>
+
+#include "menus.h"
+#include "sheet/host.h"
+
+namespace tl::app {
+
+inline constexpr UINT_PTR kEnterTimerId = 1;
+
+struct HostWindows {
+  HWND main = nullptr;
+  HWND editBox = nullptr;
+  HWND statusBar = nullptr;
+  const Menus* menus = nullptr;
+};
+
+class WinHost final : public sheet::Host {
+ public:
+  WinHost(HostWindows windows, std::function<void(int)> adjustFontSize)
+      : windows_(windows), adjustFontSize_(std::move(adjustFontSize)) {}
+
+  void SetStatusText(std::string_view text) override;
+  std::string StatusText() override;
+  void SetClipboardText(std::string_view text) override;
+  std::string ClipboardText() override;
+  void StartEnterTimer(int intervalMs) override;
+  void StopEnterTimer() override;
+  std::uint64_t NowMs() override { return GetTickCount64(); }
+  sheet::MessageBoxAnswer ShowMessageBox(const sheet::MessageBoxRequest& request) override;
+  void FocusEditBox() override { SetFocus(windows_.editBox); }
+  void AdjustFontSize(int points) override { adjustFontSize_(points); }
+  void SetMenuItemState(sheet::Command item, sheet::MenuItemState state) override;
+
+ private:
+  HostWindows windows_;
+  std::function<void(int)> adjustFontSize_;
+};
+
+}  // namespace tl::app

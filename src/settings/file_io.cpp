@@ -1,0 +1,74 @@
+#include "file_io.h"
+
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace tl::settings {
+
+namespace fs = std::filesystem;
+
+namespace {
+std::string Describe(std::string_view what, const std::error_code& error) {
+  return std::string(what) + ": " + error.message();
+}
+}  // namespace
+
+FileContent ReadWholeFile(const fs::path& path) {
+  FileContent content;
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  if (status.type() == fs::file_type::not_found) return content;
+  content.exists = true;
+  if (error) {
+    content.error = Describe("cannot inspect the file", error);
+    return content;
+  }
+  if (!fs::is_regular_file(status)) {
+    content.error = "not a regular file";
+    return content;
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    content.error = "cannot open the file for reading";
+    return content;
+  }
+  content.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (in.bad()) {
+    content.bytes.clear();
+    content.error = "cannot read the file";
+  }
+  return content;
+}
+
+IoResult WriteWholeFile(const fs::path& path, std::string_view bytes) {
+  const fs::path temporary = TemporaryPathFor(path);
+  IoResult result = WriteNewFile(temporary, bytes);
+  if (result.ok()) result = ReplaceFile(temporary, path);
+  if (!result.ok()) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+  }
+  return result;
+}
+
+IoResult RemoveFile(const fs::path& path) {
+  std::error_code error;
+  fs::remove(path, error);
+  if (error) return {Describe("cannot delete the file", error)};
+  return {};
+}
+
+IoResult CreateFolder(const fs::path& path) {
+  std::error_code error;
+  fs::create_directories(path, error);
+  if (error) return {Describe("cannot create the folder", error)};
+  return {};
+}
+
+bool FileExists(const fs::path& path) {
+  std::error_code error;
+  return fs::exists(path, error);
+}
+
+}  // namespace tl::settings

@@ -1,0 +1,46 @@
+#pragma once
+// Whole-file reading and writing. A write never leaves a half-written file:
+// the new content goes to a temporary file in the same folder, which then
+// replaces the old file in one step; on any failure the old file stays as
+// it was. Nothing here throws.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tl::settings {
+
+// Empty `error` means success; otherwise it says what failed (without the
+// path, which the caller knows and may show in its own encoding).
+struct IoResult {
+  std::string error;
+  bool ok() const { return error.empty(); }
+};
+
+struct FileContent {
+  bool exists = false;  // false for a missing file, which is no error
+  std::string bytes;
+  std::string error;  // set when the file exists but could not be read
+};
+
+FileContent ReadWholeFile(const std::filesystem::path& path);
+
+// Replaces the file's content with `bytes` (creating the file if needed).
+// The folder must exist.
+IoResult WriteWholeFile(const std::filesystem::path& path, std::string_view bytes);
+
+// Deletes the file; a missing file is no error.
+IoResult RemoveFile(const std::filesystem::path& path);
+
+// Creates the folder and any missing parents; an existing folder is no error.
+IoResult CreateFolder(const std::filesystem::path& path);
+
+bool FileExists(const std::filesystem::path& path);
+
+// Platform parts of WriteWholeFile: write a new file completely and flush
+// it to the disk, and move one file over another in one step.
+IoResult WriteNewFile(const std::filesystem::path& path, std::string_view bytes);
+IoResult ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+// A name beside `path` that no other running process uses.
+std::filesystem::path TemporaryPathFor(const std::filesystem::path& path);
+
+}  // namespace tl::settings

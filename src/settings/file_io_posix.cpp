@@ -1,0 +1,52 @@
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <system_error>
+
+#include "file_io.h"
+
+namespace tl::settings {
+
+namespace fs = std::filesystem;
+
+namespace {
+IoResult SystemError(std::string_view what) {
+  return {std::string(what) + ": " + std::generic_category().message(errno)};
+}
+}  // namespace
+
+IoResult WriteNewFile(const fs::path& path, std::string_view bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return SystemError("cannot create the file");
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      IoResult result = SystemError("cannot write the file");
+      ::close(fd);
+      return result;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  if (::fsync(fd) != 0) {
+    IoResult result = SystemError("cannot flush the file");
+    ::close(fd);
+    return result;
+  }
+  if (::close(fd) != 0) return SystemError("cannot close the file");
+  return {};
+}
+
+IoResult ReplaceFile(const fs::path& from, const fs::path& to) {
+  if (::rename(from.c_str(), to.c_str()) != 0) return SystemError("cannot replace the file");
+  return {};
+}
+
+fs::path TemporaryPathFor(const fs::path& path) {
+  fs::path temporary = path;
+  temporary += "." + std::to_string(::getpid()) + ".tmp";
+  return temporary;
+}
+
+}  // namespace tl::settings

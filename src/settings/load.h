@@ -1,0 +1,28 @@
+#pragma once
+// Filling `Settings` from the configuration file. A missing run folder or
+// file is normal and gives the defaults; nothing is ever reported.
+#include <span>
+#include <string_view>
+
+#include "files.h"
+#include "key_table.h"
+#include "settings.h"
+
+namespace tl::settings {
+
+// Sets each listed key's field from the configuration text, in list order.
+void ReadKeys(Settings& settings, std::string_view content, std::span<const KeyInfo* const> keys);
+
+// Every key of a configuration text, in start-up order.
+Settings SettingsFromProfile(std::string_view content);
+
+// Start-up: the configuration file's settings. A file that is missing or
+// cannot be read gives the defaults.
+Settings LoadSettings(const SettingsFiles& files);
+
+// Reads some keys again from the file, as the virtual keyboard does when it
+// opens (kKeyboardReadOrder) and the options dialog does for 自动折回.
+void ReloadKeys(Settings& settings, const SettingsFiles& files,
+                std::span<const KeyInfo* const> keys);
+
+}  // namespace tl::settings

@@ -1,0 +1,104 @@
+#include "writers.h"
+
+#include <limits>
+
+#include "profile.h"
+#include "values.h"
+
+namespace tl::settings {
+
+namespace {
+std::string JoinErrors(const IoResult& first, const IoResult& second) {
+  if (first.ok() || second.ok()) return first.error + second.error;
+  return first.error + "; " + second.error;
+}
+}  // namespace
+
+std::vector<KeyWrite> FieldWrites(const Settings& settings, std::span<const KeyInfo* const> keys) {
+  std::vector<KeyWrite> writes;
+  writes.reserve(keys.size());
+  for (const KeyInfo* key : keys) writes.push_back({key, FieldText(settings, *key)});
+  return writes;
+}
+
+IoResult WriteKeys(const std::filesystem::path& configuration, std::span<const KeyWrite> writes) {
+  FileContent file = ReadWholeFile(configuration);
+  // Never rebuild a file from nothing because it could not be read.
+  if (!file.error.empty()) return {file.error};
+  std::string content = file.bytes;
+  for (const KeyWrite& write : writes) {
+    WriteProfileString(content, write.key->section, write.key->key, write.value);
+  }
+  if (file.exists && content == file.bytes) return {};
+  return WriteWholeFile(configuration, content);
+}
+
+IoResult SaveOptions(const Settings& settings, const SettingsFiles& files) {
+  return WriteKeys(files.configuration, FieldWrites(settings, kOptionsWriteOrder));
+}
+
+IoResult SaveAtExit(Settings& settings, const SettingsFiles& files, int caret,
+                    std::string_view worksheetText) {
+  IoResult folder;
+  if (!FileExists(files.configuration)) folder = CreateFolder(files.runFolder);
+
+  settings.起始选择位置 = caret;
+  if (settings.运行次数 < std::numeric_limits<std::int64_t>::max()) ++settings.运行次数;
+  std::vector<KeyWrite> writes = FieldWrites(settings, kExitFontOrder);
+  if (settings.记住窗口) {
+    const Geometry& normal = settings.NormalGeometry;
+    settings._启动窗口 = {normal.left, normal.top, normal.width, normal.height};
+    for (KeyWrite& write : FieldWrites(settings, kStartWindowOrder)) writes.push_back(write);
+  }
+  for (KeyWrite& write : FieldWrites(settings, kExitStateOrder)) writes.push_back(write);
+  IoResult result = folder.ok() ? WriteKeys(files.configuration, writes) : folder;
+
+  if (settings.退出保存) {
+    result.error = JoinErrors(result, WriteWholeFile(files.contentBackup, worksheetText));
+  }
+  return result;
+}
+
+IoResult SaveCloseRequest(Settings& settings, const SettingsFiles& files, bool keyboardOpen) {
+  settings.键盘开启 = keyboardOpen;
+  const KeyWrite write{kKeyboardAtCloseKey, BooleanText(keyboardOpen)};
+  return WriteKeys(files.configuration, {&write, 1});
+}
+
+IoResult SaveKeyboardOpened(const SettingsFiles& files) {
+  const KeyWrite write{kKeyboardOpenKey, BooleanText(true)};
+  return WriteKeys(files.configuration, {&write, 1});
+}
+
+IoResult SaveKeyboardClosed(const Settings& settings, const SettingsFiles& files) {
+  std::vector<KeyWrite> writes = FieldWrites(settings, kKeyboardWriteOrder);
+  writes.push_back({kKeyboardOpenKey, BooleanText(false)});
+  writes.push_back({kKeyboardModeKey, FieldText(settings, *kKeyboardModeKey)});
+  return WriteKeys(files.configuration, writes);
+}
+
+std::array<std::string, 4> ReadCustomWindowPosition(const SettingsFiles& files) {
+  const std::string content = ReadWholeFile(files.configuration).bytes;
+  std::array<std::string, 4> texts;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const KeyInfo& key = *kStartWindowOrder[i];
+    texts[i] =
+        ReadProfileString(content, key.section, key.key).value_or(std::string(key.defaultText));
+  }
+  return texts;
+}
+
+IoResult SaveCustomWindowPosition(const SettingsFiles& files,
+                                  const std::array<std::string, 4>& texts) {
+  std::vector<KeyWrite> writes;
+  for (std::size_t i = 0; i < texts.size(); ++i) writes.push_back({kStartWindowOrder[i], texts[i]});
+  return WriteKeys(files.configuration, writes);
+}
+
+IoResult SaveWindowHandle(Settings& settings, const SettingsFiles& files, int handle) {
+  settings.窗口代号 = handle;
+  const KeyWrite write{kWindowHandleKey, DecimalText(handle)};
+  return WriteKeys(files.configuration, {&write, 1});
+}
+
+}  // namespace tl::settings

@@ -38,7 +38,7 @@ declare -A label=(
   [calc]="calc (apcalc)" [muparser]="muparser driver" [qalc]="qalc"
 )
 declare -A note=()   # tool -> why it does not run at all
-declare -A wall=() cpu=() rss=() done_runs=() agree=() skip=() per_line=() per_line_from=()
+declare -A walls=() cpus=() rsses=() wall=() cpu=() rss=() done_runs=() agree=() skip=() per_line=() per_line_from=()
 
 say() { echo "peers: $*" >&2; }
 
@@ -162,46 +162,60 @@ agreement() {
 
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
+# Runs every tool on the N-line corpus RUNS times, taking the tools in turn
+# so that a burst of load from elsewhere falls on all of them alike.
 measure() {
-  local tool=$1 n=$2 prefix=$3 key="$1,$2"
-  if [[ -n ${per_line[$tool]:-} ]]; then
-    local estimate
-    estimate=$(awk -v p="${per_line[$tool]}" -v n="$n" 'BEGIN { printf "%.0f", p * n }')
-    if ((estimate > budget)); then
-      skip[$key]="skipped: about ${estimate} s a run, estimated from the ${per_line_from[$tool]}-line corpus"
-      return
+  local n=$1 prefix=$2 tool key r status estimate active=()
+  shift 2
+  for tool in "$@"; do
+    key="$tool,$n"
+    if [[ -n ${per_line[$tool]:-} ]]; then
+      estimate=$(awk -v p="${per_line[$tool]}" -v n="$n" 'BEGIN { printf "%.0f", p * n }')
+      if ((estimate > budget)); then
+        skip[$key]="skipped: about ${estimate} s a run, estimated from the ${per_line_from[$tool]}-line corpus"
+        continue
+      fi
     fi
-  fi
-  local walls=() cpus=() rsses=() out=$work/$tool-$n.out r status
+    active+=("$tool")
+    walls[$key]="" cpus[$key]="" rsses[$key]=""
+  done
   for ((r = 1; r <= runs; r++)); do
-    say "$tool, $n lines, run $r"
-    status=0
-    run_once "$tool" "$prefix" "$out" || status=$?
-    if ((status != 0)); then
+    for tool in "${active[@]}"; do
+      key="$tool,$n"
+      [[ -n ${skip[$key]:-} ]] && continue
+      say "$tool, $n lines, run $r"
+      status=0
+      run_once "$tool" "$prefix" "$work/$tool-$n.out" || status=$?
       if ((status == 124)); then
         skip[$key]="stopped after ${limit} s"
-      else
+        continue
+      elif ((status != 0)); then
         skip[$key]="failed (exit status $status): $(head -c 200 "$work/stderr" | head -n 1)"
+        continue
       fi
-      ((${#walls[@]})) || return 0
-      break
-    fi
-    walls+=("$run_wall") cpus+=("$run_cpu") rsses+=("$run_rss")
-    if ((r == 1)) && [[ $tool != floor ]]; then
-      extract "$tool" "$out" >"$work/values"
-      agree[$key]=$(agreement "$prefix.expected.txt" "$work/values")
-    fi
-    if awk -v w="$run_wall" -v b="$budget" 'BEGIN { exit !(w > b) }'; then
-      skip[$key]="one run only: it took ${run_wall} s"
-      break
-    fi
+      walls[$key]+=" $run_wall" cpus[$key]+=" $run_cpu" rsses[$key]+=" $run_rss"
+      if ((r == 1)) && [[ $tool != floor ]]; then
+        extract "$tool" "$work/$tool-$n.out" >"$work/values"
+        agree[$key]=$(agreement "$prefix.expected.txt" "$work/values")
+      fi
+      if awk -v w="$run_wall" -v b="$budget" 'BEGIN { exit !(w > b) }'; then
+        skip[$key]="one run only: it took ${run_wall} s"
+      fi
+    done
   done
-  wall[$key]=$(median "${walls[@]}")
-  cpu[$key]=$(median "${cpus[@]}")
-  rss[$key]=$(median "${rsses[@]}")
-  done_runs[$key]=${#walls[@]}
-  per_line[$tool]=$(awk -v w="${wall[$key]}" -v n="$n" 'BEGIN { printf "%.9f", w / n }')
-  per_line_from[$tool]=$n
+  for tool in "${active[@]}"; do
+    key="$tool,$n"
+    [[ -n ${walls[$key]} ]] || continue
+    # shellcheck disable=SC2086 # the lists are space-separated numbers
+    wall[$key]=$(median ${walls[$key]})
+    # shellcheck disable=SC2086
+    cpu[$key]=$(median ${cpus[$key]})
+    # shellcheck disable=SC2086
+    rss[$key]=$(median ${rsses[$key]})
+    done_runs[$key]=$(wc -w <<<"${walls[$key]}")
+    per_line[$tool]=$(awk -v w="${wall[$key]}" -v n="$n" 'BEGIN { printf "%.9f", w / n }')
+    per_line_from[$tool]=$n
+  done
 }
 
 # Microseconds a line, wall clock; estimated from a smaller corpus when skipped.
@@ -209,6 +223,13 @@ cost() {
   local tool=$1 n=$2 key="$1,$2"
   if [[ -n ${wall[$key]:-} ]]; then
     awk -v w="${wall[$key]}" -v n="$n" 'BEGIN { printf "%.2f", w * 1e6 / n }'
+  fi
+}
+
+cost_cpu() {
+  local key="$1,$2"
+  if [[ -n ${cpu[$key]:-} ]]; then
+    awk -v c="${cpu[$key]}" -v n="$2" 'BEGIN { printf "%.2f", c * 1e6 / n }'
   fi
 }
 
@@ -244,8 +265,9 @@ table() {
 }
 
 headline() {
-  local n=$1 big_n=$2 prefix=$3 base tool
+  local n=$1 big_n=$2 prefix=$3 base base_cpu tool
   base=$(cost tallyline "$n")
+  base_cpu=$(cost_cpu tallyline "$n")
   echo
   echo "### Headline ($n lines, median wall clock)"
   echo
@@ -254,8 +276,9 @@ headline() {
   fi
   for tool in $tools; do
     [[ $tool == tallyline || -n ${note[$tool]:-} ]] && continue
-    local mine from=""
+    local mine mine_cpu from=""
     mine=$(cost "$tool" "$n")
+    mine_cpu=$(cost_cpu "$tool" "$n")
     if [[ -z $mine && -n ${per_line[$tool]:-} ]]; then
       mine=$(awk -v p="${per_line[$tool]}" 'BEGIN { printf "%.2f", p * 1e6 }')
       from=" (estimated from the ${per_line_from[$tool]}-line corpus)"
@@ -263,12 +286,14 @@ headline() {
     [[ -n $mine ]] || continue
     if [[ -n $base ]]; then
       if [[ $tool == floor ]]; then
-        echo "- tallyline-cli $base µs/line = $(ratio "$base" "$mine") × the floor ($mine µs/line; target at most 4)."
+        echo "- tallyline-cli $base µs/line = $(ratio "$base" "$mine") × the floor ($mine µs/line;" \
+          "CPU time: $(ratio "$base_cpu" "$mine_cpu") ×; target at most 4)."
       else
-        echo "- ${label[$tool]}: $mine µs/line$from = $(ratio "$mine" "$base") × tallyline-cli (target above 1)."
+        echo "- ${label[$tool]}: $mine µs/line$from = $(ratio "$mine" "$base") × tallyline-cli" \
+          "(CPU time: ${mine_cpu:-?} µs/line, $(ratio "${mine_cpu:-0}" "$base_cpu") ×; target above 1)."
       fi
     else
-      echo "- ${label[$tool]}: $mine µs/line$from."
+      echo "- ${label[$tool]}: $mine µs/line$from (CPU time: ${mine_cpu:-?} µs/line)."
     fi
   done
   if [[ -n $base ]]; then
@@ -304,13 +329,15 @@ main() {
   local n prefix tool last=""
   for n in $sizes; do
     prefix=$(corpus "$n")
+    local usable=()
     for tool in $tools; do
-      [[ -z ${note[$tool]:-} ]] && measure "$tool" "$n" "$prefix"
+      [[ -n ${note[$tool]:-} ]] || usable+=("$tool")
     done
+    measure "$n" "$prefix" "${usable[@]}"
     last=$n
   done
   if [[ $big != 0 && -z ${note[tallyline]:-} && " $tools " == *" tallyline "* ]]; then
-    measure tallyline "$big" "$(corpus "$big")"
+    measure "$big" "$(corpus "$big")" tallyline
   fi
   {
     machine

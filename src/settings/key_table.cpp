@@ -9,6 +9,8 @@ template <typename... Ts>
 struct Overloaded : Ts... {
   using Ts::operator()...;
 };
+template <typename... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;  // clang does not deduce it for aggregates yet
 }  // namespace
 
 std::string FieldText(const Settings& settings, const KeyInfo& info) {

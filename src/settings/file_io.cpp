@@ -44,7 +44,7 @@ FileContent ReadWholeFile(const fs::path& path) {
 IoResult WriteWholeFile(const fs::path& path, std::string_view bytes) {
   const fs::path temporary = TemporaryPathFor(path);
   IoResult result = WriteNewFile(temporary, bytes);
-  if (result.ok()) result = ReplaceFile(temporary, path);
+  if (result.ok()) result = MoveOver(temporary, path);
   if (!result.ok()) {
     std::error_code ignored;
     fs::remove(temporary, ignored);

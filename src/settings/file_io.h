@@ -39,7 +39,7 @@ bool FileExists(const std::filesystem::path& path);
 // Platform parts of WriteWholeFile: write a new file completely and flush
 // it to the disk, and move one file over another in one step.
 IoResult WriteNewFile(const std::filesystem::path& path, std::string_view bytes);
-IoResult ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+IoResult MoveOver(const std::filesystem::path& from, const std::filesystem::path& to);
 // A name beside `path` that no other running process uses.
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& path);
 

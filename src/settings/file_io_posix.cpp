@@ -38,7 +38,7 @@ IoResult WriteNewFile(const fs::path& path, std::string_view bytes) {
   return {};
 }
 
-IoResult ReplaceFile(const fs::path& from, const fs::path& to) {
+IoResult MoveOver(const fs::path& from, const fs::path& to) {
   if (::rename(from.c_str(), to.c_str()) != 0) return SystemError("cannot replace the file");
   return {};
 }

@@ -10,7 +10,11 @@ namespace fs = std::filesystem;
 
 namespace {
 IoResult SystemError(std::string_view what) {
-  return {std::string(what) + " (Windows error " + std::to_string(::GetLastError()) + ")"};
+  std::string text(what);
+  text += " (Windows error ";
+  text += std::to_string(::GetLastError());
+  text += ')';
+  return {text};
 }
 }  // namespace
 
@@ -37,7 +41,7 @@ IoResult WriteNewFile(const fs::path& path, std::string_view bytes) {
   return {};
 }
 
-IoResult ReplaceFile(const fs::path& from, const fs::path& to) {
+IoResult MoveOver(const fs::path& from, const fs::path& to) {
   if (!::MoveFileExW(from.c_str(), to.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return SystemError("cannot replace the file");
@@ -47,7 +51,9 @@ IoResult ReplaceFile(const fs::path& from, const fs::path& to) {
 
 fs::path TemporaryPathFor(const fs::path& path) {
   fs::path temporary = path;
-  temporary += "." + std::to_string(::GetCurrentProcessId()) + ".tmp";
+  temporary += L".";
+  temporary += std::to_wstring(::GetCurrentProcessId());
+  temporary += L".tmp";
   return temporary;
 }
 

@@ -7,7 +7,7 @@ namespace tl::settings {
 
 void ReadKeys(Settings& settings, std::string_view content, std::span<const KeyInfo* const> keys) {
   for (const KeyInfo* key : keys) {
-    const std::optional<std::string> stored = ReadProfileString(content, key->section, key->key);
+    const std::optional<std::string> stored = ReadProfileValue(content, key->section, key->key);
     SetField(settings, *key, stored ? std::optional<std::string_view>(*stored) : std::nullopt);
   }
 }

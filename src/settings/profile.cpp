@@ -129,8 +129,8 @@ bool EndsWithLineBreak(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::string> ReadProfileString(std::string_view content, std::string_view section,
-                                             std::string_view key) {
+std::optional<std::string> ReadProfileValue(std::string_view content, std::string_view section,
+                                            std::string_view key) {
   const Location location = Locate(content, section, key);
   if (!location.entry || !location.entry->value) return std::nullopt;
   std::string_view value = *location.entry->value;
@@ -144,14 +144,15 @@ std::optional<std::string> ReadProfileString(std::string_view content, std::stri
   return std::string(value);
 }
 
-void WriteProfileString(std::string& content, std::string_view section, std::string_view key,
-                        std::string_view value) {
+void WriteProfileValue(std::string& content, std::string_view section, std::string_view key,
+                       std::string_view value) {
   value = value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
   const Location location = Locate(content, section, key);
   if (const std::optional<Line>& entry = location.entry) {
     // The name keeps its spelling and spacing in the file; the value after
     // the "=" is replaced whole.
-    const std::string replacement = (entry->value ? "" : "=") + std::string(value);
+    std::string replacement(entry->value ? "" : "=");
+    replacement += value;
     content.replace(entry->valueBegin, entry->textEnd - entry->valueBegin, replacement);
     return;
   }

@@ -29,8 +29,8 @@ inline constexpr std::size_t kValueLimit = 10240;
 // without one pair of matching enclosing quotes (" or '), cut to
 // kValueLimit - 1 bytes on a character boundary; nullopt when the key is
 // missing or has no "=".
-std::optional<std::string> ReadProfileString(std::string_view content, std::string_view section,
-                                             std::string_view key);
+std::optional<std::string> ReadProfileValue(std::string_view content, std::string_view section,
+                                            std::string_view key);
 
 // Sets `key` in `section` to `value`: on the key's first line everything
 // after the "=" is replaced (the name keeps its spelling and spacing); a
@@ -38,7 +38,7 @@ std::optional<std::string> ReadProfileString(std::string_view content, std::stri
 // its section; a missing section is added at the end. Every other byte of
 // `content` stays as it was. A value is cut at its first line break or NUL
 // so that it cannot add lines.
-void WriteProfileString(std::string& content, std::string_view section, std::string_view key,
-                        std::string_view value);
+void WriteProfileValue(std::string& content, std::string_view section, std::string_view key,
+                       std::string_view value);
 
 }  // namespace tl::settings

@@ -9,8 +9,10 @@ namespace tl::settings {
 
 namespace {
 std::string JoinErrors(const IoResult& first, const IoResult& second) {
-  if (first.ok() || second.ok()) return first.error + second.error;
-  return first.error + "; " + second.error;
+  std::string joined = first.error;
+  if (!first.ok() && !second.ok()) joined += "; ";
+  joined += second.error;
+  return joined;
 }
 }  // namespace
 
@@ -27,7 +29,7 @@ IoResult WriteKeys(const std::filesystem::path& configuration, std::span<const K
   if (!file.error.empty()) return {file.error};
   std::string content = file.bytes;
   for (const KeyWrite& write : writes) {
-    WriteProfileString(content, write.key->section, write.key->key, write.value);
+    WriteProfileValue(content, write.key->section, write.key->key, write.value);
   }
   if (file.exists && content == file.bytes) return {};
   return WriteWholeFile(configuration, content);
@@ -83,7 +85,7 @@ std::array<std::string, 4> ReadCustomWindowPosition(const SettingsFiles& files) 
   for (std::size_t i = 0; i < texts.size(); ++i) {
     const KeyInfo& key = *kStartWindowOrder[i];
     texts[i] =
-        ReadProfileString(content, key.section, key.key).value_or(std::string(key.defaultText));
+        ReadProfileValue(content, key.section, key.key).value_or(std::string(key.defaultText));
   }
   return texts;
 }

@@ -33,24 +33,19 @@ TEST(LoadSettings, EveryKeyWithAFieldIsReadOnce) {
 
 // Each field gets a value unlike its default and unlike every other field's,
 // so a row that fills the wrong field shows up.
+std::string DistinctText(const KeyInfo& key, std::size_t n) {
+  if (key.type == ValueType::Boolean) return std::string(key.defaultText == "真" ? "假" : "真");
+  std::string text = key.type == ValueType::Text ? "宋体" : "";
+  text += std::to_string(200 + n);  // 200.. keeps 撤销设置 inside 1..500
+  return text;
+}
+
 TEST(LoadSettings, EveryFieldComesBackUnderItsOwnKey) {
   std::string content;
   std::vector<std::string> texts;
   for (const KeyInfo& key : kKeys) {
-    std::string text;
-    switch (key.type) {
-      case ValueType::Boolean:
-        text = key.defaultText == "真" ? "假" : "真";
-        break;
-      case ValueType::Text:
-        text = "宋体" + std::to_string(texts.size());
-        break;
-      default:
-        text = std::to_string(200 + texts.size());  // 200.. keeps 撤销设置 inside 1..500
-        break;
-    }
-    WriteProfileString(content, key.section, key.key, text);
-    texts.push_back(text);
+    texts.push_back(DistinctText(key, texts.size()));
+    WriteProfileValue(content, key.section, key.key, texts.back());
   }
   const Settings loaded = SettingsFromProfile(content);
   for (std::size_t i = 0; i < std::size(kKeys); ++i) {

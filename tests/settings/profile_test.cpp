@@ -15,7 +15,7 @@ struct ReadCase {
   std::optional<std::string> expected;
 };
 
-TEST(ReadProfileString, FindsValuesAsTheWindowsFunctionDo) {
+TEST(ReadProfileValue, FindsValuesAsTheWindowsFunctionDo) {
   const std::nullopt_t missing = std::nullopt;
   const ReadCase cases[] = {
       {"[s]\r\nk=v\r\n", "s", "k", "v"},
@@ -53,12 +53,12 @@ TEST(ReadProfileString, FindsValuesAsTheWindowsFunctionDo) {
       {"[s]\r\n按esc退出=真\r\n", "s", "按esc退出 ", "真"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ReadProfileString(c.content, c.section, c.key), c.expected)
+    EXPECT_EQ(ReadProfileValue(c.content, c.section, c.key), c.expected)
         << c.content << " / " << c.section << " / " << c.key;
   }
 }
 
-TEST(ReadProfileString, LongValuesAreCutOnACharacterBoundary) {
+TEST(ReadProfileValue, LongValuesAreCutOnACharacterBoundary) {
   const std::string ascii(12000, 'a');
   const std::string wide = [] {
     std::string text;
@@ -75,7 +75,7 @@ TEST(ReadProfileString, LongValuesAreCutOnACharacterBoundary) {
       {"a" + wide, kValueLimit - 1},
   };
   for (const auto& c : cases) {
-    const auto value = ReadProfileString("[s]\r\nk=" + c.value + "\r\n", "s", "k");
+    const auto value = ReadProfileValue("[s]\r\nk=" + c.value + "\r\n", "s", "k");
     ASSERT_TRUE(value.has_value());
     EXPECT_EQ(value->size(), c.expected);
     EXPECT_EQ(*value, c.value.substr(0, c.expected));
@@ -90,7 +90,7 @@ struct WriteCase {
   const char* after;
 };
 
-TEST(WriteProfileString, ChangesOnlyTheKeysLine) {
+TEST(WriteProfileValue, ChangesOnlyTheKeysLine) {
   const WriteCase cases[] = {
       {"", "s", "k", "v", "[s]\r\nk=v\r\n"},
       {"[s]\r\nk=1\r\n", "s", "k", "2", "[s]\r\nk=2\r\n"},
@@ -109,12 +109,12 @@ TEST(WriteProfileString, ChangesOnlyTheKeysLine) {
   };
   for (const auto& c : cases) {
     std::string content = c.before;
-    WriteProfileString(content, c.section, c.key, c.value);
+    WriteProfileValue(content, c.section, c.key, c.value);
     EXPECT_EQ(content, c.after) << c.before << " / " << c.section << " / " << c.key;
   }
 }
 
-TEST(WriteProfileString, KeepsEveryOtherByte) {
+TEST(WriteProfileValue, KeepsEveryOtherByte) {
   const std::string original =
       "; 配置文件\r\n"
       "\r\n"
@@ -129,12 +129,12 @@ TEST(WriteProfileString, KeepsEveryOtherByte) {
       "[字体设置]\r\n"
       "字体名称=宋体\r\n";
   std::string content = original;
-  WriteProfileString(content, "运行设置", "撤销设置", "30");
-  WriteProfileString(content, "字体设置", "字体名称", "宋体");
+  WriteProfileValue(content, "运行设置", "撤销设置", "30");
+  WriteProfileValue(content, "字体设置", "字体名称", "宋体");
   std::string expected = original;
   expected.replace(expected.find("撤销设置=20"), std::string("撤销设置=20").size(), "撤销设置=30");
   EXPECT_EQ(content, expected);
-  WriteProfileString(content, "运行设置", "撤销设置", "20");
+  WriteProfileValue(content, "运行设置", "撤销设置", "20");
   EXPECT_EQ(content, original);
 }
 

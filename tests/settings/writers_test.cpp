@@ -97,9 +97,9 @@ TEST(ResetSettings, ThenSaveAtExitLeavesPrecisionOut) {
 
   ASSERT_TRUE(SaveAtExit(settings, app.files, 0, "sheet").ok());
   const std::string content = FileText(app.files.configuration);
-  EXPECT_FALSE(ReadProfileString(content, "运行设置", "运算精度设置"));
-  EXPECT_EQ(ReadProfileString(content, "启动窗口位置", "_启动窗口.宽度"), "800");
-  EXPECT_EQ(ReadProfileString(content, "运行设置", "运行次数"), "2");
+  EXPECT_FALSE(ReadProfileValue(content, "运行设置", "运算精度设置"));
+  EXPECT_EQ(ReadProfileValue(content, "启动窗口位置", "_启动窗口.宽度"), "800");
+  EXPECT_EQ(ReadProfileValue(content, "运行设置", "运行次数"), "2");
   const Settings next = LoadSettings(app.files);
   EXPECT_EQ(next.运算精度设置, 12);
   EXPECT_EQ(next.分数类型, 0);

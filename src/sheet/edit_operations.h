@@ -1,0 +1,17 @@
+#pragma once
+// The edit box's own clipboard and selection operations, over any EditBox and
+// the host's clipboard.
+#include "sheet/edit_box.h"
+#include "sheet/host.h"
+
+namespace tl::sheet {
+
+void SelectAll(EditBox& box);
+// The selected text onto the clipboard; nothing when the selection is empty.
+void CopySelection(EditBox& box, Host& host);
+// Copy, then remove the selection; nothing when the selection is empty.
+void CutSelection(EditBox& box, Host& host);
+// The clipboard text over the selection; nothing when the clipboard is empty.
+void PasteClipboard(EditBox& box, Host& host);
+
+}  // namespace tl::sheet

@@ -1,0 +1,142 @@
+// Keys and characters: Enter's short and long press, the keyboard shortcuts
+// taken on key down, the continuation of a finished line on typing, and the
+// live refresh after a key.
+#include <array>
+#include <string>
+
+#include "sheet/shown_value.h"
+#include "sheet/status_messages.h"
+#include "sheet/worksheet.h"
+#include "text/gbk.h"
+
+namespace tl::sheet {
+
+namespace {
+constexpr int kEnterHoldMs = 350;
+constexpr int kFontStep = 2;
+
+// Keys whose release never triggers the live refresh: the modifiers and
+// NumLock, and with Ctrl the shortcuts that only select, copy, clear, change
+// the font or move in the undo history.
+constexpr std::array kSilentKeys = {vk::kShift, vk::kControl, vk::kMenu, vk::kNumLock};
+constexpr std::array kSilentCtrlKeys = {vk::Letter('A'), vk::Letter('C'), vk::Letter('D'),
+                                        vk::Letter('T'), vk::Letter('Y'), vk::Letter('Z')};
+
+template <class Keys>
+bool Contains(const Keys& keys, int key) {
+  for (const int k : keys) {
+    if (k == key) return true;
+  }
+  return false;
+}
+}  // namespace
+
+bool Worksheet::OnKeyDown(int key, int modifiers) {
+  if (key == vk::kReturn) {
+    longPress_ = false;
+    host_.StartEnterTimer(kEnterHoldMs);
+    host_.FocusEditBox();
+    return true;
+  }
+  if (modifiers != kCtrl) return false;
+  if (key >= vk::Digit(0) && key <= vk::Digit(9)) {
+    settings_.运算精度设置 = key - vk::Digit(0);
+    return true;
+  }
+  if (key == vk::kOemMinus || key == vk::kOemPlus) {
+    host_.AdjustFontSize(key == vk::kOemMinus ? -kFontStep : kFontStep);
+    return true;
+  }
+  return false;
+}
+
+void Worksheet::OnEnterTimer() {
+  longPress_ = true;
+  box_.ReplaceSelection(text::kCrLf);
+}
+
+bool Worksheet::FinishedNumberBeforeCaret(bool ignoreSeparators) {
+  const std::size_t caret = box_.Caret();
+  // The "=" must lie wholly before the byte before the caret. One on an
+  // earlier line would put a line break into the text taken, which is never
+  // a number, so the caret's line is all there is to search.
+  const std::size_t lineBreak = box_.RFindBytes(text::kCrLf, caret);
+  const std::size_t lineStart = lineBreak == text::npos ? 0 : lineBreak + 2;
+  if (caret < lineStart + 2) return false;
+  const std::string_view beforeCaret = box_.Slice(lineStart, caret);
+  const std::size_t equals = beforeCaret.rfind('=', beforeCaret.size() - 2);
+  if (equals == text::npos) return false;
+  std::string taken(beforeCaret.substr(equals + 1));
+  if (ignoreSeparators) std::erase_if(taken, [](char c) { return c == ',' || c == ';'; });
+  return IsCanonicalNumber(taken);
+}
+
+bool Worksheet::OnCharacter(Character character) {
+  if (character == '\r' || character == '\n') return true;
+  const bool startsNumber = (character >= '0' && character <= '9') || character == '.';
+  if (startsNumber && ByteAt(box_, box_.Caret()) == '\r' && FinishedNumberBeforeCaret(false)) {
+    // A number typed behind a finished result starts the next line.
+    box_.ReplaceSelection(text::kCrLf);
+  }
+  return false;
+}
+
+void Worksheet::OnKeyUp(int key, int modifiers) {
+  host_.StopEnterTimer();
+  if (key != vk::kReturn) {
+    LiveRefreshAfterKey(key, modifiers);
+    return;
+  }
+  const std::size_t caret = box_.Caret();
+  const bool behindResult =
+      FinishedNumberBeforeCaret(true) || (caret > 0 && ByteAt(box_, caret - 1) == '\n');
+  if (behindResult && ByteAt(box_, caret) == '\r') {
+    box_.ReplaceSelection(text::kCrLf);
+    LiveRefreshAfterKey(key, modifiers);
+    return;
+  }
+  if (longPress_) {
+    LiveRefreshAfterKey(key, modifiers);
+    return;
+  }
+  const bool ctrlEnter = modifiers == kCtrl;
+  if (ctrlEnter != settings_.回车换行) {
+    box_.ReplaceSelection(text::kCrLf);
+    return;
+  }
+  EvaluateByEnter();
+}
+
+void Worksheet::EvaluateByEnter() {
+  const std::uint64_t started = host_.NowMs();
+  evaluationMode_ = engine::EvaluationMode::Normal;
+  if (!EvaluateCurrentLine()) return;
+  // A true evaluation in Normal mode has written its result.
+  auto pasteResult = [this] {
+    if (!settings_.换行粘贴结果) return;
+    box_.ReplaceSelection(text::kCrLf);
+    Insert(lastResultText_);
+  };
+  auto breakLine = [this] {
+    if (settings_.运算换行变量) box_.ReplaceSelection(text::kCrLf);
+  };
+  if (settings_.回车换行) {
+    breakLine();
+    pasteResult();
+  } else {
+    pasteResult();
+    breakLine();
+  }
+  host_.SetStatusText(msg::Elapsed(host_.NowMs() - started));
+}
+
+void Worksheet::LiveRefreshAfterKey(int key, int modifiers) {
+  if (!settings_.动态刷新) return;
+  if (Contains(kSilentKeys, key)) return;
+  if (modifiers == kCtrl && Contains(kSilentCtrlKeys, key)) return;
+  const std::size_t caret = box_.Caret();
+  EvaluateCurrentLine();
+  PlaceCaret(box_, caret);
+}
+
+}  // namespace tl::sheet

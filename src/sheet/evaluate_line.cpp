@@ -1,0 +1,135 @@
+// EvaluateCurrentLine: picks the caret's line, honours a pending line cut and
+// the fraction conversion's check pass, calls the engine, and hands a result
+// to the write-back.
+#include <variant>
+
+#include "engine/conversion_check.h"
+#include "engine/prepare.h"
+#include "sheet/shown_value.h"
+#include "sheet/worksheet.h"
+#include "text/gbk.h"
+
+namespace tl::sheet {
+
+namespace {
+constexpr std::string_view kEndMarker = " ";
+
+engine::FractionForm FractionFormOf(int setting) {
+  switch (setting) {
+    case 1:
+      return engine::FractionForm::Fraction;
+    case 2:
+      return engine::FractionForm::Mixed;
+    default:
+      return engine::FractionForm::Decimal;
+  }
+}
+}  // namespace
+
+bool Worksheet::EvaluateCurrentLine() {
+  LineOutcome outcome = EvaluateLine(true);
+  if (outcome == LineOutcome::RepairWanted) {
+    // One repair, then a text that is still inconsistent reports the
+    // character like any other.
+    RepairDocument();
+    outcome = EvaluateLine(false);
+  }
+  if (outcome == LineOutcome::RefreshWanted) {
+    // Inside a refresh the line is being rebuilt already.
+    if (!refreshing_) RefreshLine();
+    return false;
+  }
+  return outcome == LineOutcome::Written;
+}
+
+engine::Options Worksheet::EngineOptions() const {
+  engine::Options options;
+  options.fractionForm = evaluationMode_ == engine::EvaluationMode::ConversionApply
+                             ? detectedFractionForm_
+                             : FractionFormOf(settings_.分数类型);
+  options.ignoreThousands = settings_.忽略千分符;
+  options.thousandsSeparator = settings_.逗号千分割;
+  options.angleMode = settings_.角度制选中;
+  options.precision = settings_.运算精度设置;
+  options.dropTrailingZeros = settings_.小数类型;
+  options.mode = evaluationMode_;
+  return options;
+}
+
+ExpressionPick Worksheet::PickAtCaret(std::size_t caret) {
+  // With no text before the caret the line is empty and the result would go
+  // to the start of the text.
+  if (caret == 0) return PickExpression({}, 0, 0, settings_.空格分式);
+  const std::size_t lineBreak = box_.RFindBytes(text::kCrLf, caret);
+  const std::size_t lineStart = lineBreak == text::npos ? 0 : lineBreak + 2;
+  std::size_t lineEnd = box_.FindBytes(text::kCrLf, lineStart);
+  if (lineEnd == text::npos) lineEnd = box_.Size();
+  const std::string line(box_.Slice(lineStart, lineEnd));
+  return PickExpression(line, lineStart, caret, settings_.空格分式);
+}
+
+Worksheet::LineOutcome Worksheet::EvaluateLine(bool mayRepair) {
+  if (box_.Size() == 0) return LineOutcome::NotWritten;
+  resultWritten_ = false;
+  const ExpressionPick pick = PickAtCaret(box_.Caret());
+  // The caret waits at the insertion point; a diagnostic leaves it there.
+  PlaceCaret(box_, pick.insertPos);
+  if (pendingLineCut_) {
+    CutLine(pick);
+    return LineOutcome::NotWritten;
+  }
+  lineHasNoEquals_ = pick.lineHasNoEquals;
+  if (evaluationMode_ == engine::EvaluationMode::ConversionCheck) return RemoveShownResult(pick);
+  // The last part of a computed chain is its value: the chain is rebuilt,
+  // never continued with another "=".
+  if (!pick.lineHasNoEquals && IsShownValue(pick.exprText)) {
+    valueReached_ = true;
+    return LineOutcome::RefreshWanted;
+  }
+
+  const engine::Outcome outcome = engine::Evaluate(pick.exprText, EngineOptions());
+  switch (outcome.status) {
+    case engine::Status::Empty:
+      return LineOutcome::NotWritten;
+    case engine::Status::Unrecognised:
+      if (mayRepair && LineBreaksInconsistent(box_.Text())) return LineOutcome::RepairWanted;
+      host_.SetStatusText(outcome.text);
+      return LineOutcome::NotWritten;
+    case engine::Status::Message:
+      host_.SetStatusText(outcome.text);
+      return LineOutcome::NotWritten;
+    case engine::Status::Result:
+      valueReached_ = true;
+      return WriteBack(pick, outcome);
+  }
+  return LineOutcome::NotWritten;
+}
+
+void Worksheet::CutLine(const ExpressionPick& pick) {
+  pendingLineCut_ = false;
+  cutLineText_ = std::string(box_.Slice(pick.cutStart, pick.insertPos));
+  if (cutLineText_.empty()) return;  // the caret already stands where the text would be
+  box_.SetCaret(pick.cutStart);
+  box_.SetSelectionLength(cutLineText_.size());
+  box_.ReplaceSelection({});
+}
+
+Worksheet::LineOutcome Worksheet::RemoveShownResult(const ExpressionPick& pick) {
+  const std::string prepared = engine::PrepareExpression(pick.exprText);
+  if (prepared == kEndMarker) return LineOutcome::NotWritten;
+  const auto inspected = engine::InspectShownResult(prepared);
+  if (const auto* failure = std::get_if<engine::Diagnostic>(&inspected)) {
+    host_.SetStatusText(failure->message);
+    return LineOutcome::NotWritten;
+  }
+  detectedFractionForm_ = std::get<engine::ShownResult>(inspected).detected;
+  // A value with no "=" before it is not a result; there is nothing to convert.
+  if (pick.lastEquals == text::npos) return LineOutcome::NotWritten;
+  // The "=" and the shown value, exactly as they stand in the line.
+  box_.SetCaret(pick.lastEquals);
+  box_.SetSelectionLength(pick.insertPos - pick.lastEquals);
+  box_.ReplaceSelection({});
+  return LineOutcome::Written;
+}
+
+}  // namespace tl::sheet

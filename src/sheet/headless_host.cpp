@@ -1,0 +1,35 @@
+#include "sheet/headless_host.h"
+
+namespace tl::sheet {
+
+void HeadlessHost::StartEnterTimer(int intervalMs) {
+  timerInterval_ = static_cast<std::uint64_t>(intervalMs > 0 ? intervalMs : 1);
+  nextTick_ = now_ + *timerInterval_;
+}
+
+MessageBoxAnswer HeadlessHost::ShowMessageBox(const MessageBoxRequest& request) {
+  messageBoxes_.push_back(request);
+  if (answers_.empty()) return request.defaultAnswer;
+  const MessageBoxAnswer answer = answers_.front();
+  answers_.pop_front();
+  return answer;
+}
+
+int HeadlessHost::AdvanceClock(std::uint64_t ms) {
+  const std::uint64_t until = now_ + ms;
+  int ticks = 0;
+  while (timerInterval_ && nextTick_ <= until) {
+    ++ticks;
+    nextTick_ += *timerInterval_;
+  }
+  now_ = until;
+  return ticks;
+}
+
+std::optional<MenuItemState> HeadlessHost::MenuState(Command item) const {
+  const auto found = menuStates_.find(item);
+  if (found == menuStates_.end()) return std::nullopt;
+  return found->second;
+}
+
+}  // namespace tl::sheet

@@ -1,0 +1,61 @@
+#pragma once
+// The Host of the command line and the tests: the status text and the
+// clipboard are kept in memory, the clock is advanced by the caller, the
+// Enter hold timer only records when it is due, and message boxes take their
+// answers from a queue.
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sheet/host.h"
+
+namespace tl::sheet {
+
+class HeadlessHost final : public Host {
+ public:
+  void SetStatusText(std::string_view text) override { status_ = text; }
+  std::string StatusText() override { return status_; }
+  void SetClipboardText(std::string_view text) override { clipboard_ = text; }
+  std::string ClipboardText() override { return clipboard_; }
+
+  void StartEnterTimer(int intervalMs) override;
+  void StopEnterTimer() override { timerInterval_.reset(); }
+  std::uint64_t NowMs() override { return now_; }
+
+  // Answers with the oldest queued answer, or with the request's default
+  // answer when none is queued; every request is kept.
+  MessageBoxAnswer ShowMessageBox(const MessageBoxRequest& request) override;
+
+  void FocusEditBox() override { ++focusRequests_; }
+  void AdjustFontSize(int points) override { fontSizeChange_ += points; }
+  void SetMenuItemState(Command item, MenuItemState state) override { menuStates_[item] = state; }
+
+  // Moves the clock on and returns how many ticks of the Enter hold timer
+  // fell due meanwhile; the caller delivers them to the worksheet.
+  int AdvanceClock(std::uint64_t ms);
+  bool EnterTimerRunning() const { return timerInterval_.has_value(); }
+
+  void QueueAnswer(MessageBoxAnswer answer) { answers_.push_back(answer); }
+  const std::vector<MessageBoxRequest>& MessageBoxes() const { return messageBoxes_; }
+  int FocusRequests() const { return focusRequests_; }
+  int FontSizeChange() const { return fontSizeChange_; }
+  // The last state set for an item, if any.
+  std::optional<MenuItemState> MenuState(Command item) const;
+
+ private:
+  std::string status_;
+  std::string clipboard_;
+  std::uint64_t now_ = 0;
+  std::optional<std::uint64_t> timerInterval_;
+  std::uint64_t nextTick_ = 0;
+  std::deque<MessageBoxAnswer> answers_;
+  std::vector<MessageBoxRequest> messageBoxes_;
+  int focusRequests_ = 0;
+  int fontSizeChange_ = 0;
+  std::map<Command, MenuItemState> menuStates_;
+};
+
+}  // namespace tl::sheet

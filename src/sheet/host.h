@@ -1,0 +1,64 @@
+#pragma once
+// Everything the worksheet needs from the platform besides the edit box: the
+// status bar, the clipboard, the Enter hold timer, a millisecond clock,
+// message boxes, the edit box's focus and font size, and the state of the
+// menu items the worksheet drives. The window implements it over Win32; the
+// command line and the tests use HeadlessHost.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "sheet/command.h"
+
+namespace tl::sheet {
+
+enum class MessageBoxButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageBoxIcon { None, Information, Question, Warning, Error };
+enum class MessageBoxAnswer { Ok, Cancel, Yes, No };
+
+struct MessageBoxRequest {
+  std::string text;
+  std::string title;
+  MessageBoxButtons buttons = MessageBoxButtons::Ok;
+  MessageBoxIcon icon = MessageBoxIcon::None;
+  MessageBoxAnswer defaultAnswer = MessageBoxAnswer::Ok;  // the button Enter would press
+};
+
+struct MenuItemState {
+  bool checked = false;
+  bool enabled = true;
+  bool operator==(const MenuItemState&) const = default;
+};
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // Part 0 of the status bar.
+  virtual void SetStatusText(std::string_view text) = 0;
+  virtual std::string StatusText() = 0;
+
+  // Clipboard text (GBK).
+  virtual void SetClipboardText(std::string_view text) = 0;
+  virtual std::string ClipboardText() = 0;
+
+  // The Enter hold timer: (re)started with an interval, ticks call
+  // Worksheet::OnEnterTimer until it is stopped.
+  virtual void StartEnterTimer(int intervalMs) = 0;
+  virtual void StopEnterTimer() = 0;
+
+  // Milliseconds from any fixed point.
+  virtual std::uint64_t NowMs() = 0;
+
+  virtual MessageBoxAnswer ShowMessageBox(const MessageBoxRequest& request) = 0;
+
+  // Gives the worksheet edit box the keyboard focus.
+  virtual void FocusEditBox() = 0;
+  // Changes the worksheet font size by `points` (Ctrl+"-", Ctrl+"=").
+  virtual void AdjustFontSize(int points) = 0;
+
+  // Check mark and availability of a menu item (every menu that shows it).
+  virtual void SetMenuItemState(Command item, MenuItemState state) = 0;
+};
+
+}  // namespace tl::sheet

@@ -1,0 +1,37 @@
+#pragma once
+// Key presses delivered to a worksheet over the in-memory edit box in the
+// order Win32 delivers them, with the edit box's own handling of whatever the
+// worksheet does not swallow. The command-line replay and the tests type
+// through these.
+#include <cstdint>
+#include <string_view>
+
+#include "sheet/headless_host.h"
+#include "sheet/memory_edit_box.h"
+#include "sheet/worksheet.h"
+
+namespace tl::sheet {
+
+struct KeyStroke {
+  int key = 0;
+  int modifiers = kNoModifier;
+  Character character = 0;  // the character the key types, 0 for none
+};
+
+// The stroke that types `character` on a US keyboard (Shift where needed):
+// printable ASCII, "\n" as Enter, Backspace (8) and Tab; a two-byte character
+// comes from an input method.
+KeyStroke StrokeFor(Character character);
+
+// Key down, then the character the key types, each passed on to the edit box
+// unless the worksheet swallows it.
+void KeyDown(Worksheet& worksheet, MemoryEditBox& box, Host& host, const KeyStroke& stroke);
+void KeyUp(Worksheet& worksheet, const KeyStroke& stroke);
+// Key down, character, key up.
+void PressKey(Worksheet& worksheet, MemoryEditBox& box, Host& host, const KeyStroke& stroke);
+// Every character of a GBK text pressed in turn ("\r" is skipped, "\n" is Enter).
+void TypeText(Worksheet& worksheet, MemoryEditBox& box, Host& host, std::string_view text);
+// Moves the host's clock on, delivering the Enter hold timer's ticks.
+void AdvanceClock(Worksheet& worksheet, HeadlessHost& host, std::uint64_t ms);
+
+}  // namespace tl::sheet

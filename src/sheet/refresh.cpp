@@ -1,0 +1,86 @@
+// `refresh line`: cut the caret's computed chain, then rebuild it part by part
+// so that every "=" is followed by the value of the chain so far.
+#include <string>
+#include <vector>
+
+#include "sheet/shown_value.h"
+#include "sheet/status_messages.h"
+#include "sheet/worksheet.h"
+
+namespace tl::sheet {
+
+namespace {
+std::vector<std::string_view> SplitAtEquals(std::string_view text) {
+  std::vector<std::string_view> parts;
+  std::size_t start = 0;
+  for (std::size_t at = text.find('='); at != std::string_view::npos; at = text.find('=', start)) {
+    parts.push_back(text.substr(start, at - start));
+    start = at + 1;
+  }
+  parts.push_back(text.substr(start));
+  return parts;
+}
+
+// Sets a flag for the life of a scope.
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = saved_; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
+  bool saved_;
+};
+}  // namespace
+
+void Worksheet::RefreshLine() {
+  const FlagScope refreshing(refreshing_);
+  // Cut the line; a cut that never happened (an empty worksheet) keeps nothing.
+  cutLineText_.clear();
+  pendingLineCut_ = true;
+  EvaluateCurrentLine();
+  pendingLineCut_ = false;
+  const std::string kept = cutLineText_;
+
+  const std::vector<std::string_view> parts = SplitAtEquals(kept);
+  if (parts.size() == 1) {
+    Insert(kept);
+    return;
+  }
+  // The first part as it is, every later one without its old value.
+  std::vector<std::string_view> pieces{parts.front()};
+  for (std::size_t i = 1; i < parts.size(); ++i) pieces.push_back(StripShownValue(parts[i]));
+
+  // Everything the rebuild writes lands from here on, so the rebuilt text is
+  // the bytes the text grows by.
+  const std::size_t start = box_.Caret();
+  const std::size_t sizeBefore = box_.Size();
+  const std::size_t repairsBefore = repairs_;
+  for (std::size_t i = 0; i + 1 < pieces.size(); ++i) {
+    Insert(pieces[i]);
+    valueReached_ = false;
+    EvaluateCurrentLine();
+  }
+  Insert(pieces.back());
+
+  if (valueReached_) {
+    host_.SetStatusText(msg::kRefreshed);
+    return;
+  }
+  // Put the line back exactly as it was.
+  if (repairs_ == repairsBefore) {
+    box_.SetCaret(start);
+    box_.SetSelectionLength(box_.Size() - sizeBefore);
+  } else {
+    // A line-break repair moved the text: cut the line as at the start.
+    pendingLineCut_ = true;
+    EvaluateCurrentLine();
+    pendingLineCut_ = false;
+  }
+  box_.ReplaceSelection(kept);
+  host_.SetStatusText(msg::kRefreshFailed);
+}
+
+}  // namespace tl::sheet

@@ -1,0 +1,29 @@
+#pragma once
+// Every status message the worksheet writes itself (the engine's diagnostics
+// are in engine/messages.h). A status message is three spaces, the bracketed
+// category, "_" and the text.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tl::sheet::msg {
+
+inline constexpr std::string_view kStarted = "   [提示]_初始化完毕，请输入表达式!";
+inline constexpr std::string_view kPressCtrlEnter = "   [提示]_ 按“CTRL+回车键”计算!";
+inline constexpr std::string_view kEditedPressEnter = "   [提示]_ 表达式修改完毕短按“回车键”刷新！";
+inline constexpr std::string_view kTypedPressEnter = "   [提示]_ 输入完毕按“回车键”计算!";
+inline constexpr std::string_view kRefreshed = "   [提示]_表达式已刷新！";
+inline constexpr std::string_view kRefreshFailed = "   [提示]_刷新失败,表达式有错误！";
+inline constexpr std::string_view kNoOperator = "   [提示]_没有检测到操作符，请继续输入！";
+
+// The clearing question of "&O.清空累加器".
+inline constexpr std::string_view kClearAccumulatorQuestion = "是否清空累加器！";
+inline constexpr std::string_view kClearAccumulatorTitle = "警告";
+
+// "   [运算完成]_用时 0.016 秒": the seconds by the number-text rule.
+std::string Elapsed(std::uint64_t milliseconds);
+// "   [当前位置] _ 行: 3,列: 5".
+std::string CaretPosition(std::size_t line, std::size_t column);
+
+}  // namespace tl::sheet::msg

@@ -1,0 +1,35 @@
+// What the worksheet does on every content change (the status prompt, the
+// undo snapshot) and the caret-position message.
+#include "sheet/status_messages.h"
+#include "sheet/worksheet.h"
+#include "text/gbk.h"
+
+namespace tl::sheet {
+
+void Worksheet::OnContentChanged() {
+  if (!settings_.动态刷新) host_.SetStatusText(ContentPrompt());
+  RecordSnapshot();
+}
+
+std::string_view Worksheet::ContentPrompt() {
+  if (settings_.回车换行) return msg::kPressCtrlEnter;
+  const std::size_t caret = box_.Caret();
+  const std::size_t from = caret > 0 ? caret - 1 : 0;
+  // An "=" between the byte before the caret and the end of its line.
+  std::size_t lineEnd = box_.FindBytes("\r", from);
+  if (lineEnd == text::npos) lineEnd = box_.Size();
+  const bool edited = box_.Slice(from, lineEnd).find('=') != text::npos;
+  return edited ? msg::kEditedPressEnter : msg::kTypedPressEnter;
+}
+
+void Worksheet::ShowCaretPosition() {
+  ShowCaretPositionFrom({});
+}
+
+void Worksheet::ShowCaretPositionFrom(LineBreakMark mark) {
+  if (const auto place = LocateCaret(box_, box_.Caret(), mark)) {
+    host_.SetStatusText(msg::CaretPosition(place->line, place->column));
+  }
+}
+
+}  // namespace tl::sheet

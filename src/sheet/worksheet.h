@@ -1,0 +1,151 @@
+#pragma once
+// The worksheet: everything the user does to the text of the one large edit
+// box. A Worksheet owns the run-time state of the sheet and implements the
+// key, character, timer and menu-command behaviours over an EditBox and a
+// Host. It reads the options from the Settings record it is given and writes
+// the few that worksheet keys change (Ctrl+digit, "&G.实时计算").
+//
+// Events enter in the order Win32 delivers them:
+//   OnKeyDown  (true: swallowed; otherwise the edit box handles the key)
+//   OnCharacter (true: swallowed; otherwise the edit box inserts it)
+//   OnKeyUp
+// OnContentChanged arrives from the edit box after every change, and
+// OnEnterTimer on every tick of the Enter hold timer the worksheet starts
+// through the Host.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/engine.h"
+#include "settings/settings.h"
+#include "sheet/command.h"
+#include "sheet/edit_box.h"
+#include "sheet/expression_pick.h"
+#include "sheet/host.h"
+#include "sheet/keys.h"
+#include "sheet/line_breaks.h"
+#include "sheet/undo_history.h"
+
+namespace tl::sheet {
+
+// One result recorded while "&A.记录" is checked.
+struct AccumulatorRecord {
+  int sequence = 0;
+  std::string expression;
+  std::string result;  // without "="
+  bool operator==(const AccumulatorRecord&) const = default;
+};
+
+enum class CommandResult {
+  Done,
+  Disabled,       // the menu item is disabled in the current mode
+  NotBuilt,       // the command's behaviour is not part of the worksheet yet
+  NoUndoHistory,  // undo or redo on a worksheet made without a history
+};
+
+struct WorksheetOptions {
+  // Where nobody can undo (the command line) the snapshots can be left out;
+  // the window always keeps them.
+  bool undoHistory = true;
+};
+
+class Worksheet {
+ public:
+  // Records the box's current text as the first undo snapshot and sets the
+  // live-mode menu items.
+  Worksheet(EditBox& box, Host& host, settings::Settings& settings, WorksheetOptions options = {});
+  ~Worksheet();
+  Worksheet(const Worksheet&) = delete;
+  Worksheet& operator=(const Worksheet&) = delete;
+
+  bool OnKeyDown(int key, int modifiers);
+  // Enter's own key events break lines, so the CR or LF character of an
+  // Enter key press is swallowed.
+  bool OnCharacter(Character character);
+  void OnKeyUp(int key, int modifiers);
+  void OnContentChanged();
+  void OnEnterTimer();
+
+  CommandResult Execute(Command command);
+
+  // Evaluates the caret's line and writes the result behind it. True when a
+  // result was written (or, in the conversion check, a shown result removed).
+  bool EvaluateCurrentLine();
+  // Rebuilds the caret's computed chain from its parts ("&w.刷新行").
+  void RefreshLine();
+  // "   [当前位置] _ 行: ...": on a left button press and while dragging.
+  void ShowCaretPosition();
+
+  engine::EvaluationMode EvaluationMode() const { return evaluationMode_; }
+  engine::FractionForm DetectedFractionForm() const { return detectedFractionForm_; }
+  bool LineHasNoEquals() const { return lineHasNoEquals_; }
+  const std::string& LastResultText() const { return lastResultText_; }
+  const std::string& CutLineText() const { return cutLineText_; }
+  bool Recording() const { return recording_; }
+  const std::vector<AccumulatorRecord>& Accumulator() const { return accumulator_; }
+  const UndoHistory* History() const { return history_ ? &*history_ : nullptr; }
+
+ private:
+  enum class LineOutcome { Written, NotWritten, RefreshWanted, RepairWanted };
+
+  // Evaluation of the caret's line (evaluate_line.cpp, write_back.cpp).
+  LineOutcome EvaluateLine(bool mayRepair);
+  ExpressionPick PickAtCaret(std::size_t caret);
+  void CutLine(const ExpressionPick& pick);
+  LineOutcome RemoveShownResult(const ExpressionPick& pick);
+  LineOutcome WriteBack(const ExpressionPick& pick, const engine::Outcome& outcome);
+  engine::Options EngineOptions() const;
+  void AppendRecord(std::string_view expression, std::string_view result);
+
+  // Keys (enter_key.cpp).
+  bool FinishedNumberBeforeCaret(bool ignoreSeparators);
+  void EvaluateByEnter();
+  void LiveRefreshAfterKey(int key, int modifiers);
+
+  // Content changes (status_prompts.cpp, undo_history use).
+  std::string_view ContentPrompt();
+  void RecordSnapshot();
+  void ShowCaretPositionFrom(LineBreakMark mark);
+
+  // Commands.
+  void RepairDocument();
+  void BatchEvaluate();
+  void BatchEvaluateLines();
+  void BatchEvaluateSegments();
+  void ConvertFraction();
+  CommandResult Undo();
+  CommandResult Redo();
+  void RestoreSnapshot(const Snapshot& snapshot);
+  void PasteResult();
+  void ToggleLiveMode();
+  CommandResult ToggleRecord();
+  CommandResult ClearAccumulator();
+  void ApplyMenuStates();
+  // Replaces the selection unless there is nothing to insert.
+  void Insert(std::string_view text);
+
+  EditBox& box_;
+  Host& host_;
+  settings::Settings& settings_;
+
+  engine::EvaluationMode evaluationMode_ = engine::EvaluationMode::Normal;
+  bool pendingLineCut_ = false;  // `PendingLineCut`
+  std::string cutLineText_;      // `CutLineText`
+  bool lineHasNoEquals_ = false;
+  engine::FractionForm detectedFractionForm_ = engine::FractionForm::Decimal;
+  std::string lastResultText_;
+  bool resultWritten_ = false;
+  bool valueReached_ = false;
+  bool longPress_ = false;
+  bool refreshing_ = false;  // inside RefreshLine: a line to refresh is left as it is
+  bool recording_ = false;   // "&A.记录" checked
+  std::vector<AccumulatorRecord> accumulator_;
+  std::optional<UndoHistory> history_;
+  bool doNotRecord_ = false;
+  // Line-break repairs made so far: a walk over the lines recounts after one.
+  std::size_t repairs_ = 0;
+};
+
+}  // namespace tl::sheet

@@ -1,0 +1,38 @@
+// The write-back: the last step of EvaluateCurrentLine, which decides whether
+// and where the engine's result goes into the line.
+#include "sheet/status_messages.h"
+#include "sheet/worksheet.h"
+#include "text/gbk.h"
+
+namespace tl::sheet {
+
+Worksheet::LineOutcome Worksheet::WriteBack(const ExpressionPick& pick,
+                                            const engine::Outcome& outcome) {
+  const std::string& result = outcome.text;
+  if (!outcome.hasOperator) {
+    // A bare number: behind an "=" it is the value of a chain to rebuild
+    // ("1+2=." ends with one), on its own line it is only recorded.
+    if (!pick.lineHasNoEquals) return LineOutcome::RefreshWanted;
+    if (recording_) AppendRecord(pick.exprText, result);
+    host_.SetStatusText(msg::kNoOperator);
+    return LineOutcome::NotWritten;
+  }
+  // The line already shows its own value ("-3").
+  if (text::RemoveSpaces(pick.exprText) == result) return LineOutcome::RefreshWanted;
+
+  resultWritten_ = true;
+  if (settings_.结果到粘贴板) host_.SetClipboardText(result);
+  lastResultText_ = result;
+  std::string inserted = pick.endsWithEquals ? result : "=" + result;
+  inserted.append(static_cast<std::size_t>(pick.trailingSpaces), ' ');
+  PlaceCaret(box_, pick.insertPos);
+  box_.ReplaceSelection(inserted);
+  if (pick.trailingSpaces > 0) {
+    PlaceCaret(box_, box_.Caret() - static_cast<std::size_t>(pick.trailingSpaces));
+  }
+  if (recording_) AppendRecord(pick.exprText, result);
+  if (settings_.动态刷新) host_.SetStatusText(msg::kRefreshed);
+  return LineOutcome::Written;
+}
+
+}  // namespace tl::sheet

@@ -10,6 +10,7 @@
 #include "engine/token_kinds.h"
 #include "engine/unary_functions.h"
 #include "text/number_text.h"
+#include "text/number_text_buffer.h"
 
 namespace tl::engine {
 
@@ -22,9 +23,6 @@ constexpr double kTolerance = 1e-7;
 constexpr int kKindDecimal = 0;
 constexpr int kKindFraction = 1;
 constexpr int kKindForcedDecimal = 2;
-
-// Digits and "." alone: no shorter number text can exceed the range of a double.
-constexpr std::size_t kLongestSafeNumber = 300;
 
 Diagnostic Fail(std::string_view message) {
   return Diagnostic{std::string(message)};
@@ -106,8 +104,8 @@ class Evaluation {
     if (mode == EvaluationMode::ConversionApply) kind_ = kKindFraction;
     if (operands_.Size() != 1) return Fail(msg::kCannotComplete);
     // An argument list outside a function is no value.
-    if (operands_.Top().size() != 1) return Fail(msg::kCommaPosition);
-    return Evaluated{operands_.Top()[0], kind_};
+    if (operands_.TopCount() != 1) return Fail(msg::kCommaPosition);
+    return Evaluated{std::string(operands_.TopText()), kind_};
   }
 
  private:
@@ -120,49 +118,52 @@ class Evaluation {
   std::optional<Diagnostic> Number(std::string_view token) {
     if (token.find('.') != std::string_view::npos) kind_ = kKindForcedDecimal;
     if (token.find('/') == std::string_view::npos) {
-      if (token.size() > kLongestSafeNumber && !std::isfinite(text::TextToNumber(token)))
-        return Fail(msg::kNumberTooLarge);
-      operands_.Push(token);
+      const double value = text::TextToNumber(token);
+      if (!std::isfinite(value)) return Fail(msg::kNumberTooLarge);
+      operands_.PushTyped(token, value);
       return std::nullopt;
     }
     const StepResult<double> value = FractionValue(token);
     if (const auto* failure = std::get_if<Diagnostic>(&value)) return *failure;
     if (!std::isfinite(std::get<double>(value))) return Fail(msg::kNumberTooLarge);
-    operands_.Push(text::NumberToText(std::get<double>(value)));
+    operands_.Push(text::NumberTextBuffer(std::get<double>(value)));
     if (kind_ != kKindForcedDecimal) kind_ = kKindFraction;
     return std::nullopt;
   }
 
   std::optional<Diagnostic> Binary(char op) {
     if (operands_.Size() < 2) return Fail(msg::kMissingOperand);
-    if (operands_.Top().size() != 1 || operands_.Second().size() != 1)
-      return Fail(msg::kCommaPosition);
-    const double x = text::TextToNumber(operands_.Second()[0]);
-    const double y = text::TextToNumber(operands_.Top()[0]);
+    if (operands_.TopCount() != 1 || operands_.SecondCount() != 1) return Fail(msg::kCommaPosition);
+    const double x = operands_.SecondValue();
+    const double y = operands_.TopValues()[0];
     const StepResult<double> result = ApplyBinary(op, x, y);
     if (const auto* failure = std::get_if<Diagnostic>(&result)) return *failure;
     operands_.Pop();
-    operands_.ReplaceTop(text::NumberToText(std::get<double>(result)));
+    operands_.ReplaceTop(text::NumberTextBuffer(std::get<double>(result)));
     return std::nullopt;
   }
 
   std::optional<Diagnostic> OneArgument(const OneArgumentFunction& function) {
     kind_ = kKindForcedDecimal;
     if (operands_.Size() == 0) return Diagnostic{msg::EmptyArgument(NameOf(function))};
-    if (operands_.Top().size() != 1) return Diagnostic{msg::TooManyArguments(NameOf(function))};
-    const double x = text::TextToNumber(operands_.Top()[0]);
-    const StepResult<double> result = ApplyFunction(function, x, angleMode_);
+    if (operands_.TopCount() != 1) return Diagnostic{msg::TooManyArguments(NameOf(function))};
+    const StepResult<double> result = ApplyFunction(function, operands_.TopValues()[0], angleMode_);
     if (const auto* failure = std::get_if<Diagnostic>(&result)) return *failure;
-    operands_.ReplaceTop(text::NumberToText(std::get<double>(result)));
+    operands_.ReplaceTop(text::NumberTextBuffer(std::get<double>(result)));
     return std::nullopt;
   }
 
   std::optional<Diagnostic> List(const ListFunction& function) {
     kind_ = kKindForcedDecimal;
     if (operands_.Size() == 0) return Diagnostic{msg::EmptyListArgument(NameOf(function))};
-    const StepResult<std::string> result = ApplyFunction(function, operands_.Top());
+    const StepResult<ListAnswer> result = ApplyFunction(function, operands_.TopValues());
     if (const auto* failure = std::get_if<Diagnostic>(&result)) return *failure;
-    operands_.ReplaceTop(std::get<std::string>(result));
+    const ListAnswer& answer = std::get<ListAnswer>(result);
+    if (answer.chosenArgument) {
+      operands_.ReplaceTopWithItsText(*answer.chosenArgument);
+    } else {
+      operands_.ReplaceTop(text::NumberTextBuffer(answer.value));
+    }
     return std::nullopt;
   }
 

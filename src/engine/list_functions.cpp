@@ -2,11 +2,10 @@
 
 #include <array>
 #include <cmath>
-#include <vector>
+#include <string>
 
 #include "engine/messages.h"
 #include "engine/statistics.h"
-#include "text/number_text.h"
 
 namespace tl::engine {
 
@@ -14,46 +13,40 @@ namespace {
 
 constexpr double kTolerance = 1e-7;
 
-std::vector<double> ValuesOf(std::span<const std::string> texts) {
-  std::vector<double> values;
-  values.reserve(texts.size());
-  for (const std::string& text : texts) values.push_back(text::TextToNumber(text));
-  return values;
-}
+using Arguments = std::span<const double>;
 
-// A finite result as its number text, else the composed failure of `name`.
-StepResult<std::string> NumberResult(std::string_view name, double value) {
+// A finite value, else the composed failure of `name`.
+StepResult<ListAnswer> Computed(std::string_view name, double value) {
   if (!std::isfinite(value)) return Diagnostic{msg::FunctionFailed(name)};
-  return text::NumberToText(value);
+  return ListAnswer{value, std::nullopt};
 }
 
 // log(b, x): the logarithm of x to the base b.
-StepResult<std::string> Logarithm(std::span<const std::string> arguments) {
+StepResult<ListAnswer> Logarithm(Arguments arguments) {
   if (arguments.size() != 2) return Diagnostic{std::string(msg::kLogArguments)};
-  const double lnBase = std::log(text::TextToNumber(arguments[0]));
+  const double lnBase = std::log(arguments[0]);
   if (lnBase == 0) return Diagnostic{msg::FunctionFailed("log")};  // base 1
-  return NumberResult("log", std::log(text::TextToNumber(arguments[1])) / lnBase);
+  return Computed("log", std::log(arguments[1]) / lnBase);
 }
 
-StepResult<std::string> Statistic(std::string_view name, std::span<const std::string> arguments,
-                                  int selector) {
-  const std::vector<double> values = ValuesOf(arguments);
-  return NumberResult(name, *SummaryStatistic(values, selector));
+StepResult<ListAnswer> Statistic(std::string_view name, Arguments values, int selector) {
+  return Computed(name, *SummaryStatistic(values, selector));
 }
 
 // if(k, x1, …, xm): the text of x with index trunc(k), for 1 < k ≤ m.
-StepResult<std::string> Select(std::span<const std::string> arguments) {
-  const double k = text::TextToNumber(arguments[0]);
+StepResult<ListAnswer> Select(Arguments arguments) {
+  const double k = arguments[0];
   const double count = static_cast<double>(arguments.size() - 1);
   if (k - count > kTolerance || k - 1 <= kTolerance)
     return Diagnostic{std::string(msg::kIfFirstArgument)};
-  return arguments[static_cast<std::size_t>(std::trunc(k))];
+  const auto chosen = static_cast<std::size_t>(std::trunc(k));
+  return ListAnswer{arguments[chosen], chosen};
 }
 
 // tjfx(d, x1, …): the measure d of the values.
-StepResult<std::string> Statistics(std::span<const std::string> arguments) {
+StepResult<ListAnswer> Statistics(Arguments arguments) {
   if (arguments.size() < 2) return Diagnostic{std::string(msg::kTjfxArguments)};
-  const double selector = std::trunc(text::TextToNumber(arguments[0]));
+  const double selector = std::trunc(arguments[0]);
   if (selector < kMinimum || selector > kMedian) return Diagnostic{std::string(msg::kTjfxSelector)};
   return Statistic("tjfx", arguments.subspan(1), static_cast<int>(selector));
 }
@@ -62,16 +55,16 @@ StepResult<std::string> Statistics(std::span<const std::string> arguments) {
 
 struct ListFunction {
   std::string_view name;
-  StepResult<std::string> (*apply)(std::span<const std::string> arguments);
+  StepResult<ListAnswer> (*apply)(Arguments arguments);
 };
 
 namespace {
 
 constexpr std::array<ListFunction, 6> kFunctions = {{
     {"log", Logarithm},
-    {"max", [](std::span<const std::string> a) { return Statistic("max", a, kMaximum); }},
-    {"min", [](std::span<const std::string> a) { return Statistic("min", a, kMinimum); }},
-    {"sum", [](std::span<const std::string> a) { return Statistic("sum", a, kSum); }},
+    {"max", [](Arguments a) { return Statistic("max", a, kMaximum); }},
+    {"min", [](Arguments a) { return Statistic("min", a, kMinimum); }},
+    {"sum", [](Arguments a) { return Statistic("sum", a, kSum); }},
     {"if", Select},
     {"tjfx", Statistics},
 }};
@@ -89,8 +82,8 @@ std::string_view NameOf(const ListFunction& function) {
   return function.name;
 }
 
-StepResult<std::string> ApplyFunction(const ListFunction& function,
-                                      std::span<const std::string> arguments) {
+StepResult<ListAnswer> ApplyFunction(const ListFunction& function,
+                                     std::span<const double> arguments) {
   return function.apply(arguments);
 }
 

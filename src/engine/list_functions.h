@@ -1,9 +1,11 @@
 #pragma once
 // The several-argument functions: "log", "max", "min", "sum", "if" and the
 // summary statistics "tjfx". Their arguments arrive as the number texts that
-// the commas of the expression joined into one operand.
+// the commas of the expression joined into one operand; these functions see
+// the values those texts read as.
+#include <cstddef>
+#include <optional>
 #include <span>
-#include <string>
 #include <string_view>
 
 #include "engine/diagnostic.h"
@@ -18,10 +20,15 @@ const ListFunction* FindListFunction(std::string_view name);
 // The function's name as it appears in its messages.
 std::string_view NameOf(const ListFunction& function);
 
-// The result text for the argument texts (at least one), or the function's
-// message. "if" gives the chosen argument's own text; the others give the
-// number text of their result, which is always a finite number.
-StepResult<std::string> ApplyFunction(const ListFunction& function,
-                                      std::span<const std::string> arguments);
+// A computed value (always a finite number), or, for "if", the argument whose
+// own text is the result, passed on unchanged.
+struct ListAnswer {
+  double value = 0;
+  std::optional<std::size_t> chosenArgument;
+};
+
+// The answer for the arguments (at least one), or the function's message.
+StepResult<ListAnswer> ApplyFunction(const ListFunction& function,
+                                     std::span<const double> arguments);
 
 }  // namespace tl::engine

@@ -8,6 +8,7 @@
 #include "engine/fraction_search.h"
 #include "engine/integer_rule.h"
 #include "text/number_text.h"
+#include "text/number_text_buffer.h"
 
 namespace tl::engine {
 
@@ -70,7 +71,7 @@ void PadDecimals(std::string& text, int decimals) {
 
 std::string DecimalOutput(double v, const Options& options) {
   const int decimals = std::clamp(options.precision, -kMaxDecimals, kMaxDecimals);
-  std::string text = text::NumberToText(RoundToDecimals(v, decimals));
+  std::string text(text::NumberTextBuffer(RoundToDecimals(v, decimals)).View());
   if (!options.dropTrailingZeros && decimals > 0) PadDecimals(text, decimals);
   if (options.thousandsSeparator == 1) GroupThousands(text, ';');
   if (options.thousandsSeparator == 2) GroupThousands(text, ',');
@@ -126,15 +127,16 @@ double RoundToDecimals(double v, int d) {
 
 std::string FormatResult(std::string_view value, int resultKind, const Options& options) {
   const double v = text::TextToNumber(value);
-  std::string t = text::NumberToText(v);
+  const text::NumberTextBuffer number(v);
+  const std::string_view t = number.View();
   FractionForm form = options.fractionForm;
   if (form == FractionForm::Mixed && IntegerRule(std::fabs(v)) < 1) form = FractionForm::Decimal;
   if (const std::size_t e = t.find(kPositiveExponent); e != std::string::npos)
-    return t.replace(e, kPositiveExponent.size(), kTimesTenTo);
+    return std::string(t.substr(0, e)).append(kTimesTenTo).append(t.substr(e + 2));
   if (const std::size_t e = t.find(kNegativeExponent); e != std::string::npos)
-    return t.replace(e, kNegativeExponent.size(), std::string(kTimesTenTo) + "-");
+    return std::string(t.substr(0, e)).append(kTimesTenTo).append(t.substr(e + 1));
   const bool fractionForm = form == FractionForm::Fraction || form == FractionForm::Mixed;
-  if (t.find('.') != std::string::npos && fractionForm && resultKind == 1)
+  if (t.find('.') != std::string_view::npos && fractionForm && resultKind == 1)
     return FractionOutput(v, form, options);
   return DecimalOutput(v, options);
 }

@@ -52,12 +52,5 @@ TEST(ReadCounter, SixtyFourBitsAndColoursUnsigned) {
   EXPECT_EQ(ReadColour("255red"), 255u);
 }
 
-TEST(Values, WrittenTextsReadBackTheSameValue) {
-  EXPECT_EQ(BooleanText(true), "真");
-  EXPECT_EQ(BooleanText(false), "假");
-  for (bool b : {true, false}) EXPECT_EQ(ReadBoolean(BooleanText(b)), b);
-  for (int i : {0, -7, 500, 2147483647, -2147483647 - 1}) EXPECT_EQ(ReadInteger(DecimalText(i)), i);
-}
-
 }  // namespace
 }  // namespace tl::settings

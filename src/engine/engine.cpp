@@ -28,7 +28,7 @@ Outcome MessageOutcome(Diagnostic diagnostic, bool hasOperator = true) {
 bool IsBareNumber(const TokenList& tokens, std::string_view exprText) {
   if (tokens.size() != 2 || tokens[1] != kEndMarker) return false;
   const std::string& token = tokens[0];
-  if (!IsNumberToken(token) && token[0] != '.') return false;
+  if (!IsNumberToken(token)) return false;
   return token == text::RemoveSpaces(exprText);
 }
 
@@ -45,12 +45,13 @@ Outcome Evaluate(std::string_view exprText, const Options& options) {
   if (auto* failure = std::get_if<Diagnostic>(&tokens)) return MessageOutcome(*failure);
   const bool hasOperator = !IsBareNumber(std::get<TokenList>(tokens), exprText);
 
-  StepResult<TokenList> postfix = ToPostfix(MarkSigns(std::get<TokenList>(tokens)));
+  const TokenList signedTokens = MarkSigns(std::move(std::get<TokenList>(tokens)));
+  StepResult<PostfixList> postfix = ToPostfix(signedTokens);
   if (auto* failure = std::get_if<Diagnostic>(&postfix))
     return MessageOutcome(*failure, hasOperator);
 
   StepResult<Evaluated> evaluated =
-      EvaluatePostfix(std::get<TokenList>(postfix), options.angleMode, options.mode);
+      EvaluatePostfix(std::get<PostfixList>(postfix), options.angleMode, options.mode);
   if (auto* failure = std::get_if<Diagnostic>(&evaluated))
     return MessageOutcome(*failure, hasOperator);
 

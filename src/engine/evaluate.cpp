@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "engine/list_functions.h"
 #include "engine/messages.h"
@@ -10,7 +11,6 @@
 #include "engine/token_kinds.h"
 #include "engine/unary_functions.h"
 #include "text/number_text.h"
-#include "text/number_text_buffer.h"
 
 namespace tl::engine {
 
@@ -105,7 +105,7 @@ class Evaluation {
     if (operands_.Size() != 1) return Fail(msg::kCannotComplete);
     // An argument list outside a function is no value.
     if (operands_.TopCount() != 1) return Fail(msg::kCommaPosition);
-    return Evaluated{std::string(operands_.TopText()), kind_};
+    return Evaluated{std::string(operands_.TopText()), operands_.TopValue(), kind_};
   }
 
  private:
@@ -116,8 +116,8 @@ class Evaluation {
   }
 
   std::optional<Diagnostic> Number(std::string_view token) {
-    if (token.find('.') != std::string_view::npos) kind_ = kKindForcedDecimal;
-    if (token.find('/') == std::string_view::npos) {
+    if (Contains(token, '.')) kind_ = kKindForcedDecimal;
+    if (!Contains(token, '/')) {
       const double value = text::TextToNumber(token);
       if (!std::isfinite(value)) return Fail(msg::kNumberTooLarge);
       operands_.PushTyped(token, value);
@@ -126,7 +126,7 @@ class Evaluation {
     const StepResult<double> value = FractionValue(token);
     if (const auto* failure = std::get_if<Diagnostic>(&value)) return *failure;
     if (!std::isfinite(std::get<double>(value))) return Fail(msg::kNumberTooLarge);
-    operands_.Push(text::NumberTextBuffer(std::get<double>(value)));
+    operands_.Push(std::get<double>(value));
     if (kind_ != kKindForcedDecimal) kind_ = kKindFraction;
     return std::nullopt;
   }
@@ -135,11 +135,11 @@ class Evaluation {
     if (operands_.Size() < 2) return Fail(msg::kMissingOperand);
     if (operands_.TopCount() != 1 || operands_.SecondCount() != 1) return Fail(msg::kCommaPosition);
     const double x = operands_.SecondValue();
-    const double y = operands_.TopValues()[0];
+    const double y = operands_.TopValue();
     const StepResult<double> result = ApplyBinary(op, x, y);
     if (const auto* failure = std::get_if<Diagnostic>(&result)) return *failure;
     operands_.Pop();
-    operands_.ReplaceTop(text::NumberTextBuffer(std::get<double>(result)));
+    operands_.ReplaceTop(std::get<double>(result));
     return std::nullopt;
   }
 
@@ -147,22 +147,24 @@ class Evaluation {
     kind_ = kKindForcedDecimal;
     if (operands_.Size() == 0) return Diagnostic{msg::EmptyArgument(NameOf(function))};
     if (operands_.TopCount() != 1) return Diagnostic{msg::TooManyArguments(NameOf(function))};
-    const StepResult<double> result = ApplyFunction(function, operands_.TopValues()[0], angleMode_);
+    const StepResult<double> result = ApplyFunction(function, operands_.TopValue(), angleMode_);
     if (const auto* failure = std::get_if<Diagnostic>(&result)) return *failure;
-    operands_.ReplaceTop(text::NumberTextBuffer(std::get<double>(result)));
+    operands_.ReplaceTop(std::get<double>(result));
     return std::nullopt;
   }
 
   std::optional<Diagnostic> List(const ListFunction& function) {
     kind_ = kKindForcedDecimal;
     if (operands_.Size() == 0) return Diagnostic{msg::EmptyListArgument(NameOf(function))};
-    const StepResult<ListAnswer> result = ApplyFunction(function, operands_.TopValues());
+    std::vector<double> arguments(operands_.TopCount());
+    for (std::size_t k = 0; k < arguments.size(); ++k) arguments[k] = operands_.TopValue(k);
+    const StepResult<ListAnswer> result = ApplyFunction(function, arguments);
     if (const auto* failure = std::get_if<Diagnostic>(&result)) return *failure;
     const ListAnswer& answer = std::get<ListAnswer>(result);
     if (answer.chosenArgument) {
       operands_.ReplaceTopWithItsText(*answer.chosenArgument);
     } else {
-      operands_.ReplaceTop(text::NumberTextBuffer(answer.value));
+      operands_.ReplaceTop(answer.value);
     }
     return std::nullopt;
   }
@@ -174,10 +176,10 @@ class Evaluation {
 
 }  // namespace
 
-StepResult<Evaluated> EvaluatePostfix(const TokenList& postfix, int angleMode,
+StepResult<Evaluated> EvaluatePostfix(const PostfixList& postfix, int angleMode,
                                       EvaluationMode mode) {
   Evaluation evaluation(postfix.size(), angleMode);
-  for (const std::string& token : postfix) {
+  for (const std::string_view token : postfix) {
     if (token == kEndMarker) break;
     if (std::optional<Diagnostic> failure = evaluation.Step(token)) return std::move(*failure);
   }

@@ -4,12 +4,13 @@
 
 #include "engine/diagnostic.h"
 #include "engine/engine.h"
-#include "engine/tokenise.h"
+#include "engine/postfix.h"
 
 namespace tl::engine {
 
 struct Evaluated {
-  std::string value;   // the single value left, as a number text
+  std::string text;    // the single value left, as a number text
+  double value = 0;    // what that text reads as
   int resultKind = 0;  // 0 decimal, 1 fraction typed (see EvaluatePostfix)
 };
 
@@ -22,6 +23,7 @@ struct Evaluated {
 // output, 0 otherwise: a typed "." or any function or unary operator forces
 // it. A ConversionApply evaluation always asks for 1. No value that is not a
 // finite number is ever left: the step that would make one fails instead.
-StepResult<Evaluated> EvaluatePostfix(const TokenList& postfix, int angleMode, EvaluationMode mode);
+StepResult<Evaluated> EvaluatePostfix(const PostfixList& postfix, int angleMode,
+                                      EvaluationMode mode);
 
 }  // namespace tl::engine

@@ -1,6 +1,5 @@
 #pragma once
 // The operand stack of the postfix evaluation: every operand is a number text.
-#include <span>
 #include <string_view>
 #include <vector>
 
@@ -20,7 +19,6 @@ class OperandStack {
  public:
   explicit OperandStack(std::size_t capacity) {
     texts_.reserve(capacity);
-    values_.reserve(capacity);
     starts_.reserve(capacity);
   }
 
@@ -29,17 +27,15 @@ class OperandStack {
   // `value` is what `token` reads as.
   void PushTyped(std::string_view token, double value) {
     starts_.push_back(texts_.size());
-    texts_.push_back(Text{token, {}, false});
-    values_.push_back(value);
+    texts_.emplace_back(token, value);
   }
-  void Push(const text::NumberTextBuffer& number) {
+  // The number text of `result`.
+  void Push(double result) {
     starts_.push_back(texts_.size());
-    texts_.push_back(Text{{}, number, true});
-    values_.push_back(number.Value());
+    texts_.emplace_back(result);
   }
   void Pop() {
-    texts_.resize(starts_.back());
-    values_.resize(starts_.back());
+    Truncate(starts_.back());
     starts_.pop_back();
   }
   // The second-from-top entry and the top entry become one argument list.
@@ -49,35 +45,40 @@ class OperandStack {
   std::size_t TopCount() const { return texts_.size() - starts_.back(); }
   std::size_t SecondCount() const { return starts_.back() - starts_[starts_.size() - 2]; }
 
-  // The values of the top entry; the first value of the one below it.
-  std::span<const double> TopValues() const { return std::span(values_).subspan(starts_.back()); }
-  double SecondValue() const { return values_[starts_[starts_.size() - 2]]; }
+  // The value of text `index` of the top entry; the first value of the one
+  // below it.
+  double TopValue(std::size_t index = 0) const { return texts_[starts_.back() + index].value; }
+  double SecondValue() const { return texts_[starts_[starts_.size() - 2]].value; }
   std::string_view TopText() const { return texts_[starts_.back()].View(); }
 
-  // The top entry becomes the single text `number`.
-  void ReplaceTop(const text::NumberTextBuffer& number) {
+  // The top entry becomes the single number text of `result`.
+  void ReplaceTop(double result) {
     Pop();
-    Push(number);
+    Push(result);
   }
   // The top entry becomes its own text number `index`, unchanged.
   void ReplaceTopWithItsText(std::size_t index) {
     const std::size_t start = starts_.back();
     texts_[start] = texts_[start + index];
-    values_[start] = values_[start + index];
-    texts_.resize(start + 1);
-    values_.resize(start + 1);
+    Truncate(start + 1);
   }
 
  private:
+  void Truncate(std::size_t size) {
+    texts_.erase(texts_.begin() + static_cast<std::ptrdiff_t>(size), texts_.end());
+  }
+
   struct Text {
-    std::string_view typed;
+    Text(std::string_view token, double tokenValue) : typed(token), value(tokenValue) {}
+    explicit Text(double result) : computed(result), value(computed.Value()) {}
+    std::string_view View() const { return typed.data() ? typed : computed.View(); }
+
+    std::string_view typed;  // a typed number's token; no data for a computed text
     text::NumberTextBuffer computed;
-    bool isComputed;
-    std::string_view View() const { return isComputed ? computed.View() : typed; }
+    double value;
   };
 
   std::vector<Text> texts_;
-  std::vector<double> values_;
   std::vector<std::size_t> starts_;  // the first text of each entry
 };
 

@@ -15,13 +15,10 @@ namespace {
 // Tokens that wait on the operator stack for their operand: "~" and the named
 // functions of both tables.
 bool IsPrefixFunction(std::string_view token) {
-  if (token == kUnaryMinus) return true;
-  if (token.empty() || !IsLetter(token[0])) return false;
+  if (token.empty()) return false;
+  if (token[0] == '~') return token.size() == 1;
+  if (!IsLetter(token[0])) return false;
   return FindOneArgumentFunction(token) != nullptr || FindListFunction(token) != nullptr;
-}
-
-bool IsOneOf(std::string_view token, std::string_view singles) {
-  return token.size() == 1 && singles.find(token[0]) != std::string_view::npos;
 }
 
 class Converter {
@@ -33,7 +30,7 @@ class Converter {
 
   // Moves the top of the operator stack to the output.
   void PopToOutput() {
-    output_.emplace_back(stack_.back());
+    output_.push_back(stack_.back());
     stack_.pop_back();
   }
   void PopWhileTop(std::string_view operators) {
@@ -45,11 +42,7 @@ class Converter {
   }
 
   void Number(std::string_view token) {
-    if (token[0] == '.') {
-      output_.emplace_back("0").append(token);
-    } else {
-      output_.emplace_back(token);
-    }
+    output_.push_back(token);
     PopCompletedFunctions();
   }
   void AddOrSubtract(std::string_view token) {
@@ -71,22 +64,22 @@ class Converter {
     PopCompletedFunctions();
   }
   void Push(std::string_view token) { stack_.push_back(token); }
-  void Append(std::string_view token) { output_.emplace_back(token); }
+  void Append(std::string_view token) { output_.push_back(token); }
 
-  TokenList Finish() {
+  PostfixList Finish() {
     while (!stack_.empty()) PopToOutput();
-    output_.emplace_back(kEndMarker);
+    output_.push_back(kEndMarker);
     return std::move(output_);
   }
 
  private:
-  TokenList output_;
+  PostfixList output_;
   std::vector<std::string_view> stack_;  // views of the input tokens
 };
 
 }  // namespace
 
-StepResult<TokenList> ToPostfix(const TokenList& signedTokens) {
+StepResult<PostfixList> ToPostfix(const TokenList& signedTokens) {
   Converter converter(signedTokens.size());
   for (const std::string& token : signedTokens) {
     if (token == kEndMarker) break;
@@ -94,7 +87,7 @@ StepResult<TokenList> ToPostfix(const TokenList& signedTokens) {
       converter.Push(token);
     } else if (IsPostfixOperator(token)) {
       converter.Append(token);
-    } else if (IsNumberToken(token) || (!token.empty() && token[0] == '.')) {
+    } else if (IsNumberToken(token)) {
       converter.Number(token);
     } else if (token == "+" || token == "-") {
       converter.AddOrSubtract(token);

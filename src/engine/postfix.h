@@ -1,17 +1,23 @@
 #pragma once
 // Conversion of the signed token list from infix to postfix order.
+#include <string_view>
+#include <vector>
+
 #include "engine/diagnostic.h"
 #include "engine/tokenise.h"
 
 namespace tl::engine {
 
+// Postfix order as views of the signed tokens, which must outlive it.
+using PostfixList = std::vector<std::string_view>;
+
 // Binding, strongest first: prefix functions and "~" (bound to the next number
 // or bracketed group), the postfix "!", "%", "‰", then "^" and "|", then "*",
 // "@", "\", then "+" and "-", then ",". Every binary operator is
 // left-associative (2^3^2 is 64, -2^2 is 4). Reads up to the end marker " "
-// and ends the list with it. A number that begins with "." gains a "0"; a
+// and ends the list with it. A number may begin with "." (.5 reads as 0.5); a
 // number that begins with the fraction bar, or any other unknown token, is
 // dropped. Fails with msg::kCommaPosition for a "," that has no "(" below it.
-StepResult<TokenList> ToPostfix(const TokenList& signedTokens);
+StepResult<PostfixList> ToPostfix(const TokenList& signedTokens);
 
 }  // namespace tl::engine

@@ -125,8 +125,7 @@ double RoundToDecimals(double v, int d) {
   return v < 0 ? -rounded : rounded;
 }
 
-std::string FormatResult(std::string_view value, int resultKind, const Options& options) {
-  const double v = text::TextToNumber(value);
+std::string FormatResult(double v, int resultKind, const Options& options) {
   const text::NumberTextBuffer number(v);
   const std::string_view t = number.View();
   FractionForm form = options.fractionForm;

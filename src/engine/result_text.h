@@ -13,8 +13,9 @@ namespace tl::engine {
 // 2.35). A value that rounds to zero is 0, never -0.
 double RoundToDecimals(double v, int d);
 
-// The result text for `value` (a number text) and the result kind of its
-// evaluation (1: a typed fraction, fraction output allowed):
+// The result text for `value`, the value of the number text an evaluation
+// left, and the result kind of that evaluation (1: a typed fraction, fraction
+// output allowed):
 // - an exponent form is written with "×10^" (1.5×10^020, 2.5×10^-005) and
 //   nothing else;
 // - with fraction output asked for and allowed, an improper fraction (7∟4) or
@@ -23,6 +24,6 @@ double RoundToDecimals(double v, int d);
 // - otherwise the decimal output: rounded to options.precision decimals,
 //   padded with zeros unless trailing zeros are dropped, grouped by thousands
 //   with "," (separator 2) or ";" (separator 1).
-std::string FormatResult(std::string_view value, int resultKind, const Options& options);
+std::string FormatResult(double value, int resultKind, const Options& options);
 
 }  // namespace tl::engine

@@ -7,20 +7,36 @@
 namespace tl::engine {
 
 inline constexpr std::string_view kEndMarker = " ";
-inline constexpr std::string_view kUnaryMinus = "~";
 
-// A number token as the evaluation reads it: it begins with a digit, or with a
-// sign that is not the whole token.
+// A number token: it begins with a digit or ".", or with a sign that is not
+// the whole token.
 inline bool IsNumberToken(std::string_view token) {
   if (token.empty()) return false;
-  if (IsDigit(token[0])) return true;
+  if (IsDigit(token[0]) || token[0] == '.') return true;
   return (token[0] == '+' || token[0] == '-') && token.size() > 1;
+}
+
+// Whether `token` is one character of `set` (short loops: no library calls
+// on the hot path).
+inline bool IsOneOf(std::string_view token, std::string_view set) {
+  if (token.size() != 1) return false;
+  for (const char c : set) {
+    if (token[0] == c) return true;
+  }
+  return false;
+}
+
+inline bool Contains(std::string_view token, char c) {
+  for (const char t : token) {
+    if (t == c) return true;
+  }
+  return false;
 }
 
 // The binary operators: "+", "-", "*", "@" (division), "\" (integer
 // division), "^" (power) and "|" (root).
 inline bool IsBinaryOperator(std::string_view token) {
-  return token.size() == 1 && std::string_view("+-*@\\^|").find(token[0]) != std::string_view::npos;
+  return IsOneOf(token, "+-*@\\^|");
 }
 
 // "!", "%" and "‰" act on the operand before them.

@@ -1,10 +1,10 @@
 #include "text/number_text_buffer.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <string>
 
@@ -40,8 +40,29 @@ constexpr std::array<char, 200> TwoDigits() {
   }
   return table;
 }
-constexpr std::array<char, 200> kTwoDigitTable = TwoDigits();
-const char* const kTwoDigits = kTwoDigitTable.data();
+constexpr std::array<char, 200> kTwoDigits = TwoDigits();
+
+void WritePair(std::uint32_t pair, char* out) {
+  out[0] = kTwoDigits[2 * pair];
+  out[1] = kTwoDigits[2 * pair + 1];
+}
+
+// The 13 digits of 10^12 ≤ digits < 10^13, most significant first. The
+// divisions are split so that few of them wait on one another.
+void WriteThirteenDigits(std::uint64_t digits, char* out) {
+  const auto high = static_cast<std::uint32_t>(digits / 10000000);  // 6 digits
+  const auto low = static_cast<std::uint32_t>(digits % 10000000);   // 7 digits
+  const std::uint32_t high4 = high % 10000;
+  WritePair(high / 10000, out);
+  WritePair(high4 / 100, out + 2);
+  WritePair(high4 % 100, out + 4);
+  const std::uint32_t low5 = low % 100000;
+  const std::uint32_t low3 = low5 % 1000;
+  WritePair(low / 100000, out + 6);
+  WritePair(low5 / 1000, out + 8);
+  WritePair(low3 / 10, out + 10);
+  out[12] = static_cast<char>('0' + low3 % 10);
+}
 
 struct Digits13 {
   std::uint64_t digits;  // 10^12 ≤ digits < 10^13
@@ -91,7 +112,10 @@ NumberTextBuffer::NumberTextBuffer(double value) {
     value_ = TextToNumber(View());
     return;
   }
-  Write(value < 0, rounded->digits, rounded->exponent);
+  negative_ = value < 0;
+  digits_ = rounded->digits;
+  exponent_ = rounded->exponent;
+  written_ = false;
   // digits × 10^(exponent − 12), correctly rounded by one exact operation.
   const int scale = 12 - rounded->exponent;
   if (scale < 0 || scale >= static_cast<int>(kExactPowersOfTen.size())) {
@@ -104,31 +128,24 @@ NumberTextBuffer::NumberTextBuffer(double value) {
 }
 
 void NumberTextBuffer::Copy(std::string_view text) {
-  size_ = text.copy(bytes_, kCapacity);
+  size_ = static_cast<std::uint8_t>(text.copy(bytes_, kCapacity));
 }
 
 // The general rule's layout of 13 digits with the given decimal exponent.
-void NumberTextBuffer::Write(bool negative, std::uint64_t digits, int exponent) {
-  // Two independent halves, two digits at a time: the divisions do not chain.
+void NumberTextBuffer::Write() const {
+  const int exponent = exponent_;
   char figures[13];
-  std::uint64_t high = digits / 10000000;  // 6 digits
-  std::uint64_t low = digits % 10000000;   // 7 digits
-  figures[12] = static_cast<char>('0' + low % 10);
-  low /= 10;
-  for (int k = 10; k >= 6; k -= 2, low /= 100)
-    std::memcpy(figures + k, kTwoDigits + low % 100 * 2, 2);
-  for (int k = 4; k >= 0; k -= 2, high /= 100)
-    std::memcpy(figures + k, kTwoDigits + high % 100 * 2, 2);
+  WriteThirteenDigits(digits_, figures);
   int count = 13;
   while (count > 1 && figures[count - 1] == '0') --count;
 
   char* out = bytes_;
-  if (negative) *out++ = '-';
+  if (negative_) *out++ = '-';
   if (exponent < -4 || exponent >= 13) {
     *out++ = figures[0];
     if (count > 1) {
       *out++ = '.';
-      for (int k = 1; k < count; ++k) *out++ = figures[k];
+      out = std::copy(figures + 1, figures + count, out);
     }
     *out++ = 'e';
     *out++ = exponent < 0 ? '-' : '+';
@@ -139,17 +156,19 @@ void NumberTextBuffer::Write(bool negative, std::uint64_t digits, int exponent) 
   } else if (exponent < 0) {
     *out++ = '0';
     *out++ = '.';
-    for (int k = -1; k > exponent; --k) *out++ = '0';
-    for (int k = 0; k < count; ++k) *out++ = figures[k];
+    out = std::fill_n(out, -exponent - 1, '0');
+    out = std::copy(figures, figures + count, out);
   } else {
+    // Past `count` the figures are zeros, which the whole part keeps.
     const int whole = exponent + 1;
-    for (int k = 0; k < whole; ++k) *out++ = k < count ? figures[k] : '0';
+    out = std::copy(figures, figures + whole, out);
     if (count > whole) {
       *out++ = '.';
-      for (int k = whole; k < count; ++k) *out++ = figures[k];
+      out = std::copy(figures + whole, figures + count, out);
     }
   }
-  size_ = static_cast<std::size_t>(out - bytes_);
+  size_ = static_cast<std::uint8_t>(out - bytes_);
+  written_ = true;
 }
 
 }  // namespace tl::text

@@ -2,7 +2,9 @@
 // The number text of a value held without allocation, together with the value
 // that text reads back as. The engine leaves one of these behind after every
 // operation, so it is built to be cheap: exact integer arithmetic for the
-// usual magnitudes, the general rule for the rest.
+// usual magnitudes, the general rule for the rest. The characters themselves
+// are written the first time they are looked at: most operands are only ever
+// read as values.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -18,17 +20,26 @@ class NumberTextBuffer {
   explicit NumberTextBuffer(double value);
 
   // Exactly NumberToText(value).
-  std::string_view View() const { return {bytes_, size_}; }
+  std::string_view View() const {
+    if (!written_) Write();
+    return {bytes_, size_};
+  }
   // Exactly TextToNumber(View()): the value cut to 13 significant digits.
   double Value() const { return value_; }
 
  private:
-  void Write(bool negative, std::uint64_t digits, int exponent);
+  void Write() const;
   void Copy(std::string_view text);
 
-  char bytes_[kCapacity];
-  std::size_t size_ = 0;
   double value_ = 0;
+  // The text's content until it is written: 13 digits (10^12 ≤ digits_ <
+  // 10^13) and the decimal exponent of the first one.
+  std::uint64_t digits_ = 0;
+  int exponent_ = 0;
+  bool negative_ = false;
+  mutable bool written_ = true;
+  mutable std::uint8_t size_ = 0;
+  mutable char bytes_[kCapacity];
 };
 
 }  // namespace tl::text

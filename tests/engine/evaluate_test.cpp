@@ -18,8 +18,13 @@ struct PostfixValueCase {
   int resultKind = 0;
 };
 
+StepResult<Evaluated> EvaluateTexts(const TokenList& postfix,
+                                    EvaluationMode mode = EvaluationMode::Normal) {
+  return EvaluatePostfix(PostfixList(postfix.begin(), postfix.end()), kDegrees, mode);
+}
+
 std::string ValueOrMessage(const StepResult<Evaluated>& result) {
-  return std::holds_alternative<Evaluated>(result) ? std::get<Evaluated>(result).value
+  return std::holds_alternative<Evaluated>(result) ? std::get<Evaluated>(result).text
                                                    : MessageOf(result);
 }
 
@@ -33,7 +38,7 @@ TEST(EvaluatePostfix, KeepsEveryIntermediateAsThirteenDigitText) {
       {{"3.1415926535897932384", "0", "+", " "}, "3.14159265359"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ValueOrMessage(EvaluatePostfix(c.postfix, kDegrees, EvaluationMode::Normal)), c.value)
+    EXPECT_EQ(ValueOrMessage(EvaluateTexts(c.postfix)), c.value)
         << ::testing::PrintToString(c.postfix);
   }
 }
@@ -52,7 +57,7 @@ TEST(EvaluatePostfix, ReadsFractionTokens) {
       {{"1/2/3/4", " "}, std::string(msg::kFractionParts)},
   };
   for (const auto& c : cases) {
-    const auto result = EvaluatePostfix(c.postfix, kDegrees, EvaluationMode::Normal);
+    const auto result = EvaluateTexts(c.postfix);
     EXPECT_EQ(ValueOrMessage(result), c.value) << ::testing::PrintToString(c.postfix);
     if (const auto* evaluated = std::get_if<Evaluated>(&result)) {
       EXPECT_EQ(evaluated->resultKind, c.resultKind) << ::testing::PrintToString(c.postfix);
@@ -61,8 +66,7 @@ TEST(EvaluatePostfix, ReadsFractionTokens) {
 }
 
 TEST(EvaluatePostfix, ConversionApplyAlwaysAsksForAFraction) {
-  const auto result =
-      EvaluatePostfix({"1.25", "sin", " "}, kDegrees, EvaluationMode::ConversionApply);
+  const auto result = EvaluateTexts({"1.25", "sin", " "}, EvaluationMode::ConversionApply);
   ASSERT_TRUE(std::holds_alternative<Evaluated>(result));
   EXPECT_EQ(std::get<Evaluated>(result).resultKind, 1);
 }
@@ -77,7 +81,7 @@ TEST(EvaluatePostfix, JoinsArgumentsInOrder) {
       {{"9", "3", "1", "2", ",", ",", ",", "tjfx", " "}, "2"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ValueOrMessage(EvaluatePostfix(c.postfix, kDegrees, EvaluationMode::Normal)), c.value)
+    EXPECT_EQ(ValueOrMessage(EvaluateTexts(c.postfix)), c.value)
         << ::testing::PrintToString(c.postfix);
   }
 }
@@ -103,7 +107,7 @@ TEST(EvaluatePostfix, ReportsMalformedOrders) {
       {{std::string(400, '0') + "5", "2", "*", " "}, "10"},  // long, yet small
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ValueOrMessage(EvaluatePostfix(c.postfix, kDegrees, EvaluationMode::Normal)), c.value)
+    EXPECT_EQ(ValueOrMessage(EvaluateTexts(c.postfix)), c.value)
         << ::testing::PrintToString(c.postfix).substr(0, 80);
   }
 }
@@ -116,7 +120,7 @@ TEST(EvaluatePostfix, LongListsStayLinear) {
   for (int k = 1; k < count; ++k) postfix.push_back(",");
   postfix.push_back("sum");
   postfix.push_back(" ");
-  EXPECT_EQ(ValueOrMessage(EvaluatePostfix(postfix, kDegrees, EvaluationMode::Normal)), "100000");
+  EXPECT_EQ(ValueOrMessage(EvaluateTexts(postfix)), "100000");
 }
 
 }  // namespace

@@ -63,8 +63,8 @@ TEST(ResultText, ExponentFormsAreNeverRoundedOrGrouped) {
              {"0.00001+0", "1×10^-005"},
              {"0.0001+0", "0.0001"}},
             grouped);
-  EXPECT_EQ(FormatResult("1.5e+020", 0, {}), "1.5×10^020");
-  EXPECT_EQ(FormatResult("-2.5e-005", 0, {}), "-2.5×10^-005");
+  EXPECT_EQ(FormatResult(1.5e20, 0, {}), "1.5×10^020");
+  EXPECT_EQ(FormatResult(-2.5e-5, 0, {}), "-2.5×10^-005");
 }
 
 TEST(ResultText, DecimalOutputRoundsOrPads) {

@@ -35,7 +35,8 @@ int FieldNumber(HWND window, int index) {
 void UpdateOkButton(HWND window) {
   Rect r{FieldNumber(window, 0), FieldNumber(window, 1), FieldNumber(window, 2),
          FieldNumber(window, 3)};
-  bool ok = CustomPositionAcceptable(r, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  bool ok =
+      CustomPositionAcceptable(r, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   EnableWindow(GetDlgItem(window, kOk), ok);
 }
 

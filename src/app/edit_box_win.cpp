@@ -35,7 +35,9 @@ std::size_t WinEditBox::ByteOf(std::size_t unit) const {
   return p;
 }
 
-std::string_view WinEditBox::Text() { return Cache(); }
+std::string_view WinEditBox::Text() {
+  return Cache();
+}
 
 void WinEditBox::SetText(std::string_view text) {
   ownEdit_ = true;
@@ -55,7 +57,8 @@ std::size_t WinEditBox::Caret() const {
 
 std::size_t WinEditBox::SelectionLength() const {
   DWORD start = 0, end = 0;
-  SendMessageW(control_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SendMessageW(control_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
   return ByteOf(end) - ByteOf(start);
 }
 
@@ -69,9 +72,13 @@ void WinEditBox::Select(std::size_t startByte, std::size_t lengthBytes) {
   SendMessageW(control_, EM_SCROLLCARET, 0, 0);
 }
 
-void WinEditBox::SetCaret(std::size_t position) { Select(position, SelectionLength()); }
+void WinEditBox::SetCaret(std::size_t position) {
+  Select(position, SelectionLength());
+}
 
-void WinEditBox::SetSelectionLength(std::size_t length) { Select(Caret(), length); }
+void WinEditBox::SetSelectionLength(std::size_t length) {
+  Select(Caret(), length);
+}
 
 void WinEditBox::ReplaceSelection(std::string_view text) {
   std::size_t start = Caret();

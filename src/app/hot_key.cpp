@@ -8,7 +8,8 @@ int RegisterShowHideHotKey(HWND window, const settings::Settings& settings) {
   UINT modifiers = settings.辅助功能快捷键 == 1   ? MOD_CONTROL
                    : settings.辅助功能快捷键 == 2 ? MOD_SHIFT
                                                   : 0;
-  if (!RegisterHotKey(window, kId, modifiers | MOD_NOREPEAT, static_cast<UINT>(settings.辅助快捷键)))
+  if (!RegisterHotKey(window, kId, modifiers | MOD_NOREPEAT,
+                      static_cast<UINT>(settings.辅助快捷键)))
     return 0;
   return kId;
 }

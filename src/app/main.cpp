@@ -2,13 +2,14 @@
 
 #include "main_window.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   HWND window = tl::app::CreateMainWindow(instance);
-  if (!window) return 1;
-  ShowWindow(window, show);
-  UpdateWindow(window);
+  // No window: it could not be made, or a running instance took over.
+  if (!window) return 0;
+  tl::app::ShowMainWindow(window);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (tl::app::TranslateMainWindowShortcut(window, message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

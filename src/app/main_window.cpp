@@ -2,112 +2,144 @@
 
 #include <commctrl.h>
 
-#include <string>
-
-#include "layout.h"
+#include "hot_key.h"
+#include "main_window_state.h"
+#include "tray_icon.h"
 #include "win_text.h"
+#include "worksheet_font.h"
 
 namespace tl::app {
 
 namespace {
 
-constexpr int kEditBoxId = 100;
-constexpr int kStatusBarId = 101;
-// The edit box is created holding 388 empty lines.
-constexpr int kCreatedLines = 388;
-
-// What the main window owns, reached through GWLP_USERDATA.
-struct MainWindow {
-  HWND window = nullptr;
-  HWND editBox = nullptr;
-  HWND statusBar = nullptr;
-  HFONT font = nullptr;
-  ViewFlags view;
-};
-
-MainWindow* StateOf(HWND window) {
-  return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
-void SetStatus(MainWindow& state, std::string_view gbk) {
-  SendMessageW(state.statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Wide(gbk).c_str()));
-}
-
-// The default UI font under Wine has no CJK glyphs: name one that has them.
-HFONT CreateWorksheetFont() {
-  return CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, L"WenQuanYi Zen Hei");
-}
-
-void Layout(MainWindow& state) {
-  RECT window;
-  GetWindowRect(state.window, &window);
-  RECT client;
-  GetClientRect(state.window, &client);
-  int part = client.right - client.left;
-  SendMessageW(state.statusBar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&part));
-  SendMessageW(state.statusBar, WM_SIZE, 0, 0);
-  Rect r = EditBoxRect(window.right - window.left, window.bottom - window.top, state.view);
-  MoveWindow(state.editBox, r.left, r.top, r.width, r.height, TRUE);
-}
-
-bool MsgCreate(HWND window, const CREATESTRUCTW* create) {
+bool MsgCreate(HWND window) {
   auto* state = new MainWindow;
   state->window = window;
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
-  HINSTANCE instance = create->hInstance;
-  state->editBox = CreateWindowExW(
-      WS_EX_CLIENTEDGE, L"EDIT", L"",
-      WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-          ES_AUTOHSCROLL | ES_NOHIDESEL | ES_WANTRETURN,
-      0, 0, 0, 0, window, reinterpret_cast<HMENU>(kEditBoxId), instance, nullptr);
-  state->statusBar =
-      CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
-                      window, reinterpret_cast<HMENU>(kStatusBarId), instance, nullptr);
-  if (!state->editBox || !state->statusBar) return false;
-  state->font = CreateWorksheetFont();
-  SendMessageW(state->editBox, WM_SETFONT, reinterpret_cast<WPARAM>(state->font), TRUE);
-  SendMessageW(state->statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(state->font), TRUE);
-  SendMessageW(state->editBox, EM_SETLIMITTEXT, 0, 0);
-  std::wstring lines;
-  for (int i = 0; i < kCreatedLines; ++i) lines += L"\r\n";
-  SetWindowTextW(state->editBox, lines.c_str());
-  Layout(*state);
-  SetStatus(*state, "   [提示]_初始化完毕，请输入表达式!");
-  SetFocus(state->editBox);
-  return true;
+  if (RunStartUp(*state)) return true;
+  state->secondInstance = true;
+  return false;
 }
 
 void MsgDestroy(HWND window) {
   MainWindow* state = StateOf(window);
+  if (!state) return;
+  if (!state->secondInstance) SaveAtExit(*state);
+  KillTimer(window, kEdgeHideTimerId);
+  KillTimer(window, kEnterTimerId);
+  state->worksheet.reset();
+  SetMenu(window, nullptr);
+  DestroyMenus(state->menus);
+  if (state->accelerators) DestroyAcceleratorTable(state->accelerators);
+  if (state->font) DeleteObject(state->font);
+  if (state->background) DeleteObject(state->background);
   SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-  if (state) {
-    DeleteObject(state->font);
-    delete state;
-  }
+  delete state;
   PostQuitMessage(0);
 }
 
+void MsgCommand(MainWindow& state, WPARAM wParam, LPARAM lParam) {
+  if (reinterpret_cast<HWND>(lParam) == state.editBox && HIWORD(wParam) == EN_CHANGE) {
+    if (state.edit) state.edit->OnControlChanged();
+    return;
+  }
+  if (auto command = CommandFromId(LOWORD(wParam))) RunCommand(state, *command);
+}
+
+void MsgTimer(MainWindow& state, WPARAM id) {
+  if (id == kEnterTimerId && state.worksheet) state.worksheet->OnEnterTimer();
+  if (id == kEdgeHideTimerId) OnEdgeHideTimer(state);
+}
+
+void MsgTray(MainWindow& state, LPARAM lParam) {
+  switch (TrayEventOf(lParam)) {
+    case TrayEvent::LeftUp:
+    case TrayEvent::LeftDoubleClick:
+      ShowWindow(state.window, state.settings.窗口状态 == 3 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+      BringToFront(state);
+      RevealFromEdge(state);
+      SetFocus(state.editBox);
+      break;
+    case TrayEvent::RightUp:
+      if (TrayChoice choice = ShowTrayMenu(state.window); choice == TrayChoice::Open)
+        RunCommand(state, sheet::Command::ShowWindow);
+      else if (choice == TrayChoice::Exit)
+        RunCommand(state, sheet::Command::TrayExit);
+      break;
+    case TrayEvent::None:
+      break;
+  }
+}
+
+LRESULT MsgColour(MainWindow& state, HDC dc) {
+  SetTextColor(dc, state.settings.字体颜色);
+  SetBkColor(dc, state.settings.背景颜色);
+  if (!state.background) state.background = CreateSolidBrush(state.settings.背景颜色);
+  return reinterpret_cast<LRESULT>(state.background);
+}
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CREATE) return MsgCreate(window) ? 0 : -1;
+  MainWindow* state = StateOf(window);
+  if (!state || state->secondInstance) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
-    case WM_CREATE:
-      return MsgCreate(window, reinterpret_cast<const CREATESTRUCTW*>(lParam)) ? 0 : -1;
     case WM_SIZE:
-      if (MainWindow* state = StateOf(window)) Layout(*state);
+      Layout(*state);
       return 0;
     case WM_SETFOCUS:
-      if (MainWindow* state = StateOf(window)) SetFocus(state->editBox);
+      SetFocus(state->editBox);
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE) RevealFromEdge(*state);
+      return 0;
+    case WM_COMMAND:
+      MsgCommand(*state, wParam, lParam);
+      return 0;
+    case WM_TIMER:
+      MsgTimer(*state, wParam);
+      return 0;
+    case WM_HOTKEY:
+      ToggleByHotKey(*state);
+      return 0;
+    case kTrayMessage:
+      MsgTray(*state, lParam);
+      return 0;
+    case WM_CTLCOLOREDIT:
+      if (reinterpret_cast<HWND>(lParam) == state->editBox)
+        return MsgColour(*state, reinterpret_cast<HDC>(wParam));
+      break;
+    case WM_QUERYENDSESSION:
+      state->closePermission = true;
+      return TRUE;
+    case WM_CLOSE:
+      if (OnCloseRequest(*state)) DestroyWindow(window);
       return 0;
     case WM_DESTROY:
       MsgDestroy(window);
       return 0;
     default:
-      return DefWindowProcW(window, message, wParam, lParam);
+      break;
   }
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace
+
+void ApplyWorksheetFont(MainWindow& state) {
+  HFONT font = CreateWorksheetFont(state.settings);
+  SendMessageW(state.editBox, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (state.font) DeleteObject(state.font);
+  state.font = font;
+  if (state.background) DeleteObject(state.background);
+  state.background = nullptr;  // made again with the current colour
+  InvalidateRect(state.editBox, nullptr, TRUE);
+}
+
+void AdjustWorksheetFontSize(MainWindow& state, int points) {
+  int size = state.settings.字体大小 + points;
+  state.settings.字体大小 = size < 1 ? 1 : size;
+  ApplyWorksheetFont(state);
+}
 
 HWND CreateMainWindow(HINSTANCE instance) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
@@ -121,10 +153,21 @@ HWND CreateMainWindow(HINSTANCE instance) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kMainWindowClass;
   if (!RegisterClassExW(&windowClass)) return nullptr;
-  int width = GetSystemMetrics(SM_CXSCREEN) / 2;
-  int height = GetSystemMetrics(SM_CYSCREEN) / 2;
-  return CreateWindowExW(0, kMainWindowClass, L"Tallyline", WS_OVERLAPPEDWINDOW, width / 2,
-                         height / 2, width, height, nullptr, nullptr, instance, nullptr);
+  return CreateWindowExW(0, kMainWindowClass, L"Tallyline", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
+                         nullptr);
+}
+
+void ShowMainWindow(HWND window) {
+  MainWindow* state = StateOf(window);
+  ShowWindow(window, state && state->settings.窗口状态 == 3 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+  UpdateWindow(window);
+}
+
+bool TranslateMainWindowShortcut(HWND window, MSG& message) {
+  MainWindow* state = StateOf(window);
+  return state && state->accelerators &&
+         TranslateAcceleratorW(window, state->accelerators, &message);
 }
 
 }  // namespace tl::app

@@ -102,14 +102,18 @@ HACCEL BuildAccelerators() {
 void SetCommandChecked(const Menus& menus, Command command, bool checked) {
   ForEachRoot(
       menus,
-      [](HMENU root, UINT id, bool on) { CheckMenuItem(root, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED)); },
+      [](HMENU root, UINT id, bool on) {
+        CheckMenuItem(root, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+      },
       command, checked);
 }
 
 void SetCommandEnabled(const Menus& menus, Command command, bool enabled) {
   ForEachRoot(
       menus,
-      [](HMENU root, UINT id, bool on) { EnableMenuItem(root, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED)); },
+      [](HMENU root, UINT id, bool on) {
+        EnableMenuItem(root, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+      },
       command, enabled);
 }
 

@@ -18,7 +18,8 @@ struct ModalStart {
 // then hands every message to that procedure.
 LRESULT CALLBACK ModalProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* start = static_cast<ModalStart*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* start =
+        static_cast<ModalStart*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(start->state));
     SetPropW(window, L"TallylineModalProc", reinterpret_cast<HANDLE>(start->proc));
   }
@@ -55,12 +56,12 @@ HFONT UiFont() {
   return font;
 }
 
-HWND AddControl(HWND parent, const wchar_t* className, std::string_view gbkText, DWORD style,
-                int x, int y, int width, int height, int id) {
-  HWND control = CreateWindowExW(0, className, Wide(gbkText).c_str(), WS_CHILD | WS_VISIBLE | style,
-                                 x, y, width, height, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 GetModuleHandleW(nullptr), nullptr);
+HWND AddControl(HWND parent, const wchar_t* className, std::string_view gbkText, DWORD style, int x,
+                int y, int width, int height, int id) {
+  HWND control =
+      CreateWindowExW(0, className, Wide(gbkText).c_str(), WS_CHILD | WS_VISIBLE | style, x, y,
+                      width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                      GetModuleHandleW(nullptr), nullptr);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), TRUE);
   return control;
 }
@@ -78,9 +79,9 @@ void RunModal(HWND owner, std::string_view gbkCaption, int clientWidth, int clie
   int x = (ownerRect.left + ownerRect.right - width) / 2;
   int y = (ownerRect.top + ownerRect.bottom - height) / 2;
   ModalStart start{proc, state};
-  HWND window = CreateWindowExW(WS_EX_DLGMODALFRAME, kModalClass, Wide(gbkCaption).c_str(), style,
-                                x, y, width, height, owner, nullptr, GetModuleHandleW(nullptr),
-                                &start);
+  HWND window =
+      CreateWindowExW(WS_EX_DLGMODALFRAME, kModalClass, Wide(gbkCaption).c_str(), style, x, y,
+                      width, height, owner, nullptr, GetModuleHandleW(nullptr), &start);
   if (!window) return;
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(window, SW_SHOW);
@@ -88,7 +89,8 @@ void RunModal(HWND owner, std::string_view gbkCaption, int clientWidth, int clie
   while (IsWindow(window) && !GetPropW(window, kEndProperty)) {
     BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the main loop
+      if (got == 0)
+        PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the main loop
       break;
     }
     if (!IsDialogMessageW(window, &message)) {

@@ -13,8 +13,8 @@ namespace tl::app {
 HFONT UiFont();
 
 // Creates a child control with the UI font. `gbkText` is the control's text.
-HWND AddControl(HWND parent, const wchar_t* className, std::string_view gbkText, DWORD style,
-                int x, int y, int width, int height, int id);
+HWND AddControl(HWND parent, const wchar_t* className, std::string_view gbkText, DWORD style, int x,
+                int y, int width, int height, int id);
 
 // Runs `proc` as a modal window owned by `owner` until it calls EndModal.
 // `state` reaches the procedure through GWLP_USERDATA from WM_CREATE on.

@@ -34,10 +34,14 @@ void RemoveTrayIcon(HWND window) {
 
 TrayEvent TrayEventOf(LPARAM lParam) {
   switch (LOWORD(lParam)) {
-    case WM_LBUTTONUP: return TrayEvent::LeftUp;
-    case WM_LBUTTONDBLCLK: return TrayEvent::LeftDoubleClick;
-    case WM_RBUTTONUP: return TrayEvent::RightUp;
-    default: return TrayEvent::None;
+    case WM_LBUTTONUP:
+      return TrayEvent::LeftUp;
+    case WM_LBUTTONDBLCLK:
+      return TrayEvent::LeftDoubleClick;
+    case WM_RBUTTONUP:
+      return TrayEvent::RightUp;
+    default:
+      return TrayEvent::None;
   }
 }
 
@@ -49,8 +53,8 @@ TrayChoice ShowTrayMenu(HWND window) {
   POINT at;
   GetCursorPos(&at);
   SetForegroundWindow(window);  // so the menu closes when the user clicks elsewhere
-  UINT choice = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y,
-                               0, window, nullptr);
+  UINT choice = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0,
+                               window, nullptr);
   DestroyMenu(menu);
   return choice == kOpen ? TrayChoice::Open : choice == kExit ? TrayChoice::Exit : TrayChoice::None;
 }

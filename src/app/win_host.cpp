@@ -50,7 +50,9 @@ void WinHost::StartEnterTimer(int intervalMs) {
   SetTimer(windows_.main, kEnterTimerId, static_cast<UINT>(intervalMs), nullptr);
 }
 
-void WinHost::StopEnterTimer() { KillTimer(windows_.main, kEnterTimerId); }
+void WinHost::StopEnterTimer() {
+  KillTimer(windows_.main, kEnterTimerId);
+}
 
 sheet::MessageBoxAnswer WinHost::ShowMessageBox(const sheet::MessageBoxRequest& request) {
   using sheet::MessageBoxAnswer;
@@ -58,39 +60,61 @@ sheet::MessageBoxAnswer WinHost::ShowMessageBox(const sheet::MessageBoxRequest& 
   using sheet::MessageBoxIcon;
   UINT type = 0;
   switch (request.buttons) {
-    case MessageBoxButtons::Ok: type = MB_OK; break;
-    case MessageBoxButtons::OkCancel: type = MB_OKCANCEL; break;
-    case MessageBoxButtons::YesNo: type = MB_YESNO; break;
-    case MessageBoxButtons::YesNoCancel: type = MB_YESNOCANCEL; break;
+    case MessageBoxButtons::Ok:
+      type = MB_OK;
+      break;
+    case MessageBoxButtons::OkCancel:
+      type = MB_OKCANCEL;
+      break;
+    case MessageBoxButtons::YesNo:
+      type = MB_YESNO;
+      break;
+    case MessageBoxButtons::YesNoCancel:
+      type = MB_YESNOCANCEL;
+      break;
   }
   switch (request.icon) {
-    case MessageBoxIcon::None: break;
-    case MessageBoxIcon::Information: type |= MB_ICONINFORMATION; break;
-    case MessageBoxIcon::Question: type |= MB_ICONQUESTION; break;
-    case MessageBoxIcon::Warning: type |= MB_ICONWARNING; break;
-    case MessageBoxIcon::Error: type |= MB_ICONERROR; break;
+    case MessageBoxIcon::None:
+      break;
+    case MessageBoxIcon::Information:
+      type |= MB_ICONINFORMATION;
+      break;
+    case MessageBoxIcon::Question:
+      type |= MB_ICONQUESTION;
+      break;
+    case MessageBoxIcon::Warning:
+      type |= MB_ICONWARNING;
+      break;
+    case MessageBoxIcon::Error:
+      type |= MB_ICONERROR;
+      break;
   }
   // The default button: the first unless the request names a later one.
-  bool second = (request.buttons == MessageBoxButtons::OkCancel &&
-                 request.defaultAnswer == MessageBoxAnswer::Cancel) ||
-                (request.buttons != MessageBoxButtons::Ok &&
-                 request.defaultAnswer == MessageBoxAnswer::No);
+  bool second =
+      (request.buttons == MessageBoxButtons::OkCancel &&
+       request.defaultAnswer == MessageBoxAnswer::Cancel) ||
+      (request.buttons != MessageBoxButtons::Ok && request.defaultAnswer == MessageBoxAnswer::No);
   bool third = request.buttons == MessageBoxButtons::YesNoCancel &&
                request.defaultAnswer == MessageBoxAnswer::Cancel;
   type |= third ? MB_DEFBUTTON3 : second ? MB_DEFBUTTON2 : MB_DEFBUTTON1;
-  int answer = MessageBoxW(windows_.main, Wide(request.text).c_str(), Wide(request.title).c_str(), type);
+  int answer =
+      MessageBoxW(windows_.main, Wide(request.text).c_str(), Wide(request.title).c_str(), type);
   switch (answer) {
-    case IDYES: return MessageBoxAnswer::Yes;
-    case IDNO: return MessageBoxAnswer::No;
-    case IDCANCEL: return MessageBoxAnswer::Cancel;
-    default: return MessageBoxAnswer::Ok;
+    case IDYES:
+      return MessageBoxAnswer::Yes;
+    case IDNO:
+      return MessageBoxAnswer::No;
+    case IDCANCEL:
+      return MessageBoxAnswer::Cancel;
+    default:
+      return MessageBoxAnswer::Ok;
   }
 }
 
 void WinHost::SetMenuItemState(sheet::Command item, sheet::MenuItemState state) {
   if (!windows_.menus) return;
   SetCommandChecked(*windows_.menus, item, state.checked);
-  SetCommandEnabled(*windows_.menus, item, state.enabled);
+  SetCommandEnabled(*windows_.menus, item, state.enabled && available_(item));
 }
 
 }  // namespace tl::app

@@ -21,8 +21,11 @@ struct HostWindows {
 
 class WinHost final : public sheet::Host {
  public:
-  WinHost(HostWindows windows, std::function<void(int)> adjustFontSize)
-      : windows_(windows), adjustFontSize_(std::move(adjustFontSize)) {}
+  WinHost(HostWindows windows, std::function<void(int)> adjustFontSize,
+          std::function<bool(sheet::Command)> available)
+      : windows_(windows),
+        adjustFontSize_(std::move(adjustFontSize)),
+        available_(std::move(available)) {}
 
   void SetStatusText(std::string_view text) override;
   std::string StatusText() override;
@@ -39,6 +42,7 @@ class WinHost final : public sheet::Host {
  private:
   HostWindows windows_;
   std::function<void(int)> adjustFontSize_;
+  std::function<bool(sheet::Command)> available_;  // commands whose behaviour is built
 };
 
 }  // namespace tl::app

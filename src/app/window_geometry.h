@@ -53,10 +53,17 @@ inline Edge TouchingEdge(Rect r, int screenWidth) {
 
 inline Rect Park(Rect r, Edge edge, int screenWidth) {
   switch (edge) {
-    case Edge::Left: r.left = 5 - r.width; break;
-    case Edge::Right: r.left = screenWidth - 5; break;
-    case Edge::Top: r.top = 5 - r.height; break;
-    case Edge::None: break;
+    case Edge::Left:
+      r.left = 5 - r.width;
+      break;
+    case Edge::Right:
+      r.left = screenWidth - 5;
+      break;
+    case Edge::Top:
+      r.top = 5 - r.height;
+      break;
+    case Edge::None:
+      break;
   }
   return r;
 }

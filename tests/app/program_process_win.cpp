@@ -77,7 +77,7 @@ ProgramProcess::ProgramProcess(const ProgramFolder& folder) {
                       &startup, &process_))
     return;
   WaitForInputIdle(process_.hProcess, 10000);
-  for (int i = 0; i < 200 && !mainWindow_; ++i) {
+  for (int i = 0; i < 200 && !mainWindow_ && !WaitForExit(0); ++i) {
     Search search{process_.dwProcessId, nullptr};
     EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
     mainWindow_ = search.found;
@@ -87,12 +87,15 @@ ProgramProcess::ProgramProcess(const ProgramFolder& folder) {
 
 ProgramProcess::~ProgramProcess() {
   if (!process_.hProcess) return;
-  if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 1);
+  if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+    TerminateProcess(process_.hProcess, 1);
   CloseHandle(process_.hThread);
   CloseHandle(process_.hProcess);
 }
 
-HWND ProgramProcess::EditBox() const { return FindWindowExW(mainWindow_, nullptr, L"EDIT", nullptr); }
+HWND ProgramProcess::EditBox() const {
+  return FindWindowExW(mainWindow_, nullptr, L"EDIT", nullptr);
+}
 
 std::wstring ProgramProcess::StatusText(int part) const {
   HWND statusBar = FindWindowExW(mainWindow_, nullptr, STATUSCLASSNAMEW, nullptr);
@@ -114,6 +117,39 @@ std::wstring ProgramProcess::EditText() const {
   SendMessageW(edit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(length));
   return text;
+}
+
+void ProgramProcess::KeyDown(int key) const {
+  SendMessageW(EditBox(), WM_KEYDOWN, static_cast<WPARAM>(key), 1);
+}
+
+void ProgramProcess::KeyUp(int key) const {
+  SendMessageW(EditBox(), WM_KEYUP, static_cast<WPARAM>(key), 0xC0000001);
+}
+
+void ProgramProcess::Press(int key) const {
+  KeyDown(key);
+  if (key == VK_BACK) SendMessageW(EditBox(), WM_CHAR, 8, 1);
+  KeyUp(key);
+}
+
+void ProgramProcess::Type(std::wstring_view text) const {
+  for (wchar_t c : text) {
+    SHORT scan = VkKeyScanW(c);
+    int key = scan == -1 ? 0 : LOBYTE(scan);
+    if (key) KeyDown(key);
+    SendMessageW(EditBox(), WM_CHAR, c, 1);
+    if (key) KeyUp(key);
+  }
+}
+
+void ProgramProcess::Command(int commandId) const {
+  SendMessageW(mainWindow_, WM_COMMAND, static_cast<WPARAM>(commandId), 0);
+}
+
+DWORD ProgramProcess::Caret() const {
+  // Across processes only the packed result can be read (offsets below 65536).
+  return LOWORD(SendMessageW(EditBox(), EM_GETSEL, 0, 0));
 }
 
 bool ProgramProcess::Close(DWORD ms) {

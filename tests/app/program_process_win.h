@@ -43,6 +43,15 @@ class ProgramProcess {
   // The text of a status bar part, read through memory in the program's process.
   std::wstring StatusText(int part = 0) const;
   std::wstring EditText() const;
+  // Real messages to the edit box, each handled before the call returns:
+  // key down, character and key up per character, as the keyboard sends them.
+  void Type(std::wstring_view text) const;
+  void KeyDown(int key) const;
+  void KeyUp(int key) const;
+  void Press(int key) const;
+  // A menu command, as the menus and accelerators send it.
+  void Command(int commandId) const;
+  DWORD Caret() const;
   // Asks the window to close; true when the process ended within `ms`.
   bool Close(DWORD ms = 10000);
   // True when the process ended within `ms`.

@@ -7,6 +7,7 @@ namespace {
 
 TEST(Program, StartsWithItsWindowAndFirstMessageThenCloses) {
   ProgramFolder folder;
+  folder.WriteConfiguration("[运行设置]\r\n退出设置=1\r\n");
   ProgramProcess program(folder);
   ASSERT_NE(program.MainWindow(), nullptr) << "tallyline.exe showed no main window";
   wchar_t title[64];

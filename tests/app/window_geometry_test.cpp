@@ -13,13 +13,11 @@ TEST(WindowGeometry, StartPlacementCheck) {
     Rect r;
     bool fits;
   } cases[] = {
-      {{100, 100, 800, 600}, true},
-      {{5000, 100, 800, 600}, false},  // left beyond the screen
-      {{100, 100, 800, 70}, false},    // lower than 80
-      {{100, 10, 300, 600}, false},    // top + width below 355, though fully on screen
-      {{-790, 100, 800, 600}, true},   // 10 pixels still on screen
-      {{-791, 100, 800, 600}, false},
-      {{100, kH - 10, 800, 600}, true},
+      {{100, 100, 800, 600}, true},     {{5000, 100, 800, 600}, false},  // left beyond the screen
+      {{100, 100, 800, 70}, false},                                      // lower than 80
+      {{100, 10, 300, 600}, false},   // top + width below 355, though fully on screen
+      {{-790, 100, 800, 600}, true},  // 10 pixels still on screen
+      {{-791, 100, 800, 600}, false},   {{100, kH - 10, 800, 600}, true},
       {{100, kH - 9, 800, 600}, false},
   };
   for (const auto& c : cases)

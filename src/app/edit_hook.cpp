@@ -1,0 +1,116 @@
+// The hook on the worksheet edit box: every key, character and mouse event
+// reaches the worksheet in the order Win32 delivers it, before the control.
+#include <windows.h>
+
+#include <windowsx.h>
+
+#include "main_window_state.h"
+#include "text/encoding.h"
+
+namespace tl::app {
+
+namespace {
+
+constexpr wchar_t kStateProperty[] = L"TallylineMainWindow";
+
+MainWindow* HookState(HWND edit) {
+  return static_cast<MainWindow*>(GetPropW(edit, kStateProperty));
+}
+
+// A UTF-16 character as the worksheet takes it: ASCII, or a GBK two-byte
+// character as lead * 256 + second byte; 0 when GBK has no such character.
+sheet::Character ToWorksheetCharacter(wchar_t c) {
+  if (c < 0x80) return c;
+  std::string gbk = text::Utf16ToGbk(std::u16string(1, static_cast<char16_t>(c)));
+  if (gbk.size() != 2) return 0;
+  return static_cast<unsigned char>(gbk[0]) * 256u + static_cast<unsigned char>(gbk[1]);
+}
+
+bool IsFullScreenKey(const settings::Settings& s, int key, int modifiers) {
+  return s.全屏快捷键 && key == s.全屏辅助快捷键 && modifiers == s.全屏功能快捷键;
+}
+
+void ShowContextMenu(MainWindow& state, LPARAM lParam) {
+  SetCommandChecked(state.menus, sheet::Command::ViewStatusBar, state.settings.状态栏状态);
+  SetCommandChecked(state.menus, sheet::Command::ViewMenuBar, state.settings.菜单栏状态);
+  SetCommandChecked(state.menus, sheet::Command::ViewTitleBar, state.settings.标题栏状态);
+  POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  ClientToScreen(state.editBox, &at);
+  UINT id = TrackPopupMenu(state.menus.context, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0,
+                           state.window, nullptr);
+  SetFocus(state.editBox);
+  if (auto command = CommandFromId(id)) RunCommand(state, *command);
+}
+
+LRESULT CALLBACK EditHookProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  MainWindow* state = HookState(edit);
+  if (!state || !state->worksheet) return DefWindowProcW(edit, message, wParam, lParam);
+  WNDPROC original = state->editBoxProc;
+  sheet::Worksheet& sheet = *state->worksheet;
+  switch (message) {
+    case WM_KEYDOWN: {
+      int key = static_cast<int>(wParam);
+      if (IsFullScreenKey(state->settings, key, ModifierState())) {
+        ToggleFullScreen(*state);
+        return 0;
+      }
+      if (sheet.OnKeyDown(key, ModifierState())) return 0;
+      break;
+    }
+    case WM_CHAR:
+      if (sheet::Character c = ToWorksheetCharacter(static_cast<wchar_t>(wParam));
+          c != 0 && sheet.OnCharacter(c))
+        return 0;
+      break;
+    case WM_KEYUP:
+      sheet.OnKeyUp(static_cast<int>(wParam), ModifierState());
+      break;
+    case WM_LBUTTONDOWN: {
+      LRESULT result = CallWindowProcW(original, edit, message, wParam, lParam);
+      sheet.ShowCaretPosition();
+      return result;
+    }
+    case WM_MOUSEMOVE:
+      if (wParam & MK_LBUTTON) {
+        LRESULT result = CallWindowProcW(original, edit, message, wParam, lParam);
+        sheet.ShowCaretPosition();
+        return result;
+      }
+      break;
+    case WM_MOUSEWHEEL:
+      if (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL)
+        AdjustWorksheetFontSize(*state, GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA);
+      break;
+    case WM_RBUTTONDOWN:
+    case WM_CONTEXTMENU:
+      return 0;  // the control's own menu is replaced by ours
+    case WM_RBUTTONUP:
+      ShowContextMenu(*state, lParam);
+      return 0;
+    case WM_NCDESTROY:
+      RemovePropW(edit, kStateProperty);
+      SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+      break;
+    default:
+      break;
+  }
+  return CallWindowProcW(original, edit, message, wParam, lParam);
+}
+
+}  // namespace
+
+int ModifierState() {
+  int state = 0;
+  if (GetKeyState(VK_CONTROL) < 0) state |= sheet::kCtrl;
+  if (GetKeyState(VK_SHIFT) < 0) state |= sheet::kShift;
+  if (GetKeyState(VK_MENU) < 0) state |= sheet::kAlt;
+  return state;
+}
+
+void HookEditBox(MainWindow& state) {
+  SetPropW(state.editBox, kStateProperty, &state);
+  state.editBoxProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(state.editBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditHookProc)));
+}
+
+}  // namespace tl::app

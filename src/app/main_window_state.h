@@ -1,0 +1,94 @@
+#pragma once
+// What the main window owns for its whole life, reached through
+// GWLP_USERDATA. Each concern of the window lives in its own file and works
+// on this record.
+#include <windows.h>
+
+#include <memory>
+
+#include "edit_box_win.h"
+#include "instance_lock.h"
+#include "layout.h"
+#include "menus.h"
+#include "settings/files.h"
+#include "settings/settings.h"
+#include "sheet/worksheet.h"
+#include "win_host.h"
+
+namespace tl::app {
+
+inline constexpr UINT_PTR kEdgeHideTimerId = 2;
+
+struct MainWindow {
+  HWND window = nullptr;
+  HWND editBox = nullptr;
+  HWND statusBar = nullptr;
+  WNDPROC editBoxProc = nullptr;  // the control's own procedure, below our hook
+  HFONT font = nullptr;
+  HBRUSH background = nullptr;
+  Menus menus;
+  HACCEL accelerators = nullptr;
+
+  settings::SettingsFiles files;
+  settings::Settings settings;
+  InstanceLock lock;
+  std::unique_ptr<WinEditBox> edit;
+  std::unique_ptr<WinHost> host;
+  std::unique_ptr<sheet::Worksheet> worksheet;
+
+  bool closePermission = false;  // set by a log-off or shut-down
+  bool secondInstance = false;   // handed over to the first instance and ends
+  bool fullScreenChecked = false;
+  int edgeHideHold = 0;  // `EdgeHideHold`
+};
+
+inline MainWindow* StateOf(HWND window) {
+  return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+// The modifier state of the keyboard now: 1 Ctrl, 2 Shift, 4 Alt.
+int ModifierState();
+
+// Screen size of the primary monitor.
+inline int ScreenWidth() {
+  return GetSystemMetrics(SM_CXSCREEN);
+}
+inline int ScreenHeight() {
+  return GetSystemMetrics(SM_CYSCREEN);
+}
+
+Rect WindowRect(HWND window);
+void MoveTo(HWND window, Rect r);
+
+// view.cpp
+ViewFlags ViewOf(const settings::Settings& settings);
+void ApplyView(MainWindow& state);
+void Layout(MainWindow& state);
+void RunViewCommand(MainWindow& state, sheet::Command command);
+void ToggleFullScreen(MainWindow& state);
+
+// worksheet font and colours (main_window.cpp)
+void ApplyWorksheetFont(MainWindow& state);
+void AdjustWorksheetFontSize(MainWindow& state, int points);
+
+// edge_hiding.cpp
+void RevealFromEdge(MainWindow& state);
+void OnEdgeHideTimer(MainWindow& state);
+void ToggleByHotKey(MainWindow& state);
+void BringToFront(MainWindow& state);
+
+// edit_hook.cpp
+void HookEditBox(MainWindow& state);
+
+// startup.cpp: false when this instance handed over to a running one.
+bool RunStartUp(MainWindow& state);
+
+// shutdown.cpp
+bool OnCloseRequest(MainWindow& state);
+void SaveAtExit(MainWindow& state);
+
+// commands.cpp
+void RunCommand(MainWindow& state, sheet::Command command);
+bool CommandAvailable(sheet::Command command);
+
+}  // namespace tl::app

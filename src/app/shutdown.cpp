@@ -1,0 +1,37 @@
+// The close request with its three behaviours, and the save at exit.
+#include "exit_dialog.h"
+#include "hot_key.h"
+#include "main_window_state.h"
+#include "settings/writers.h"
+#include "tray_icon.h"
+
+namespace tl::app {
+
+bool OnCloseRequest(MainWindow& state) {
+  if (state.closePermission) return true;
+  ShowWindow(state.window, SW_MINIMIZE);
+  settings::SaveCloseRequest(state.settings, state.files, /*keyboardOpen=*/false);
+  switch (state.settings.退出设置) {
+    case 1:
+      return true;
+    case 2:
+      ShowWindow(state.window, SW_HIDE);
+      return false;
+    case 0:
+      return ConfirmExit(state.window, state.settings);
+    default:
+      return false;
+  }
+}
+
+void SaveAtExit(MainWindow& state) {
+  ShowWindow(state.window, SW_SHOW);
+  if (state.edit) {
+    settings::SaveAtExit(state.settings, state.files, static_cast<int>(state.edit->Caret()),
+                         state.edit->Text());
+  }
+  RemoveTrayIcon(state.window);
+  UnregisterShowHideHotKey(state.window, state.settings.hotKeyId);
+}
+
+}  // namespace tl::app

@@ -1,0 +1,142 @@
+// Start-up: from the settings to the first status message, in its order.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "hot_key.h"
+#include "main_window_state.h"
+#include "modal_window.h"
+#include "settings/file_io.h"
+#include "settings/load.h"
+#include "settings/writers.h"
+#include "tray_icon.h"
+#include "window_geometry.h"
+
+namespace tl::app {
+
+namespace {
+
+constexpr int kEditBoxId = 100;
+constexpr int kStatusBarId = 101;
+constexpr int kCreatedLines = 388;  // the edit box is created holding 388 empty lines
+constexpr int kEmptySheetLines = 31;
+
+std::string EmptyLines(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += "\r\n";
+  return text;
+}
+
+std::wstring WideEmptyLines(int count) {
+  std::wstring text;
+  for (int i = 0; i < count; ++i) text += L"\r\n";
+  return text;
+}
+
+// Steps 1 and 2: the remembered placement, unless it is out of reach.
+void PlaceWindow(MainWindow& state) {
+  const settings::StartWindow& start = state.settings._启动窗口;
+  Rect r{start.左边, start.顶边, start.宽度, start.高度};
+  if (!StartPlacementFits(r, ScreenWidth(), ScreenHeight()))
+    r = DefaultPlacement(ScreenWidth(), ScreenHeight());
+  MoveTo(state.window, r);
+}
+
+// Step 4. False when another instance holds the lock: it is restored and
+// this one ends without saving anything.
+bool TakeSingleInstance(MainWindow& state) {
+  if (state.settings.允许多开) return true;
+  settings::CreateFolder(state.files.runFolder);
+  if (!state.lock.Acquire(state.files.instanceLock)) {
+    HWND first = reinterpret_cast<HWND>(static_cast<INT_PTR>(state.settings.窗口代号));
+    SendMessageA(first, WM_SYSCOMMAND, SC_RESTORE, 0);
+    return false;
+  }
+  settings::SaveWindowHandle(state.settings, state.files,
+                             static_cast<int>(reinterpret_cast<INT_PTR>(state.window)));
+  return true;
+}
+
+// The edit box with word wrap (自动折回: vertical scroll bar only, long lines
+// wrap) or without (both scroll bars), and the status bar.
+void CreateChildren(MainWindow& state) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  DWORD scroll = state.settings.自动折回 ? WS_VSCROLL : WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL;
+  state.editBox = CreateWindowExW(
+      WS_EX_CLIENTEDGE, L"EDIT", L"",
+      WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN | scroll,
+      0, 0, 0, 0, state.window, reinterpret_cast<HMENU>(kEditBoxId), instance, nullptr);
+  state.statusBar =
+      CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | SBARS_SIZEGRIP, 0, 0, 0, 0, state.window,
+                      reinterpret_cast<HMENU>(kStatusBarId), instance, nullptr);
+  SendMessageW(state.editBox, EM_SETLIMITTEXT, 0, 0);
+  SendMessageW(state.statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), TRUE);
+  SetWindowTextW(state.editBox, WideEmptyLines(kCreatedLines).c_str());
+}
+
+// Step 15: the text kept from the last run, or an empty sheet.
+void RestoreContent(MainWindow& state) {
+  if (state.settings.退出保存) {
+    settings::FileContent backup = settings::ReadWholeFile(state.files.contentBackup);
+    if (backup.exists && backup.error.empty()) {
+      state.edit->SetText(backup.bytes);
+      sheet::PlaceCaret(*state.edit, static_cast<std::size_t>(state.settings.起始选择位置 > 0
+                                                                  ? state.settings.起始选择位置
+                                                                  : 0));
+    } else {
+      state.edit->SetText(EmptyLines(kEmptySheetLines));
+    }
+  } else if (state.edit->Text().empty()) {
+    state.edit->SetText(EmptyLines(kEmptySheetLines));
+  }
+}
+
+// Step 20: "&E.复制(兼容)" is shown only while "*" and "/" are typed as "×" and "÷".
+void ShowCompatibleCopy(MainWindow& state) {
+  if (state.settings.乘除替换) return;
+  for (HMENU root : {state.menus.bar, state.menus.context})
+    while (DeleteMenu(root, CommandId(sheet::Command::CopyCompatible), MF_BYCOMMAND)) {
+    }
+}
+
+}  // namespace
+
+bool RunStartUp(MainWindow& state) {
+  state.files = settings::FilesUnder(settings::ProgramDirectory());
+  state.settings = settings::LoadSettings(state.files);
+  state.menus = BuildMenus();
+  state.accelerators = BuildAccelerators();
+  CreateChildren(state);
+
+  PlaceWindow(state);                            // 1, 2
+  ApplyView(state);                              // 3
+  if (!TakeSingleInstance(state)) return false;  // 4
+  ApplyWorksheetFont(state);                     // 6, 8
+  AddTrayIcon(state.window);                     // 7
+  state.settings.hotKeyId =                      // 11
+      state.settings.热键状态 ? RegisterShowHideHotKey(state.window, state.settings) : 0;
+  state.edit = std::make_unique<WinEditBox>(state.editBox);
+  state.host = std::make_unique<WinHost>(
+      HostWindows{state.window, state.editBox, state.statusBar, &state.menus},
+      [&state](int points) { AdjustWorksheetFontSize(state, points); }, CommandAvailable);
+  SetWindowPos(state.window, state.settings.窗口前置 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // 14
+  RestoreContent(state);                                   // 15
+  state.worksheet =
+      std::make_unique<sheet::Worksheet>(*state.edit, *state.host, state.settings);  // 16, 17, 21
+  HookEditBox(state);                                                                // 12
+  for (const auto& row : sheet::CommandTable())
+    if (!CommandAvailable(row.command)) SetCommandEnabled(state.menus, row.command, false);
+  Rect r = WindowRect(state.window);  // 18
+  state.settings.NormalGeometry = {r.left, r.top, r.width, r.height};
+  if (state.settings.边缘隐藏) SetTimer(state.window, kEdgeHideTimerId, 100, nullptr);  // 19
+  ShowCompatibleCopy(state);                                                            // 20
+  state.host->SetStatusText("   [提示]_初始化完毕，请输入表达式!");                     // 22
+  RevealFromEdge(state);                                                                // 23
+  SetFocus(state.editBox);                                                              // 5
+  return true;
+}
+
+}  // namespace tl::app

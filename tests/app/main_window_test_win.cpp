@@ -1,0 +1,145 @@
+// The real program driven with real window messages.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "menus.h"
+#include "program_process_win.h"
+#include "win_text.h"
+
+namespace tl::app::testing {
+namespace {
+
+using sheet::Command;
+
+std::wstring Lines(std::wstring_view first, int emptyLines) {
+  std::wstring text(first);
+  for (int i = 0; i < emptyLines; ++i) text += L"\r\n";
+  return text;
+}
+
+// A configuration that closes without asking; `extra` adds keys of 其他设置
+// or 运行设置 lines (GBK).
+std::string Configuration(std::string_view run, std::string_view other = "") {
+  return "[运行设置]\r\n退出设置=1\r\n" + std::string(run) + "[其他设置]\r\n" + std::string(other);
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  ProgramFolder folder;
+};
+
+TEST_F(MainWindowTest, EnterWritesTheResultBehindTheLine) {
+  folder.WriteConfiguration(Configuration("动态刷新=假\r\n"));
+  ProgramProcess program(folder);
+  ASSERT_NE(program.MainWindow(), nullptr);
+  program.Type(L"1+2");
+  program.Press(VK_RETURN);
+  std::wstring text = program.EditText();
+  EXPECT_EQ(text.substr(0, 7), L"1+2=3\r\n");
+  EXPECT_EQ(program.Caret(), 5u);
+  std::wstring status = program.StatusText();
+  EXPECT_EQ(status.substr(0, 13), L"   [运算完成]_用时 ") << Gbk(status);
+  EXPECT_EQ(status.substr(status.size() - 2), L" 秒");
+  EXPECT_TRUE(program.Close());
+}
+
+TEST_F(MainWindowTest, HeldEnterBreaksLinesInsteadOfEvaluating) {
+  folder.WriteConfiguration(Configuration("动态刷新=假\r\n"));
+  ProgramProcess program(folder);
+  program.Type(L"1+2");
+  std::size_t before = program.EditText().size();
+  program.KeyDown(VK_RETURN);
+  // The hold timer runs in the program: let it tick once.
+  for (int i = 0; i < 40 && program.EditText().size() == before; ++i) Sleep(50);
+  program.KeyUp(VK_RETURN);
+  std::wstring text = program.EditText();
+  EXPECT_EQ(text.substr(0, 3), L"1+2");
+  EXPECT_EQ(text.find(L'='), std::wstring::npos) << "a held Enter must not evaluate";
+  EXPECT_GE(program.Caret(), 5u);
+  EXPECT_TRUE(program.Close());
+}
+
+TEST_F(MainWindowTest, LiveModeShowsTheResultWhileTyping) {
+  folder.WriteConfiguration(Configuration("动态刷新=真\r\n"));
+  ProgramProcess program(folder);
+  program.Type(L"1+2");
+  EXPECT_EQ(program.EditText().substr(0, 5), L"1+2=3");
+  EXPECT_EQ(program.Caret(), 3u);
+  EXPECT_EQ(program.StatusText(), L"   [提示]_表达式已刷新！");
+  EXPECT_TRUE(program.Close());
+}
+
+TEST_F(MainWindowTest, UndoAndRedoFromTheMenus) {
+  folder.WriteConfiguration(Configuration("动态刷新=假\r\n"));
+  ProgramProcess program(folder);
+  program.Type(L"7");
+  ASSERT_EQ(program.EditText().substr(0, 1), L"7");
+  program.Command(CommandId(Command::Undo));
+  EXPECT_EQ(program.EditText(), Lines(L"", 388));  // the text the edit box was created with
+  program.Command(CommandId(Command::Redo));
+  EXPECT_EQ(program.EditText().substr(0, 1), L"7");
+  EXPECT_TRUE(program.Close());
+}
+
+TEST_F(MainWindowTest, CloseToTrayKeepsRunningUntilTheTrayExit) {
+  folder.WriteConfiguration("[运行设置]\r\n退出设置=2\r\n");
+  ProgramProcess program(folder);
+  PostMessageW(program.MainWindow(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(program.WaitForExit(1500));
+  EXPECT_FALSE(IsWindowVisible(program.MainWindow()));
+  program.Command(CommandId(Command::TrayExit));
+  EXPECT_TRUE(program.WaitForExit(10000));
+}
+
+TEST_F(MainWindowTest, AskingCloseOffersDirectExit) {
+  folder.WriteConfiguration("[运行设置]\r\n退出设置=0\r\n");
+  ProgramProcess program(folder);
+  PostMessageW(program.MainWindow(), WM_CLOSE, 0, 0);
+  HWND dialog = nullptr;
+  for (int i = 0; i < 100 && !dialog; ++i, Sleep(50))
+    dialog = FindWindowW(nullptr, L"是否要直接退出！");
+  ASSERT_NE(dialog, nullptr);
+  HWND remember = FindWindowExW(dialog, nullptr, L"BUTTON", L"记住设置");
+  SendMessageW(remember, BM_CLICK, 0, 0);
+  HWND exit = FindWindowExW(dialog, nullptr, L"BUTTON", L"直接退出");
+  ASSERT_NE(exit, nullptr);
+  PostMessageW(exit, BM_CLICK, 0, 0);
+  EXPECT_TRUE(program.WaitForExit(10000));
+  EXPECT_NE(ProgramFolder::Read(folder.Files().configuration).find("退出设置=1"),
+            std::string::npos);
+}
+
+TEST_F(MainWindowTest, SecondInstanceHandsOverAndEnds) {
+  folder.WriteConfiguration(Configuration(""));
+  ProgramProcess first(folder);
+  ASSERT_NE(first.MainWindow(), nullptr);
+  ShowWindow(first.MainWindow(), SW_MINIMIZE);
+  ProgramProcess second(folder);
+  EXPECT_TRUE(second.WaitForExit(10000));
+  EXPECT_EQ(second.MainWindow(), nullptr);
+  EXPECT_FALSE(IsIconic(first.MainWindow()));
+  EXPECT_TRUE(first.Close());
+}
+
+TEST_F(MainWindowTest, SaveAtExitKeepsTheSheetForTheNextStart) {
+  folder.WriteConfiguration(Configuration("动态刷新=假\r\n", "退出保存=真\r\n"));
+  {
+    ProgramProcess program(folder);
+    program.Type(L"1+1");
+    program.Press(VK_RETURN);
+    EXPECT_TRUE(program.Close());
+  }
+  std::string configuration = ProgramFolder::Read(folder.Files().configuration);
+  EXPECT_NE(configuration.find("运行次数=2"), std::string::npos);
+  EXPECT_NE(configuration.find("起始选择位置=5"), std::string::npos);
+  EXPECT_NE(configuration.find("字体名称="), std::string::npos);
+  EXPECT_EQ(ProgramFolder::Read(folder.Files().contentBackup).substr(0, 7), "1+1=2\r\n");
+  ProgramProcess again(folder);
+  EXPECT_EQ(again.EditText().substr(0, 5), L"1+1=2");
+  EXPECT_EQ(again.Caret(), 5u);
+  EXPECT_TRUE(again.Close());
+}
+
+}  // namespace
+}  // namespace tl::app::testing

@@ -52,6 +52,7 @@ void MemoryEditBox::Splice(std::size_t begin, std::size_t end, std::string_view 
     buffer_ = std::move(grown);
     gapEnd_ = gapStart_ + gap;
   }
+  if (inserted.empty()) return;
   std::memcpy(&buffer_[gapStart_], inserted.data(), inserted.size());
   gapStart_ += inserted.size();
 }

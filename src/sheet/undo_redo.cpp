@@ -13,24 +13,24 @@ void Worksheet::RecordSnapshot() {
                    UndoHistory::LimitFor(settings_.撤销设置));
 }
 
-// The do-not-record flag is set even when there is nothing to undo or redo:
-// the next content change is then not recorded.
 CommandResult Worksheet::Undo() {
   if (!history_) return CommandResult::NoUndoHistory;
-  doNotRecord_ = true;
   if (const Snapshot* snapshot = history_->Undo()) RestoreSnapshot(*snapshot);
   return CommandResult::Done;
 }
 
 CommandResult Worksheet::Redo() {
   if (!history_) return CommandResult::NoUndoHistory;
-  doNotRecord_ = true;
   if (const Snapshot* snapshot = history_->Redo()) RestoreSnapshot(*snapshot);
   return CommandResult::Done;
 }
 
 void Worksheet::RestoreSnapshot(const Snapshot& snapshot) {
-  // SetText's content change consumes the do-not-record flag.
+  // The restored text is a snapshot already: its content change records
+  // nothing. The flag is raised only here, where that change follows at once;
+  // raised with nothing to restore it would leave the user's next edit out of
+  // the history, and a redo would then overwrite that edit.
+  doNotRecord_ = true;
   box_.SetText(snapshot.text);
   PlaceCaret(box_, static_cast<std::size_t>(snapshot.caret));
 }

@@ -1,0 +1,74 @@
+// Worksheet operations on large sheets in the in-memory edit box: Enter on
+// one line costs that line, a batch evaluation costs each of its lines.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <string_view>
+
+#include "settings/settings.h"
+#include "sheet/headless_host.h"
+#include "sheet/key_delivery.h"
+#include "sheet/memory_edit_box.h"
+#include "sheet/worksheet.h"
+
+namespace {
+
+using namespace tl::sheet;
+
+// A sheet of `count` lines cycling through a few kinds of line: a sum, a
+// product with a difference, a chain already computed (refreshed), a bracket
+// with a division and a decimal result.
+std::string Sheet(int count) {
+  constexpr std::string_view kLines[] = {"123+456", "7×8-9", "1+2=3", "(1+2)÷4"};
+  std::string text;
+  for (int i = 0; i < count; ++i) {
+    text += kLines[i % 4];
+    text += "\r\n";
+  }
+  return text;
+}
+
+constexpr int kEnterLines = 10000;
+
+// Enter in the middle of a line halfway down the sheet; the written result is
+// taken away again outside the timing. Argument: with (1) or without (0) an
+// undo history, which copies the whole text on every change.
+void EnterInTheMiddleOfTheSheet(benchmark::State& state) {
+  tl::settings::Settings settings;
+  settings.动态刷新 = false;
+  HeadlessHost host;
+  MemoryEditBox box(Sheet(kEnterLines));
+  Worksheet sheet(box, host, settings, WorksheetOptions{.undoHistory = state.range(0) != 0});
+  const std::size_t lineStart = box.Text().find("123+456", box.Size() / 2);
+  const KeyStroke enter{vk::kReturn, kNoModifier, '\r'};
+  for (auto _ : state) {
+    PlaceCaret(box, lineStart + 3);
+    PressKey(sheet, box, host, enter);
+    state.PauseTiming();
+    box.SetCaret(lineStart + 7);
+    box.SetSelectionLength(4);  // "=579"
+    box.ReplaceSelection({});
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(EnterInTheMiddleOfTheSheet)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// "&F.批量运算" over the whole sheet, as the command line runs it (no undo
+// history). Argument: the number of lines.
+void BatchEvaluation(benchmark::State& state) {
+  tl::settings::Settings settings;
+  HeadlessHost host;
+  MemoryEditBox box;
+  Worksheet sheet(box, host, settings, WorksheetOptions{.undoHistory = false});
+  const std::string text = Sheet(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    box.SetText(text);
+    state.ResumeTiming();
+    sheet.Execute(Command::BatchEvaluate);
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BatchEvaluation)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace

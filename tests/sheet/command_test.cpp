@@ -1,0 +1,57 @@
+#include "sheet/command.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "sheet/keys.h"
+
+namespace tl::sheet {
+namespace {
+
+TEST(CommandTable, EveryCommandHasARowAndSharedCaptionsShareTheCommand) {
+  std::set<Command> seen;
+  std::map<std::string_view, Command> byCaption;
+  for (const CommandEntry& entry : CommandTable()) {
+    seen.insert(entry.command);
+    const auto [it, fresh] = byCaption.emplace(entry.caption, entry.command);
+    EXPECT_TRUE(fresh || it->second == entry.command) << entry.caption;
+  }
+  EXPECT_EQ(seen.size(), static_cast<std::size_t>(Command::ViewAppearance) + 1);
+}
+
+TEST(CommandTable, LooksUpCaptionsAndShortcuts) {
+  EXPECT_EQ(CommandByCaption("&F.批量运算"), Command::BatchEvaluate);
+  EXPECT_EQ(CommandByCaption("&F.分数转换"), Command::FractionConversion);
+  EXPECT_EQ(CommandByCaption("&Z.撤消"), Command::Undo);
+  EXPECT_EQ(CommandByCaption("&z.撤消"), Command::Undo);
+  EXPECT_EQ(CommandByCaption("log(,）"), Command::InsertLog);
+  EXPECT_EQ(CommandByCaption("撤消"), std::nullopt);
+  EXPECT_EQ(CaptionOf(Command::RefreshLine), "&w.刷新行");
+  // "sin(）" closes with the full-width bracket A3 A9.
+  EXPECT_EQ(CaptionOf(Command::InsertSin), "sin(\xA3\xA9");
+
+  struct ShortcutCase {
+    Shortcut shortcut;
+    std::optional<Command> command;
+    std::string text;
+  };
+  const ShortcutCase cases[] = {
+      {{kCtrl, 'Z'}, Command::Undo, "Ctrl+Z"},
+      {{kCtrl, 'E'}, Command::CopyCompatible, "Ctrl+E"},
+      {{kNoModifier, vk::Function(5)}, Command::RefreshLine, "F5"},
+      {{kShift, vk::Function(3)}, Command::FindPrevious, "Shift+F3"},
+      {{kNoModifier, vk::Function(3)}, Command::FindNext, "F3"},
+      {{kCtrl, 'Q'}, Command::Exit, "Ctrl+Q"},
+      {{kCtrl, 'B'}, std::nullopt, "Ctrl+B"},
+  };
+  for (const ShortcutCase& c : cases) {
+    EXPECT_EQ(CommandByShortcut(c.shortcut), c.command) << c.text;
+    EXPECT_EQ(ShortcutText(c.shortcut), c.text);
+  }
+  EXPECT_EQ(ShortcutText({}), "");
+}
+
+}  // namespace
+}  // namespace tl::sheet

@@ -1,0 +1,123 @@
+// "&F.批量运算" and "&F.分数转换".
+#include "engine/messages.h"
+#include "sheet/status_messages.h"
+#include "worksheet_fixture.h"
+
+namespace tl::sheet {
+namespace {
+
+void StaticSpaces(settings::Settings& s) {
+  s.动态刷新 = false;
+  s.空格分式 = true;
+}
+
+TEST(WorksheetBatch, EvaluatesEveryLineFromTheTop) {
+  const Action batch = Do(Command::BatchEvaluate);
+  RunScenarios({
+      {"three lines", "1+1\n2×3\n5÷2|", Live, {batch}, "1|+1=2\n2×3=6\n5÷2=2.5", msg::kRefreshed},
+      {"a computed line keeps its value",
+       "1+1=2|\n",
+       Live,
+       {batch},
+       "1|+1=2\n",
+       "   [当前位置] _ 行: 1,列: 5"},
+      {"a malformed line does not stop the pass",
+       "1+1\n1+\n2+2",
+       Live,
+       {batch},
+       "1|+1=2\n1+\n2+2=4",
+       msg::kRefreshed},
+      {"the last step's message", "1+1\n\n5", Static, {batch}, "1|+1=2\n\n5", msg::kNoOperator},
+      {"an empty sheet", "", Live, {batch}, "|", ""},
+  });
+}
+
+TEST(WorksheetBatch, WithSpacesEveryExpressionOfALineIsEvaluated) {
+  const Action batch = Do(Command::BatchEvaluate);
+  RunScenarios({
+      {"two on a line",
+       "1+1  2×3\n5÷2",
+       StaticSpaces,
+       {batch},
+       "1|+1=2   2×3=6\n5÷2=2.5",
+       msg::kRefreshed},
+      // A failing expression leaves the caret behind itself, so the next one
+      // on the same line is still reached.
+      {"a malformed one in the middle",
+       "1+   2+2  3+3",
+       StaticSpaces,
+       {batch},
+       "1|+   2+2=4   3+3=6",
+       msg::kRefreshed},
+      {"spaces at the end",
+       "1+1   \n",
+       StaticSpaces,
+       {batch},
+       "1|+1=2   \n",
+       msg::kTypedPressEnter},
+  });
+}
+
+TEST(WorksheetBatch, CaretPositionIsCountedAlongTheLines) {
+  const Action batch = Do(Command::BatchEvaluate);
+  RunScenarios({
+      // The last line has nothing to evaluate, so its position stays shown.
+      {"a blank last line",
+       "1+1\n2+2\n3\n  ",
+       Live,
+       {batch},
+       "1|+1=2\n2+2=4\n3\n  ",
+       "   [当前位置] _ 行: 4,列: 1"},
+      {"an empty last line",
+       "1\n2\n3\n4\n",
+       Live,
+       {batch},
+       "1|\n2\n3\n4\n",
+       "   [当前位置] _ 行: 4,列: 1"},
+  });
+}
+
+TEST(WorksheetFraction, ConversionCyclesTheShownResult) {
+  SheetFixture f("5÷4=1.25|", Static);
+  const std::string_view cycle[] = {"5÷4=5∟4|", "5÷4=1∟1∟4|", "5÷4=1.25|"};
+  for (const std::string_view expected : cycle) {
+    f.Run(Command::FractionConversion);
+    EXPECT_EQ(f.Shown(), expected);
+    EXPECT_EQ(f.sheet->EvaluationMode(), engine::EvaluationMode::Normal);
+  }
+  EXPECT_EQ(f.sheet->DetectedFractionForm(), engine::FractionForm::Decimal);
+}
+
+TEST(WorksheetFraction, ConversionCasesAndRefusals) {
+  const Action convert = Do(Command::FractionConversion);
+  RunScenarios({
+      {"below one: decimal and fraction",
+       "1÷4=0.25|",
+       Live,
+       {convert, convert},
+       "1÷4=0.25|",
+       msg::kRefreshed},
+      {"an integer stays", "1+2=3|", Live, {convert}, "1+2=3|", msg::kRefreshed},
+      {"a negative value", "1÷2-1=-0.5|", Live, {convert}, "1÷2-1=-1∟2|", msg::kRefreshed},
+      {"the last value of a chain",
+       "1+2=3÷4=0.75|",
+       Live,
+       {convert},
+       "1+2=3÷4=3∟4|",
+       msg::kRefreshed},
+      {"full-width digits go whole", "5÷4=１.２５|", Live, {convert}, "5÷4=5∟4|", msg::kRefreshed},
+      {"not computed", "1+2|", Live, {convert}, "1+2|", engine::msg::kComputeFirst},
+      {"ending with =", "1+2=|", Live, {convert}, "1+2=|", engine::msg::kComputeFirst},
+      {"too many parts", "1=1∟2∟3∟4|", Live, {convert}, "1=1∟2∟3∟4|", engine::msg::kFractionFormat},
+      {"a value with no = before it", "0.5|", Live, {convert}, "0.5|", ""},
+      {"separators are accepted",
+       "1234.5+0=1,234.5|",
+       Live,
+       {convert},
+       "1234.5+0=2469∟2|",
+       msg::kRefreshed},
+  });
+}
+
+}  // namespace
+}  // namespace tl::sheet

@@ -1,0 +1,129 @@
+// Undo and redo, live mode and its menu items, the accumulator records, and
+// the commands the worksheet does not build yet.
+#include "sheet/status_messages.h"
+#include "worksheet_fixture.h"
+
+namespace tl::sheet {
+namespace {
+
+TEST(WorksheetUndo, UndoAndRedoRestoreTextAndCaret) {
+  SheetFixture f("1+2|", Static);
+  f.Enter();
+  ASSERT_EQ(f.Shown(), "1+2=3|");
+  EXPECT_EQ(f.Run(Command::Undo), CommandResult::Done);
+  EXPECT_EQ(f.Shown(), "1+2|");
+  EXPECT_EQ(f.Run(Command::Redo), CommandResult::Done);
+  EXPECT_EQ(f.Shown(), "1+2=3|");
+  // Restoring is not recorded: one more undo goes back again.
+  EXPECT_EQ(f.Run(Command::Undo), CommandResult::Done);
+  EXPECT_EQ(f.Shown(), "1+2|");
+  EXPECT_EQ(f.sheet->History()->Count(), 2u);
+}
+
+TEST(WorksheetUndo, AnUndoWithNothingToUndoLeavesTheNextChangeRecorded) {
+  SheetFixture f("|", Static);
+  f.Run(Command::Undo);
+  f.Type("5");
+  f.Type("6");
+  f.Run(Command::Undo);
+  EXPECT_EQ(f.Shown(), "5|");
+  f.Run(Command::Undo);
+  f.Run(Command::Undo);
+  f.Type("7");
+  f.Run(Command::Redo);  // the edit after the undo is not overwritten
+  EXPECT_EQ(f.Shown(), "7|");
+}
+
+TEST(WorksheetUndo, HistoryKeepsTheSetNumberOfSnapshots) {
+  SheetFixture f("|", [](settings::Settings& s) {
+    s.动态刷新 = false;
+    s.撤销设置 = 2;
+  });
+  f.Type("abc");
+  f.Run(Command::Undo);
+  f.Run(Command::Undo);
+  EXPECT_EQ(f.Shown(), "ab|");
+  // A new change drops what could have been redone.
+  f.Type("x");
+  f.Run(Command::Redo);
+  EXPECT_EQ(f.Shown(), "abx|");
+}
+
+TEST(WorksheetUndo, AWorksheetWithoutHistoryRefusesUndo) {
+  settings::Settings settings;
+  HeadlessHost host;
+  MemoryEditBox box("1+2");
+  Worksheet sheet(box, host, settings, WorksheetOptions{.undoHistory = false});
+  EXPECT_EQ(sheet.Execute(Command::Undo), CommandResult::NoUndoHistory);
+  EXPECT_EQ(sheet.Execute(Command::Redo), CommandResult::NoUndoHistory);
+  EXPECT_EQ(sheet.History(), nullptr);
+}
+
+TEST(WorksheetModes, LiveModeTogglesWithItsMenuItems) {
+  SheetFixture f("", Live);
+  const auto state = [&f](Command item) { return f.host.MenuState(item); };
+  EXPECT_EQ(state(Command::LiveMode), (MenuItemState{true, true}));
+  EXPECT_EQ(state(Command::Record), (MenuItemState{false, false}));
+  EXPECT_EQ(f.Run(Command::Record), CommandResult::Disabled);
+  EXPECT_EQ(f.Run(Command::ClearAccumulator), CommandResult::Disabled);
+
+  f.Run(Command::LiveMode);
+  EXPECT_FALSE(f.settings.动态刷新);
+  EXPECT_EQ(state(Command::LiveMode), (MenuItemState{false, true}));
+  EXPECT_EQ(state(Command::Accumulator), (MenuItemState{false, true}));
+  EXPECT_EQ(f.Run(Command::Record), CommandResult::Done);
+  EXPECT_EQ(state(Command::Record), (MenuItemState{true, true}));
+
+  // Switching the mode unchecks "&A.记录".
+  f.Run(Command::LiveMode);
+  f.Run(Command::LiveMode);
+  EXPECT_FALSE(f.sheet->Recording());
+  EXPECT_EQ(state(Command::Record), (MenuItemState{false, true}));
+}
+
+TEST(WorksheetModes, RecordedResultsGoToTheAccumulator) {
+  SheetFixture f("1+2|\n5\n", Static);
+  f.Run(Command::Record);
+  f.Enter();
+  f.Press(vk::kDown);
+  f.Press(vk::kEnd);
+  f.Enter();
+  const std::vector<AccumulatorRecord> expected = {{1, "1+2", "3"}, {2, "5", "5"}};
+  EXPECT_EQ(f.sheet->Accumulator(), expected);
+  EXPECT_EQ(f.host.StatusText(), msg::kNoOperator);
+
+  f.Run(Command::ClearAccumulator);  // answered with the default, Cancel
+  EXPECT_EQ(f.sheet->Accumulator().size(), 2u);
+  ASSERT_EQ(f.host.MessageBoxes().size(), 1u);
+  EXPECT_EQ(f.host.MessageBoxes()[0].text, "是否清空累加器！");
+  EXPECT_EQ(f.host.MessageBoxes()[0].title, "警告");
+  f.host.QueueAnswer(MessageBoxAnswer::Ok);
+  f.Run(Command::ClearAccumulator);
+  EXPECT_TRUE(f.sheet->Accumulator().empty());
+}
+
+TEST(WorksheetModes, EditCommandsUseTheClipboard) {
+  SheetFixture f("1+2|", Static);
+  f.Run(Command::SelectAll);
+  f.Run(Command::Cut);
+  EXPECT_EQ(f.host.ClipboardText(), "1+2");
+  EXPECT_EQ(f.Shown(), "|");
+  f.Run(Command::Paste);
+  f.Run(Command::Paste);
+  EXPECT_EQ(f.Shown(), "1+21+2|");
+  // Nothing computed yet: pasting the result inserts nothing.
+  f.Run(Command::PasteResult);
+  EXPECT_EQ(f.Shown(), "1+21+2|");
+}
+
+TEST(WorksheetModes, CommandsOfLaterWindowsAreReportedAsNotBuilt) {
+  SheetFixture f("1+2|", Static);
+  for (const Command command : {Command::Open, Command::Copy, Command::SumSelectedLines,
+                                Command::InsertLog, Command::ViewFullScreen, Command::TrayExit}) {
+    EXPECT_EQ(f.Run(command), CommandResult::NotBuilt) << CaptionOf(command);
+  }
+  EXPECT_EQ(f.Shown(), "1+2|");
+}
+
+}  // namespace
+}  // namespace tl::sheet

@@ -12,7 +12,7 @@ build=$(dirname "$exe")
 while [ "$build" != / ] && [ ! -f "$build/CMakeCache.txt" ]; do build=$(dirname "$build"); done
 [ -f "$build/CMakeCache.txt" ] || build=$(dirname "$exe")
 
-export WINEPREFIX="$build/wineprefix"
+export WINEPREFIX="${WINEPREFIX:-$build/wineprefix}"
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="

@@ -1,5 +1,6 @@
 // Worksheet operations on large sheets in the in-memory edit box: Enter on
-// one line costs that line, a batch evaluation costs each of its lines.
+// one line costs that line, a batch evaluation costs each of its lines (the
+// 100,000-line batch should take less than 15 times the 10,000-line one).
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -53,13 +54,14 @@ void EnterInTheMiddleOfTheSheet(benchmark::State& state) {
 }
 BENCHMARK(EnterInTheMiddleOfTheSheet)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-// "&F.批量运算" over the whole sheet, as the command line runs it (no undo
-// history). Argument: the number of lines.
+// "&F.批量运算" over the whole sheet. Arguments: the number of lines, and
+// with (1) or without (0) an undo history: the command line runs without one,
+// the window with one, which copies the whole text at every result written.
 void BatchEvaluation(benchmark::State& state) {
   tl::settings::Settings settings;
   HeadlessHost host;
   MemoryEditBox box;
-  Worksheet sheet(box, host, settings, WorksheetOptions{.undoHistory = false});
+  Worksheet sheet(box, host, settings, WorksheetOptions{.undoHistory = state.range(1) != 0});
   const std::string text = Sheet(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     state.PauseTiming();
@@ -69,6 +71,10 @@ void BatchEvaluation(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BatchEvaluation)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BatchEvaluation)
+    ->Args({10000, 0})
+    ->Args({100000, 0})
+    ->Args({10000, 1})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "sheet/worksheet.h"
 
 #include <string>
+#include <type_traits>
 
 #include "sheet/edit_operations.h"
 #include "sheet/status_messages.h"
@@ -23,49 +24,54 @@ Worksheet::~Worksheet() {
   box_.SetContentChangedHandler({});
 }
 
-CommandResult Worksheet::Execute(Command command) {
-  switch (command) {
-    case Command::Undo:
-      return Undo();
-    case Command::Redo:
-      return Redo();
-    case Command::Record:
-      return ToggleRecord();
-    case Command::ClearAccumulator:
-      return ClearAccumulator();
-    case Command::Cut:
-      CutSelection(box_, host_);
-      break;
-    case Command::Paste:
-      PasteClipboard(box_, host_);
-      break;
-    case Command::SelectAll:
-      SelectAll(box_);
-      break;
-    case Command::PasteResult:
-      PasteResult();
-      break;
-    case Command::RepairDocument:
-      RepairDocument();
-      break;
-    case Command::RefreshLine:
-      RefreshLine();
-      break;
-    case Command::LiveMode:
-      ToggleLiveMode();
-      break;
-    case Command::FractionConversion:
-      ConvertFraction();
-      break;
-    case Command::BatchEvaluate:
-      BatchEvaluate();
-      break;
-    default:
-      return CommandResult::NotBuilt;
+namespace {
+// A command's handler: a member of Worksheet, called through its pointer.
+template <auto Method>
+CommandResult Invoke(Worksheet& worksheet) {
+  if constexpr (std::is_void_v<decltype((worksheet.*Method)())>) {
+    (worksheet.*Method)();
+    return CommandResult::Done;
+  } else {
+    return (worksheet.*Method)();
   }
-  // The right-click menu takes the focus; give it back to the worksheet.
-  host_.FocusEditBox();
-  return CommandResult::Done;
+}
+}  // namespace
+
+std::span<const Worksheet::CommandHandler> Worksheet::Handlers() {
+  static constexpr CommandHandler kHandlers[] = {
+      {Command::Undo, &Invoke<&Worksheet::Undo>},
+      {Command::Redo, &Invoke<&Worksheet::Redo>},
+      {Command::Record, &Invoke<&Worksheet::ToggleRecord>},
+      {Command::ClearAccumulator, &Invoke<&Worksheet::ClearAccumulator>},
+      {Command::Cut, &Invoke<&Worksheet::CutToClipboard>},
+      {Command::Paste, &Invoke<&Worksheet::PasteFromClipboard>},
+      {Command::SelectAll, &Invoke<&Worksheet::SelectWholeText>},
+      {Command::PasteResult, &Invoke<&Worksheet::PasteResult>},
+      {Command::RepairDocument, &Invoke<&Worksheet::RepairDocument>},
+      {Command::RefreshLine, &Invoke<&Worksheet::RefreshLine>},
+      {Command::LiveMode, &Invoke<&Worksheet::ToggleLiveMode>},
+      {Command::FractionConversion, &Invoke<&Worksheet::ConvertFraction>},
+      {Command::BatchEvaluate, &Invoke<&Worksheet::BatchEvaluate>},
+  };
+  return kHandlers;
+}
+
+bool Worksheet::Handles(Command command) {
+  for (const CommandHandler& handler : Handlers()) {
+    if (handler.command == command) return true;
+  }
+  return false;
+}
+
+CommandResult Worksheet::Execute(Command command) {
+  for (const CommandHandler& handler : Handlers()) {
+    if (handler.command != command) continue;
+    const CommandResult result = handler.run(*this);
+    // The right-click menu takes the focus; give it back to the worksheet.
+    host_.FocusEditBox();
+    return result;
+  }
+  return CommandResult::NotBuilt;
 }
 
 void Worksheet::Insert(std::string_view text) {
@@ -74,6 +80,18 @@ void Worksheet::Insert(std::string_view text) {
 
 void Worksheet::PasteResult() {
   Insert(lastResultText_);
+}
+
+void Worksheet::CutToClipboard() {
+  CutSelection(box_, host_);
+}
+
+void Worksheet::PasteFromClipboard() {
+  PasteClipboard(box_, host_);
+}
+
+void Worksheet::SelectWholeText() {
+  SelectAll(box_);
 }
 
 void Worksheet::RepairDocument() {

@@ -14,6 +14,7 @@
 // through the Host.
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,7 +69,10 @@ class Worksheet {
   void OnContentChanged();
   void OnEnterTimer();
 
+  // Runs a menu command; NotBuilt for the commands the worksheet does not
+  // handle (yet), which the window keeps disabled.
   CommandResult Execute(Command command);
+  static bool Handles(Command command);
 
   // Evaluates the caret's line and writes the result behind it. True when a
   // result was written (or, in the conversion check, a shown result removed).
@@ -89,6 +93,11 @@ class Worksheet {
 
  private:
   enum class LineOutcome { Written, NotWritten, RefreshWanted, RepairWanted };
+  struct CommandHandler {
+    Command command;
+    CommandResult (*run)(Worksheet&);
+  };
+  static std::span<const CommandHandler> Handlers();
 
   // Evaluation of the caret's line (evaluate_line.cpp, write_back.cpp).
   LineOutcome EvaluateLine(bool mayRepair);
@@ -119,6 +128,9 @@ class Worksheet {
   CommandResult Redo();
   void RestoreSnapshot(const Snapshot& snapshot);
   void PasteResult();
+  void CutToClipboard();
+  void PasteFromClipboard();
+  void SelectWholeText();
   void ToggleLiveMode();
   CommandResult ToggleRecord();
   CommandResult ClearAccumulator();

@@ -123,6 +123,10 @@ TEST(WorksheetModes, CommandsOfLaterWindowsAreReportedAsNotBuilt) {
     EXPECT_EQ(f.Run(command), CommandResult::NotBuilt) << CaptionOf(command);
   }
   EXPECT_EQ(f.Shown(), "1+2|");
+  for (const CommandEntry& entry : CommandTable()) {
+    EXPECT_EQ(Worksheet::Handles(entry.command), f.Run(entry.command) != CommandResult::NotBuilt)
+        << entry.caption;
+  }
 }
 
 }  // namespace

@@ -105,6 +105,7 @@ TEST(WorksheetFraction, ConversionCasesAndRefusals) {
        {convert},
        "1+2=3÷4=3∟4|",
        msg::kRefreshed},
+      {"a chain's last value", "1+2=3+4=7|", Live, {convert}, "1+2=3+4=7|", msg::kRefreshed},
       {"full-width digits go whole", "5÷4=１.２５|", Live, {convert}, "5÷4=5∟4|", msg::kRefreshed},
       {"not computed", "1+2|", Live, {convert}, "1+2|", engine::msg::kComputeFirst},
       {"ending with =", "1+2=|", Live, {convert}, "1+2=|", engine::msg::kComputeFirst},

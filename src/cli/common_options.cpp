@@ -1,8 +1,8 @@
 #include "common_options.h"
 
+#include "settings/file_io.h"
 #include "settings/files.h"
 #include "settings/key_table.h"
-#include "settings/file_io.h"
 #include "settings/load.h"
 #include "text/encoding.h"
 

@@ -10,7 +10,7 @@
 namespace tl::cli {
 
 struct CommonOptions {
-  std::filesystem::path configFile;                         // empty: the program's own
+  std::filesystem::path configFile;                            // empty: the program's own
   std::vector<std::pair<std::string, std::string>> overrides;  // GBK key and value, in order
 };
 

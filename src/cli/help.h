@@ -3,51 +3,73 @@
 
 namespace tl::cli {
 
-// The text of `tallyline-cli --help` (UTF-8).
-inline constexpr std::string_view kHelp = R"(usage: tallyline-cli COMMAND [OPTIONS] ...
+// The text of `tallyline-cli --help`. A u8 literal: ordinary literals are GBK
+// at run time, and the help goes to a UTF-8 terminal.
+inline constexpr std::u8string_view kHelpUtf8 =
+    u8R"(usage: tallyline-cli COMMAND [OPTIONS] ...
 
 Commands:
   eval [OPTIONS] [--] EXPR...
       Evaluates each EXPR on a fresh worksheet as Enter does. Prints, per EXPR,
       the worksheet line after the evaluation, a TAB, and the status bar text.
+      Exit status 1 when an EXPR wrote no result.
   run [OPTIONS] [--encoding auto|gbk|utf-8] [-o OUT | --in-place] [FILE|-]
-      Batch-evaluates a whole worksheet file (or standard input) and writes the
-      text with its results to standard output, to OUT, or back to FILE.
-      auto: valid UTF-8 is read as UTF-8, anything else as GBK; the output keeps
-      the input's encoding and line breaks. Failed lines keep their text; their
-      count goes to standard error.
+      Batch-evaluates a whole worksheet file (or standard input) as the
+      "&F.批量运算" command does, and writes the text with its results to
+      standard output, to OUT, or back to FILE (replaced in one step; on any
+      failure FILE is left as it was). auto: valid UTF-8 is read as UTF-8,
+      anything else as GBK; the output keeps the input's encoding, its UTF-8
+      byte-order mark and its LF or CR LF line breaks. UTF-8 with a character
+      GBK has no form for is refused. Failed lines keep their text; standard
+      error gets "failed lines: N" and the exit status is 1 when N > 0.
+      Inputs of more than 10,000 lines show their progress on a terminal.
+      Inputs over 512 MiB are refused.
   replay [OPTIONS] SCRIPT|-
       Runs a script of worksheet events on a fresh worksheet (see below).
-  upper NUMBER...
-      Prints, per NUMBER, the Chinese upper-case numeral form, a TAB, and the
-      amount form.
 
 Options:
   --config FILE       read the settings from FILE (default: the configuration
                       file under the program directory)
   --set KEY=VALUE     override one setting by its configuration key, the value
-                      written as in the file; repeatable, applied in order
+                      written as in the file (--set 运算精度设置=2); repeatable,
+                      applied in order after the file
   -h, --help          show this text
 
 Replay scripts (UTF-8, one command per line; blank lines and lines starting
 with # are skipped; quoted texts take \r \n \t \\ \"; positions are GBK byte
 offsets):
-  set KEY VALUE         change a setting (KEY may be quoted)
-  text "T"              set the whole text (caret 0)
-  caret N               put the caret at N
+  set KEY VALUE         change a setting (KEY may be quoted: "按esc退出 ")
+  text "T"              set the whole text (caret 0, one change notification)
+  caret N               put the caret at N, nothing selected
   select START LENGTH   select LENGTH bytes from START
-  type "T"              type each character as key down, character, key up
-  key NAME              press and release a key: Enter, Ctrl+Enter, F5,
-                        Backspace, Delete, Space, Tab, Left, Right, Up, Down,
-                        Home, End, NumLock, Numpad0..Numpad9, Ctrl+A..Ctrl+Z,
-                        Ctrl+0..Ctrl+9, Shift, Ctrl, Alt, ...
-  hold Enter MS         hold Enter for MS milliseconds
+  type "T"              type each character: key down, character, key up of
+                        the US-layout key that types it (Shift where needed);
+                        characters no key types (Chinese, ×) as character
+                        input alone; \n is Enter
+  key NAME              press and release a key, with any of the modifiers
+                        Ctrl+ Shift+ Alt+: Enter, Backspace, Delete, Space,
+                        Tab, Escape, Insert, Left, Right, Up, Down, Home, End,
+                        NumLock, Numpad0..Numpad9, Multiply, Add, Subtract,
+                        Decimal, Divide, F1..F12, Shift, Ctrl, Alt, a letter,
+                        a digit or a punctuation character (Ctrl+Z, Ctrl+5,
+                        Ctrl+=). A menu shortcut (Ctrl+Z, Ctrl+V, F5, ...)
+                        runs its menu command, as the window's accelerators do
+  hold NAME MS          key down, MS milliseconds (the Enter hold timer fires
+                        once per full 350 ms), key up
   command "CAPTION"     run a menu command by its caption, e.g. "&F.批量运算"
   answer yes|no|cancel|ok   the answer to the next message box
   clock MS              advance the millisecond clock
-  print                 print text, caret, status and clipboard
+  print                 print four lines: text: "T", caret: START LENGTH,
+                        status: "S", clipboard: "C" (texts in UTF-8, escaped
+                        as in scripts, other control bytes as \xNN)
+An unknown command, a malformed line or a menu command that is not built yet
+stops the script with exit status 2 and names the line.
 
 Exit status: 0 success, 1 an evaluation failed, 2 a usage or I/O error.
 )";
+
+inline std::string_view HelpText() {
+  return {reinterpret_cast<const char*>(kHelpUtf8.data()), kHelpUtf8.size()};
+}
 
 }  // namespace tl::cli

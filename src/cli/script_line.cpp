@@ -6,7 +6,9 @@ namespace tl::cli {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r';
+}
 
 // Reads the quoted text that starts at `p` (on the opening quote); leaves `p`
 // after the closing quote.
@@ -25,11 +27,21 @@ bool ReadQuoted(std::string_view line, std::size_t& p, std::string& out, std::st
     }
     if (++p == line.size()) break;
     switch (line[p]) {
-      case 'r': utf8 += '\r'; break;
-      case 'n': utf8 += '\n'; break;
-      case 't': utf8 += '\t'; break;
-      case '\\': utf8 += '\\'; break;
-      case '"': utf8 += '"'; break;
+      case 'r':
+        utf8 += '\r';
+        break;
+      case 'n':
+        utf8 += '\n';
+        break;
+      case 't':
+        utf8 += '\t';
+        break;
+      case '\\':
+        utf8 += '\\';
+        break;
+      case '"':
+        utf8 += '"';
+        break;
       default:
         error = std::string("unknown escape \\") + line[p];
         return false;

@@ -6,7 +6,9 @@ namespace tl::cli {
 namespace {
 
 // Scripts are UTF-8 whatever the compiler does with ordinary literals.
-std::string Utf8(const char8_t* s) { return reinterpret_cast<const char*>(s); }
+std::string Utf8(const char8_t* s) {
+  return reinterpret_cast<const char*>(s);
+}
 
 struct LineCase {
   std::string line;

@@ -1,0 +1,81 @@
+#include "cli/batch_host.h"
+
+#include "sheet/status_messages.h"
+#include "text/gbk.h"
+
+namespace tl::cli {
+
+namespace {
+
+// Status messages between two looks at the progress.
+constexpr std::size_t kProgressInterval = 1024;
+
+bool IsContentPrompt(std::string_view status) {
+  return status == sheet::msg::kPressCtrlEnter || status == sheet::msg::kEditedPressEnter ||
+         status == sheet::msg::kTypedPressEnter;
+}
+
+}  // namespace
+
+bool IsFailureMessage(std::string_view status) {
+  return status.starts_with("   [表达式错误]") || status.starts_with("   [运算错误]") ||
+         status == sheet::msg::kRefreshFailed;
+}
+
+void Progress::Report(std::size_t done, std::size_t total) {
+  if (!terminal_ || total == 0) return;
+  const int percent = static_cast<int>(done * 100 / total);
+  if (percent == shown_) return;
+  shown_ = percent;
+  *terminal_ << "\rtallyline-cli: run: " << percent << "%" << std::flush;
+}
+
+void Progress::Finish() {
+  if (!terminal_ || shown_ < 0) return;
+  *terminal_ << "\r                        \r" << std::flush;
+  shown_ = -1;
+}
+
+BatchHost::Unit BatchHost::UnitAtCaret() {
+  const std::size_t caret = box_.Caret();
+  const std::size_t lineBreak = box_.RFindBytes(text::kCrLf, caret);
+  Unit unit;
+  unit.lineStart = lineBreak == text::npos ? 0 : lineBreak + 2;
+  unit.start = unit.lineStart;
+  if (spaceSeparated_ && caret > unit.lineStart) {
+    const std::size_t space = box_.Slice(unit.lineStart, caret).rfind(' ');
+    if (space != text::npos) unit.start = unit.lineStart + space + 1;
+  }
+  return unit;
+}
+
+void BatchHost::SetStatusText(std::string_view text) {
+  status_ = text;
+  if (++messages_ % kProgressInterval == 0) progress_.Report(box_.Caret(), box_.Size());
+  if (IsContentPrompt(text)) return;
+  const Unit unit = UnitAtCaret();
+  if (!unitOpen_ || unit.start != unit_.start) {
+    if (unitOpen_) Judge();
+    unit_ = unit;
+    unitOpen_ = true;
+  }
+  verdict_ = text;
+}
+
+void BatchHost::Judge() {
+  if (!IsFailureMessage(verdict_)) return;
+  // Several expressions of one line may fail; the line counts once.
+  if (lineCounted_ && countedLineStart_ == unit_.lineStart) return;
+  ++failedLines_;
+  lineCounted_ = true;
+  countedLineStart_ = unit_.lineStart;
+}
+
+std::size_t BatchHost::FailedLines() {
+  if (unitOpen_) Judge();
+  unitOpen_ = false;
+  progress_.Finish();
+  return failedLines_;
+}
+
+}  // namespace tl::cli

@@ -1,0 +1,137 @@
+// `run`: batch evaluation of a worksheet file.
+#include <algorithm>
+#include <filesystem>
+
+#include "cli/batch_run.h"
+#include "cli/commands.h"
+#include "cli/common_options.h"
+#include "cli/help.h"
+#include "cli/input_file.h"
+#include "cli/run_limits.h"
+#include "cli/sheet_file.h"
+#include "settings/file_io.h"
+
+namespace tl::cli {
+
+namespace {
+
+struct RunOptions {
+  CommonOptions common;
+  Encoding encoding = Encoding::Auto;
+  std::string_view input = "-";
+  bool inputGiven = false;
+  std::string_view output;  // empty: standard output
+  bool inPlace = false;
+  bool help = false;
+};
+
+bool ParseEncoding(std::string_view name, Encoding& encoding) {
+  if (name == "auto") {
+    encoding = Encoding::Auto;
+  } else if (name == "gbk") {
+    encoding = Encoding::Gbk;
+  } else if (name == "utf-8") {
+    encoding = Encoding::Utf8;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// Empty on success, otherwise what is wrong with the arguments.
+std::string ParseRunOptions(const std::vector<std::string_view>& args, RunOptions& options) {
+  bool onlyFiles = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    std::string error;
+    const bool option = !onlyFiles && arg.size() > 1 && arg.front() == '-';
+    if (option && arg == "--") {
+      onlyFiles = true;
+    } else if (option && (arg == "-h" || arg == "--help")) {
+      options.help = true;
+    } else if (option && TakeCommonOption(args, i, options.common, error)) {
+      if (!error.empty()) return error;
+    } else if (option && (arg == "--encoding" || arg == "-o")) {
+      if (i + 1 == args.size()) return std::string(arg) + " needs a value";
+      const std::string_view value = args[++i];
+      if (arg == "-o") {
+        options.output = value;
+      } else if (!ParseEncoding(value, options.encoding)) {
+        return "--encoding takes auto, gbk or utf-8, not '" + std::string(value) + "'";
+      }
+    } else if (option && arg == "--in-place") {
+      options.inPlace = true;
+    } else if (option) {
+      return "unknown option '" + std::string(arg) + "'";
+    } else if (options.inputGiven) {
+      return "one input file at most, not also '" + std::string(arg) + "'";
+    } else {
+      options.input = arg;
+      options.inputGiven = true;
+    }
+  }
+  if (options.inPlace && !options.output.empty()) return "-o and --in-place exclude each other";
+  if (options.inPlace && options.input == "-") return "--in-place needs a FILE";
+  return {};
+}
+
+std::filesystem::path PathOf(std::string_view utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::size_t LineCount(std::string_view text) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+}
+
+int WriteResult(std::string_view bytes, const RunOptions& options, Console& console) {
+  if (options.output.empty() && !options.inPlace) {
+    console.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    console.out.flush();
+    if (!console.out) return Fail(console, "run: cannot write standard output");
+    return kExitSuccess;
+  }
+  const std::string_view target = options.inPlace ? options.input : options.output;
+  const settings::IoResult written = settings::WriteWholeFile(PathOf(target), bytes);
+  if (!written.ok()) {
+    return Fail(console, "run: cannot write '" + std::string(target) + "': " + written.error +
+                             (options.inPlace ? "; the file is left as it was" : ""));
+  }
+  return kExitSuccess;
+}
+
+}  // namespace
+
+int RunCommand(const std::vector<std::string_view>& args, Console& console) {
+  RunOptions options;
+  if (const std::string error = ParseRunOptions(args, options); !error.empty()) {
+    return Fail(console, "run: " + error + " (try --help)");
+  }
+  if (options.help) {
+    console.out << HelpText();
+    return kExitSuccess;
+  }
+  std::string error;
+  settings::Settings settings = LoadCommonSettings(options.common, error);
+  if (!error.empty()) return Fail(console, "run: " + error);
+
+  InputBytes input = ReadInput(options.input, console.in, kMaxInputBytes);
+  if (!input.error.empty()) return Fail(console, "run: " + input.error);
+  DecodedSheet sheet = DecodeSheet(std::move(input.bytes), options.encoding);
+  if (!sheet.error.empty())
+    return Fail(console, "run: " + InputName(options.input) + ": " + sheet.error);
+
+  const bool showProgress = console.errIsTerminal && LineCount(sheet.text) > kProgressLines;
+  Progress progress(showProgress ? &console.err : nullptr);
+  sheet::MemoryEditBox box(sheet.text);
+  // The box holds its own copy: let the input go before the text grows.
+  std::string().swap(sheet.text);
+  const std::size_t failedLines = BatchEvaluateSheet(box, settings, progress);
+
+  std::string storage;
+  const int status = WriteResult(EncodeSheet(box.Text(), sheet.form, storage), options, console);
+  if (status != kExitSuccess) return status;
+  console.err << "tallyline-cli: run: failed lines: " << failedLines << '\n';
+  return failedLines > 0 ? kExitEvaluationFailed : kExitSuccess;
+}
+
+}  // namespace tl::cli

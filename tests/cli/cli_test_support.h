@@ -1,0 +1,80 @@
+#pragma once
+// Running a subcommand in-process with its streams captured, and scratch
+// folders for the file tests.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "cli/commands.h"
+
+namespace tl::cli::testing {
+
+// Test data in UTF-8 whatever the compiler does with ordinary literals.
+inline std::string Utf8(const char8_t* s) {
+  return reinterpret_cast<const char*>(s);
+}
+
+struct Invocation {
+  int status = 0;
+  std::string out;
+  std::string err;
+};
+
+using Subcommand = int (*)(const std::vector<std::string_view>&, Console&);
+
+inline Invocation Invoke(Subcommand subcommand, const std::vector<std::string>& args,
+                         const std::string& input = {}) {
+  std::istringstream in(input);
+  std::ostringstream out;
+  std::ostringstream err;
+  Console console{in, out, err, false};
+  const std::vector<std::string_view> views(args.begin(), args.end());
+  Invocation result;
+  result.status = subcommand(views, console);
+  result.out = out.str();
+  result.err = err.str();
+  return result;
+}
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    path_ = std::filesystem::temp_directory_path() /
+            (std::string("tallyline-cli-test-") +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path_, ignored);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline void WriteFile(const std::filesystem::path& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace tl::cli::testing

@@ -28,48 +28,24 @@ void ResetAllSettings(MainWindow& state) {
 
 bool CommandAvailable(Command command) {
   switch (command) {
-    // Their windows and files come later.
-    case Command::New:
-    case Command::Open:
-    case Command::Save:
-    case Command::SaveAs:
-    case Command::Print:
-    case Command::Accumulator:
-    case Command::VirtualKeyboard:
-    case Command::FindReplace:
-    case Command::FindPrevious:
-    case Command::FindNext:
-    case Command::Options:
-    case Command::Help:
-    case Command::About:
-    case Command::NumberToChinese:
-    // Worksheet tools still to come.
-    case Command::Copy:
-    case Command::CopyCompatible:
-    case Command::ClearAll:
-    case Command::SelectLine:
-    case Command::SumSelectedLines:
-    case Command::DeleteLine:
-    case Command::SeparatorLine:
-    case Command::InsertSin:
-    case Command::InsertSinh:
-    case Command::InsertAsin:
-    case Command::InsertAsinh:
-    case Command::InsertCos:
-    case Command::InsertCosh:
-    case Command::InsertAcos:
-    case Command::InsertAcosh:
-    case Command::InsertTan:
-    case Command::InsertTanh:
-    case Command::InsertAtan:
-    case Command::InsertAtanh:
-    case Command::InsertLg:
-    case Command::InsertLog:
-    case Command::InsertLn:
-    case Command::InsertInt:
-      return false;
-    default:
+    // The window's own commands.
+    case Command::Exit:
+    case Command::TrayExit:
+    case Command::ShowWindow:
+    case Command::Font:
+    case Command::ResetSettings:
+    case Command::ViewNormal:
+    case Command::ViewStatusBar:
+    case Command::ViewMenuBar:
+    case Command::ViewTitleBar:
+    case Command::ViewFullScreen:
+    case Command::ViewAppearance:
       return true;
+    // Everything else is the worksheet's, as far as it is built; the
+    // windows for files, options, find, the accumulator, number conversion,
+    // the virtual keyboard and help come later.
+    default:
+      return sheet::Worksheet::Handles(command);
   }
 }
 
@@ -97,9 +73,11 @@ void RunCommand(MainWindow& state, Command command) {
     case Command::ViewAppearance:
       RunViewCommand(state, command);
       return;
-    default:
+    default: {
+      EditBatch batch(*state.edit);
       state.worksheet->Execute(command);
       return;
+    }
   }
 }
 

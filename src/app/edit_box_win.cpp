@@ -21,11 +21,17 @@ const std::string& WinEditBox::Cache() const {
   return cache_;
 }
 
-std::size_t WinEditBox::UnitOf(std::size_t byteOffset) const {
-  const std::string& text = Cache();
+namespace {
+// UTF-16 units of the bytes [from, to) of a GBK text; `from` starts a character.
+std::size_t UnitsBetween(const std::string& text, std::size_t from, std::size_t to) {
   std::size_t units = 0;
-  for (std::size_t p = 0; p < byteOffset && p < text.size(); p = text::NextChar(text, p)) ++units;
+  for (std::size_t p = from; p < to && p < text.size(); p = text::NextChar(text, p)) ++units;
   return units;
+}
+}  // namespace
+
+std::size_t WinEditBox::UnitOf(const std::string& text, std::size_t byteOffset) const {
+  return UnitsBetween(text, 0, byteOffset);
 }
 
 std::size_t WinEditBox::ByteOf(std::size_t unit) const {
@@ -40,22 +46,32 @@ std::string_view WinEditBox::Text() {
 }
 
 void WinEditBox::SetText(std::string_view text) {
-  ownEdit_ = true;
-  SetWindowTextW(control_, Wide(text).c_str());
-  SendMessageW(control_, EM_SETSEL, 0, 0);
-  ownEdit_ = false;
-  cache_.assign(text);
-  cacheValid_ = true;
+  if (batchDepth_ > 0) {
+    if (!batchChanged_) controlText_ = Cache();
+    cache_.assign(text);
+    batchChanged_ = true;
+    selectionStart_ = selectionLength_ = 0;
+    selectionMoved_ = true;
+  } else {
+    ownEdit_ = true;
+    SetWindowTextW(control_, Wide(text).c_str());
+    SendMessageW(control_, EM_SETSEL, 0, 0);
+    ownEdit_ = false;
+    cache_.assign(text);
+    cacheValid_ = true;
+  }
   NotifyContentChanged();
 }
 
 std::size_t WinEditBox::Caret() const {
+  if (batchDepth_ > 0) return selectionStart_;
   DWORD start = 0;
   SendMessageW(control_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
   return ByteOf(start);
 }
 
 std::size_t WinEditBox::SelectionLength() const {
+  if (batchDepth_ > 0) return selectionLength_;
   DWORD start = 0, end = 0;
   SendMessageW(control_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                reinterpret_cast<LPARAM>(&end));
@@ -64,10 +80,18 @@ std::size_t WinEditBox::SelectionLength() const {
 
 void WinEditBox::Select(std::size_t startByte, std::size_t lengthBytes) {
   const std::string& text = Cache();
-  startByte = text::CharStart(text, std::min(startByte, text.size()));
-  std::size_t endByte = std::min(startByte + lengthBytes, text.size());
-  std::size_t start = UnitOf(startByte);
-  std::size_t end = start + UnitOf(endByte) - UnitOf(startByte);
+  selectionStart_ = text::CharStart(text, std::min(startByte, text.size()));
+  selectionLength_ = std::min(selectionStart_ + lengthBytes, text.size()) - selectionStart_;
+  if (batchDepth_ > 0)
+    selectionMoved_ = true;
+  else
+    ApplySelection();
+}
+
+void WinEditBox::ApplySelection() {
+  const std::string& text = Cache();
+  std::size_t start = UnitOf(text, selectionStart_);
+  std::size_t end = start + UnitsBetween(text, selectionStart_, selectionStart_ + selectionLength_);
   SendMessageW(control_, EM_SETSEL, start, end);
   SendMessageW(control_, EM_SCROLLCARET, 0, 0);
 }
@@ -83,10 +107,19 @@ void WinEditBox::SetSelectionLength(std::size_t length) {
 void WinEditBox::ReplaceSelection(std::string_view text) {
   std::size_t start = Caret();
   std::size_t length = SelectionLength();
-  ownEdit_ = true;
-  SendMessageW(control_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Wide(text).c_str()));
-  ownEdit_ = false;
-  if (cacheValid_) cache_.replace(start, length, text);
+  if (batchDepth_ > 0) {
+    if (!batchChanged_) controlText_ = Cache();
+    cache_.replace(start, length, text);
+    batchChanged_ = true;
+    selectionStart_ = start + text.size();
+    selectionLength_ = 0;
+    selectionMoved_ = true;
+  } else {
+    ownEdit_ = true;
+    SendMessageW(control_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Wide(text).c_str()));
+    ownEdit_ = false;
+    if (cacheValid_) cache_.replace(start, length, text);
+  }
   NotifyContentChanged();
 }
 
@@ -94,6 +127,60 @@ void WinEditBox::OnControlChanged() {
   if (ownEdit_) return;
   cacheValid_ = false;
   NotifyContentChanged();
+}
+
+void WinEditBox::BeginBatch() {
+  if (batchDepth_++ > 0) return;
+  Cache();
+  DWORD start = 0, end = 0;
+  SendMessageW(control_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  selectionStart_ = ByteOf(start);
+  selectionLength_ = ByteOf(end) - selectionStart_;
+  batchChanged_ = selectionMoved_ = false;
+}
+
+void WinEditBox::EndBatch() {
+  // The batch stays open while it is written out: our own messages to the
+  // control pass through its hook, which must not start another.
+  if (batchDepth_ == 1) Flush();
+  --batchDepth_;
+}
+
+// One replacement of the range between the common start and the common end
+// of what the control holds and what the cache holds.
+void WinEditBox::Flush() {
+  if (batchChanged_ && cache_ == controlText_)
+    batchChanged_ = false;  // a refresh that changed nothing
+  if (batchChanged_) {
+    const std::string& now = cache_;
+    const std::string& before = controlText_;
+    std::size_t prefix = 0;
+    std::size_t limit = std::min(now.size(), before.size());
+    while (prefix < limit && now[prefix] == before[prefix]) ++prefix;
+    prefix = text::CharStart(now, prefix);
+    std::size_t suffix = 0;
+    while (suffix < limit - prefix &&
+           now[now.size() - 1 - suffix] == before[before.size() - 1 - suffix])
+      ++suffix;
+    // Both ends of the replaced range must start characters in both texts.
+    while (suffix > 0 &&
+           (text::CharStart(now, now.size() - suffix) != now.size() - suffix ||
+            text::CharStart(before, before.size() - suffix) != before.size() - suffix))
+      --suffix;
+    std::size_t from = UnitOf(before, prefix);
+    std::size_t to = from + UnitsBetween(before, prefix, before.size() - suffix);
+    ownEdit_ = true;
+    SendMessageW(control_, EM_SETSEL, from, to);
+    std::string_view inserted(now.data() + prefix, now.size() - suffix - prefix);
+    SendMessageW(control_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Wide(inserted).c_str()));
+    ownEdit_ = false;
+    controlText_.clear();
+    controlText_.shrink_to_fit();
+    batchChanged_ = false;
+  }
+  if (selectionMoved_) ApplySelection();
+  selectionMoved_ = false;
 }
 
 }  // namespace tl::app

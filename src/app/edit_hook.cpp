@@ -44,9 +44,12 @@ void ShowContextMenu(MainWindow& state, LPARAM lParam) {
 
 LRESULT CALLBACK EditHookProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
   MainWindow* state = HookState(edit);
-  if (!state || !state->worksheet) return DefWindowProcW(edit, message, wParam, lParam);
+  if (!state) return DefWindowProcW(edit, message, wParam, lParam);
   WNDPROC original = state->editBoxProc;
+  if (!state->worksheet) return CallWindowProcW(original, edit, message, wParam, lParam);
   sheet::Worksheet& sheet = *state->worksheet;
+  // Each call into the worksheet is one batch: its edits reach the control in
+  // one piece when it returns, before the control sees the message itself.
   switch (message) {
     case WM_KEYDOWN: {
       int key = static_cast<int>(wParam);
@@ -54,25 +57,31 @@ LRESULT CALLBACK EditHookProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPa
         ToggleFullScreen(*state);
         return 0;
       }
+      EditBatch batch(*state->edit);
       if (sheet.OnKeyDown(key, ModifierState())) return 0;
       break;
     }
     case WM_CHAR:
-      if (sheet::Character c = ToWorksheetCharacter(static_cast<wchar_t>(wParam));
-          c != 0 && sheet.OnCharacter(c))
-        return 0;
+      if (sheet::Character c = ToWorksheetCharacter(static_cast<wchar_t>(wParam)); c != 0) {
+        EditBatch batch(*state->edit);
+        if (sheet.OnCharacter(c)) return 0;
+      }
       break;
-    case WM_KEYUP:
+    case WM_KEYUP: {
+      EditBatch batch(*state->edit);
       sheet.OnKeyUp(static_cast<int>(wParam), ModifierState());
       break;
+    }
     case WM_LBUTTONDOWN: {
       LRESULT result = CallWindowProcW(original, edit, message, wParam, lParam);
+      EditBatch batch(*state->edit);
       sheet.ShowCaretPosition();
       return result;
     }
     case WM_MOUSEMOVE:
       if (wParam & MK_LBUTTON) {
         LRESULT result = CallWindowProcW(original, edit, message, wParam, lParam);
+        EditBatch batch(*state->edit);
         sheet.ShowCaretPosition();
         return result;
       }
@@ -87,10 +96,6 @@ LRESULT CALLBACK EditHookProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPa
     case WM_RBUTTONUP:
       ShowContextMenu(*state, lParam);
       return 0;
-    case WM_NCDESTROY:
-      RemovePropW(edit, kStateProperty);
-      SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-      break;
     default:
       break;
   }
@@ -105,6 +110,13 @@ int ModifierState() {
   if (GetKeyState(VK_SHIFT) < 0) state |= sheet::kShift;
   if (GetKeyState(VK_MENU) < 0) state |= sheet::kAlt;
   return state;
+}
+
+void UnhookEditBox(MainWindow& state) {
+  if (!state.editBoxProc) return;
+  SetWindowLongPtrW(state.editBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state.editBoxProc));
+  RemovePropW(state.editBox, kStateProperty);
+  state.editBoxProc = nullptr;
 }
 
 void HookEditBox(MainWindow& state) {

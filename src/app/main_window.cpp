@@ -27,6 +27,7 @@ void MsgDestroy(HWND window) {
   if (!state->secondInstance) SaveAtExit(*state);
   KillTimer(window, kEdgeHideTimerId);
   KillTimer(window, kEnterTimerId);
+  UnhookEditBox(*state);
   state->worksheet.reset();
   SetMenu(window, nullptr);
   DestroyMenus(state->menus);
@@ -47,7 +48,10 @@ void MsgCommand(MainWindow& state, WPARAM wParam, LPARAM lParam) {
 }
 
 void MsgTimer(MainWindow& state, WPARAM id) {
-  if (id == kEnterTimerId && state.worksheet) state.worksheet->OnEnterTimer();
+  if (id == kEnterTimerId && state.worksheet) {
+    EditBatch batch(*state.edit);
+    state.worksheet->OnEnterTimer();
+  }
   if (id == kEdgeHideTimerId) OnEdgeHideTimer(state);
 }
 

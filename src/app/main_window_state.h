@@ -79,6 +79,7 @@ void BringToFront(MainWindow& state);
 
 // edit_hook.cpp
 void HookEditBox(MainWindow& state);
+void UnhookEditBox(MainWindow& state);
 
 // startup.cpp: false when this instance handed over to a running one.
 bool RunStartUp(MainWindow& state);

@@ -11,6 +11,7 @@
 #include "settings/file_io.h"
 #include "settings/load.h"
 #include "settings/writers.h"
+#include "sheet/status_messages.h"
 #include "tray_icon.h"
 #include "window_geometry.h"
 
@@ -133,7 +134,7 @@ bool RunStartUp(MainWindow& state) {
   state.settings.NormalGeometry = {r.left, r.top, r.width, r.height};
   if (state.settings.边缘隐藏) SetTimer(state.window, kEdgeHideTimerId, 100, nullptr);  // 19
   ShowCompatibleCopy(state);                                                            // 20
-  state.host->SetStatusText("   [提示]_初始化完毕，请输入表达式!");                     // 22
+  state.host->SetStatusText(sheet::msg::kStarted);                                      // 22
   RevealFromEdge(state);                                                                // 23
   SetFocus(state.editBox);                                                              // 5
   return true;

@@ -5,12 +5,13 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/exponential.h"
 #include "engine/list_functions.h"
 #include "engine/messages.h"
 #include "engine/operand_stack.h"
 #include "engine/token_kinds.h"
 #include "engine/unary_functions.h"
-#include "text/number_text.h"
+#include "text/number_text_buffer.h"
 
 namespace tl::engine {
 
@@ -49,11 +50,11 @@ StepResult<double> ApplyBinary(char op, double x, double y) {
       if (const double q = x / y; std::isfinite(q)) return std::trunc(q);
       return Fail(msg::kIntegerDivision);
     case '^':
-      if (const double r = std::pow(x, y); std::isfinite(r)) return r;
+      if (const double r = Power(x, y); std::isfinite(r)) return r;
       return Fail(msg::kPower);
     default: {  // '|': the x-th root of y
       const double exponent = x == 0 ? std::copysign(HUGE_VAL, x) : 1 / x;
-      if (const double r = std::pow(y, exponent); std::isfinite(r)) return r;
+      if (const double r = Power(y, exponent); std::isfinite(r)) return r;
       return Fail(msg::kRoot);
     }
   }
@@ -70,7 +71,7 @@ StepResult<double> FractionValue(std::string_view token) {
     const std::size_t bar = token.find('/', start);
     const std::size_t end = bar == std::string_view::npos ? token.size() : bar;
     if (count == 3) return Fail(msg::kFractionParts);
-    parts[count++] = text::TextToNumber(token.substr(start, end - start));
+    parts[count++] = text::ReadNumberText(token.substr(start, end - start));
     if (bar == std::string_view::npos) break;
     start = bar + 1;
   }
@@ -118,7 +119,7 @@ class Evaluation {
   std::optional<Diagnostic> Number(std::string_view token) {
     if (Contains(token, '.')) kind_ = kKindForcedDecimal;
     if (!Contains(token, '/')) {
-      const double value = text::TextToNumber(token);
+      const double value = text::ReadNumberText(token);
       if (!std::isfinite(value)) return Fail(msg::kNumberTooLarge);
       operands_.PushTyped(token, value);
       return std::nullopt;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/exponential.h"
 #include "engine/messages.h"
 #include "engine/statistics.h"
 
@@ -24,9 +25,9 @@ StepResult<ListAnswer> Computed(std::string_view name, double value) {
 // log(b, x): the logarithm of x to the base b.
 StepResult<ListAnswer> Logarithm(Arguments arguments) {
   if (arguments.size() != 2) return Diagnostic{std::string(msg::kLogArguments)};
-  const double lnBase = std::log(arguments[0]);
+  const double lnBase = Ln(arguments[0]);
   if (lnBase == 0) return Diagnostic{msg::FunctionFailed("log")};  // base 1
-  return Computed("log", std::log(arguments[1]) / lnBase);
+  return Computed("log", Ln(arguments[1]) / lnBase);
 }
 
 StepResult<ListAnswer> Statistic(std::string_view name, Arguments values, int selector) {

@@ -5,8 +5,10 @@
 #include <string>
 
 #include "engine/alphabet.h"
+#include "engine/exponential.h"
 #include "engine/integer_rule.h"
 #include "engine/messages.h"
+#include "engine/trigonometry.h"
 
 namespace tl::engine {
 
@@ -42,8 +44,8 @@ double ToRadians(double x, int angleMode) {
 double ArcsineRoutine(double x) {
   if (x < -1 - kTolerance || x > 1 + kTolerance) return kOutOfRange;
   const double rest = 1 - x * x;
-  if (rest == 0) return std::atan(std::copysign(HUGE_VAL, x));
-  return std::atan(x / std::sqrt(rest));
+  if (rest == 0) return Arctangent(std::copysign(HUGE_VAL, x));
+  return Arctangent(x / std::sqrt(rest));
 }
 
 double ArccosineRoutine(double x) {
@@ -69,8 +71,8 @@ Computed Arccosine(double x, int angleMode) {
   return {a * 400 / kShortTwoPi};
 }
 
-Computed Arctangent(double x, int angleMode) {
-  const double t = std::atan(x);
+Computed InverseTangent(double x, int angleMode) {
+  const double t = Arctangent(x);
   return {angleMode == kDegrees ? t / kLongPi * 180 : t};
 }
 
@@ -87,10 +89,10 @@ Computed Factorial(double x, int) {
 }
 
 double HalfDifference(double x) {
-  return (std::exp(x) - std::exp(-x)) / 2;
+  return (Exp(x) - Exp(-x)) / 2;
 }
 double HalfSum(double x) {
-  return (std::exp(x) + std::exp(-x)) / 2;
+  return (Exp(x) + Exp(-x)) / 2;
 }
 
 }  // namespace
@@ -106,23 +108,22 @@ struct OneArgumentFunction {
 namespace {
 
 constexpr std::array<OneArgumentFunction, 19> kFunctions = {{
-    {"sin", [](double x, int mode) { return Computed{std::sin(ToRadians(x, mode))}; }, msg::kSine},
-    {"cos", [](double x, int mode) { return Computed{std::cos(ToRadians(x, mode))}; },
-     msg::kCosine},
-    {"tan", [](double x, int mode) { return Computed{std::tan(ToRadians(x, mode))}; },
+    {"sin", [](double x, int mode) { return Computed{Sine(ToRadians(x, mode))}; }, msg::kSine},
+    {"cos", [](double x, int mode) { return Computed{Cosine(ToRadians(x, mode))}; }, msg::kCosine},
+    {"tan", [](double x, int mode) { return Computed{Tangent(ToRadians(x, mode))}; },
      msg::kTangent},
     {"sqr", [](double x, int) { return Computed{std::sqrt(x)}; }, msg::kSquareRoot},
     {"asin", Arcsine, msg::kArcsine},
     {"acos", Arccosine, {}},
-    {"atan", Arctangent, {}},
+    {"atan", InverseTangent, {}},
     {"sinh", [](double x, int) { return Computed{HalfDifference(x)}; }, msg::kSinh},
     {"cosh", [](double x, int) { return Computed{HalfSum(x)}; }, msg::kCosh},
     {"tanh", [](double x, int) { return Computed{HalfDifference(x) / HalfSum(x)}; }, msg::kTanh},
     {"abs", [](double x, int) { return Computed{std::fabs(x)}; }, {}},
-    {"exp", [](double x, int) { return Computed{std::exp(x)}; }, {}},
+    {"exp", [](double x, int) { return Computed{Exp(x)}; }, {}},
     {"int", [](double x, int) { return Computed{IntegerRule(x)}; }, {}},
-    {"ln", [](double x, int) { return Computed{std::log(x)}; }, {}},
-    {"lg", [](double x, int) { return Computed{std::log(x) / std::log(10.0)}; }, {}},
+    {"ln", [](double x, int) { return Computed{Ln(x)}; }, {}},
+    {"lg", [](double x, int) { return Computed{Ln(x) / Ln(10)}; }, {}},
     {"~", [](double x, int) { return Computed{-x}; }, {}},
     {"%", [](double x, int) { return Computed{x / 100}; }, {}},
     {kPerMille, [](double x, int) { return Computed{x / 1000}; }, {}},

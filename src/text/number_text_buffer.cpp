@@ -171,4 +171,26 @@ void NumberTextBuffer::Write() const {
   written_ = true;
 }
 
+double ReadNumberText(std::string_view text) {
+  constexpr std::size_t kMostDigits = 15;  // below 2^53: the digits are exact in a double
+  std::uint64_t digits = 0;
+  std::size_t count = 0;
+  std::size_t decimals = 0;
+  bool point = false;
+  for (const char c : text) {
+    if (c >= '0' && c <= '9') {
+      digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+      ++count;
+      decimals += point ? 1 : 0;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      return TextToNumber(text);
+    }
+  }
+  if (count == 0 || count > kMostDigits) return TextToNumber(text);
+  // One division of two exact values: correctly rounded, as the general rule.
+  return static_cast<double>(digits) / kExactPowersOfTen[decimals];
+}
+
 }  // namespace tl::text

@@ -1,10 +1,9 @@
 #pragma once
 // The number text of a value held without allocation, together with the value
-// that text reads back as. The engine leaves one of these behind after every
-// operation, so it is built to be cheap: exact integer arithmetic for the
-// usual magnitudes, the general rule for the rest. The characters themselves
-// are written the first time they are looked at: most operands are only ever
-// read as values.
+// that text reads back as; and the reading of a short number text. The engine leaves one of these
+// behind after every operation, so it is built to be cheap: exact integer arithmetic for the usual
+// magnitudes, the general rule for the rest. The characters themselves are written the first time
+// they are looked at: most operands are only ever read as values.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -41,5 +40,9 @@ class NumberTextBuffer {
   mutable std::uint8_t size_ = 0;
   mutable char bytes_[kCapacity];
 };
+
+// Exactly TextToNumber(text), read faster when the text is a short plain
+// number (at most 15 digits and one ".", nothing else), as typed numbers are.
+double ReadNumberText(std::string_view text);
 
 }  // namespace tl::text

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <limits>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "text/number_text.h"
@@ -85,6 +86,47 @@ TEST(NumberTextBuffer, AgreesWithTheGeneralRuleOnRandomValues) {
     ExpectSameAsGeneralRule(raw);
     // Values already cut to 13 digits, as most operands are.
     ExpectSameAsGeneralRule(TextToNumber(NumberToText(raw)));
+  }
+}
+
+TEST(ReadNumberText, AgreesWithTheGeneralRule) {
+  const char* const edges[] = {"0",
+                               "5",
+                               ".5",
+                               "5.",
+                               ".",
+                               "",
+                               "007",
+                               "0.001",
+                               "12.50",
+                               "123456789012345",
+                               "1234567890123456",
+                               "0.1",
+                               "1.2.3",
+                               "-5",
+                               "+5",
+                               " 5",
+                               "5e3",
+                               "1/2",
+                               "abc",
+                               "9.999999999999999"};
+  for (const char* text : edges) {
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(ReadNumberText(text)),
+              std::bit_cast<std::uint64_t>(TextToNumber(text)))
+        << text;
+  }
+  std::mt19937_64 random(7);
+  std::uniform_int_distribution<int> length(1, 18);
+  std::uniform_int_distribution<int> figure(0, 10);  // 10 stands for "."
+  for (int k = 0; k < 200000; ++k) {
+    std::string text;
+    for (int n = length(random); n > 0; --n) {
+      const int f = figure(random);
+      text += f == 10 ? '.' : static_cast<char>('0' + f);
+    }
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(ReadNumberText(text)),
+              std::bit_cast<std::uint64_t>(TextToNumber(text)))
+        << text;
   }
 }
 

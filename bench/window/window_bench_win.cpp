@@ -39,7 +39,7 @@ double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-// 10,000 lines such as "123+45×6-7", the middle one without its result.
+// 10,000 computed lines such as "123+45×6-7=386".
 std::string Sheet() {
   std::string text;
   for (int i = 0; i < 10000; ++i)
@@ -48,6 +48,17 @@ std::string Sheet() {
             "6-7=" +
             std::to_string(i + 263) + "\r\n";
   return text;
+}
+
+// An Enter press as the window delivers it: key down and key up, each one
+// batch of the edit box.
+void Enter(WinEditBox& box, tl::sheet::Worksheet& sheet) {
+  {
+    tl::app::EditBatch batch(box);
+    sheet.OnKeyDown(tl::sheet::vk::kReturn, 0);
+  }
+  tl::app::EditBatch batch(box);
+  sheet.OnKeyUp(tl::sheet::vk::kReturn, 0);
 }
 
 }  // namespace

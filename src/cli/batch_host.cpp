@@ -1,11 +1,15 @@
 #include "cli/batch_host.h"
 
+#include <algorithm>
+
 #include "sheet/status_messages.h"
 #include "text/gbk.h"
 
 namespace tl::cli {
 
 namespace {
+
+constexpr std::string_view kCaretPositionCategory = "   [当前位置]";
 
 // Status messages between two looks at the progress.
 constexpr std::size_t kProgressInterval = 1024;
@@ -22,9 +26,10 @@ bool IsFailureMessage(std::string_view status) {
          status == sheet::msg::kRefreshFailed;
 }
 
-void Progress::Report(std::size_t done, std::size_t total) {
-  if (!terminal_ || total == 0) return;
-  const int percent = static_cast<int>(done * 100 / total);
+void Progress::Report(std::size_t done) {
+  if (!terminal_ || total_ == 0) return;
+  // Results make the text grow: a whole text can pass its first size.
+  const int percent = static_cast<int>(std::min<std::size_t>(100, (offset_ + done) * 100 / total_));
   if (percent == shown_) return;
   shown_ = percent;
   *terminal_ << "\rtallyline-cli: run: " << percent << "%" << std::flush;
@@ -51,8 +56,17 @@ BatchHost::Unit BatchHost::UnitAtCaret() {
 
 void BatchHost::SetStatusText(std::string_view text) {
   status_ = text;
-  if (++messages_ % kProgressInterval == 0) progress_.Report(box_.Caret(), box_.Size());
+  if (++messages_ % kProgressInterval == 0) progress_.Report(box_.Caret());
   if (IsContentPrompt(text)) return;
+  if (!spaceSeparated_) {
+    // Line by line the batch shows the caret position before every line.
+    if (text.starts_with(kCaretPositionCategory)) {
+      if (unitOpen_) Judge();
+      unitOpen_ = true;
+    }
+    verdict_ = text;
+    return;
+  }
   const Unit unit = UnitAtCaret();
   if (!unitOpen_ || unit.start != unit_.start) {
     if (unitOpen_) Judge();
@@ -65,7 +79,7 @@ void BatchHost::SetStatusText(std::string_view text) {
 void BatchHost::Judge() {
   if (!IsFailureMessage(verdict_)) return;
   // Several expressions of one line may fail; the line counts once.
-  if (lineCounted_ && countedLineStart_ == unit_.lineStart) return;
+  if (spaceSeparated_ && lineCounted_ && countedLineStart_ == unit_.lineStart) return;
   ++failedLines_;
   lineCounted_ = true;
   countedLineStart_ = unit_.lineStart;
@@ -74,7 +88,6 @@ void BatchHost::Judge() {
 std::size_t BatchHost::FailedLines() {
   if (unitOpen_) Judge();
   unitOpen_ = false;
-  progress_.Finish();
   return failedLines_;
 }
 

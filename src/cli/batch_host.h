@@ -8,12 +8,13 @@
 // refresh-failed prompt. Errors met while a chain is rebuilt do not count when
 // the rebuild succeeds, because the rebuild's own verdict comes last.
 //
-// The unit a message belongs to is read off the caret, where every evaluation
-// leaves it: the start of its line, and with 空格分式 the byte after the last
-// space before the caret; a message for another unit closes the one before.
-// The prompts that content changes write take no part: they come wherever the
-// change leaves the caret (after the spaces behind a result, at 0 after a
-// whole-text repair) and say nothing about success.
+// Line by line, the caret-position message the batch writes before each line
+// opens its unit. With 空格分式 the unit a message belongs to is read off the
+// caret, where every evaluation leaves it: the byte after the last space
+// before the caret in its line; a message for another unit closes the one
+// before. The prompts that content changes write take no part: they come
+// wherever the change leaves the caret (after the spaces behind a result, at 0
+// after a whole-text repair) and say nothing about success.
 #include <cstddef>
 #include <ostream>
 #include <string>
@@ -23,16 +24,22 @@
 
 namespace tl::cli {
 
-// Percentages on a terminal, "\r" before each so that they overwrite.
+// Percentages of a text on a terminal, "\r" before each so that they
+// overwrite; the text may be evaluated in pieces.
 class Progress {
  public:
-  explicit Progress(std::ostream* terminal) : terminal_(terminal) {}
-  void Report(std::size_t done, std::size_t total);
+  // No terminal: no reports.
+  Progress(std::ostream* terminal, std::size_t total) : terminal_(terminal), total_(total) {}
+  void StartPiece(std::size_t offset) { offset_ = offset; }
+  // `done` bytes of the current piece are evaluated.
+  void Report(std::size_t done);
   // Clears the report line.
   void Finish();
 
  private:
-  std::ostream* terminal_;  // none: no reports
+  std::ostream* terminal_;
+  std::size_t total_;
+  std::size_t offset_ = 0;
   int shown_ = -1;
 };
 

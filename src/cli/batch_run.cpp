@@ -1,15 +1,86 @@
 #include "cli/batch_run.h"
 
+#include <algorithm>
+
+#include "sheet/memory_edit_box.h"
 #include "sheet/worksheet.h"
+#include "text/encoding.h"
+#include "text/gbk.h"
 
 namespace tl::cli {
 
-std::size_t BatchEvaluateSheet(sheet::MemoryEditBox& box, settings::Settings& settings,
-                               Progress& progress) {
+namespace {
+
+// Pieces end at the first line break after this many bytes. Small enough that
+// the whole-text check of a piece costs little more than its line.
+constexpr std::size_t kPieceBytes = std::size_t{4} << 10;
+
+// Every CR is followed by a LF and every LF follows a CR.
+bool OnlyCrLfBreaks(std::string_view text) {
+  for (std::size_t p = text.find_first_of("\r\n"); p != text::npos;
+       p = text.find_first_of("\r\n", p + 2)) {
+    if (text[p] != '\r' || p + 1 == text.size() || text[p + 1] != '\n') return false;
+  }
+  return true;
+}
+
+bool EvaluatesInPieces(std::string_view text, const settings::Settings& settings) {
+  if (settings.空格分式 || !OnlyCrLfBreaks(text)) return false;
+  return text.ends_with(text::kCrLf) || text.find('\t') == text::npos;
+}
+
+std::size_t BatchEvaluateBox(sheet::MemoryEditBox& box, settings::Settings& settings,
+                             Progress& progress) {
   BatchHost host(box, settings.空格分式, progress);
   sheet::Worksheet worksheet(box, host, settings, sheet::WorksheetOptions{.undoHistory = false});
   worksheet.Execute(sheet::Command::BatchEvaluate);
   return host.FailedLines();
+}
+
+}  // namespace
+
+BatchResult BatchEvaluateText(std::string text, settings::Settings& settings, Progress& progress) {
+  BatchResult result;
+  if (!EvaluatesInPieces(text, settings)) {
+    if (text.size() > kMaxWholeSheetBytes) {
+      result.error = "with " + text::GbkToUtf8("空格分式") +
+                     " on, or with line breaks to repair (a lone CR or LF, or tabs in a text "
+                     "that does not end with a line break), the text is evaluated as one "
+                     "worksheet, and run takes at most " +
+                     std::to_string(kMaxWholeSheetBytes >> 20) + " MiB of it";
+      return result;
+    }
+    sheet::MemoryEditBox box(text);
+    std::string().swap(text);  // the box holds its own copy
+    progress.StartPiece(0);
+    result.failedLines = BatchEvaluateBox(box, settings, progress);
+    result.text = box.Text();
+    progress.Finish();
+    return result;
+  }
+  result.text.reserve(text.size() + text.size() / 4);
+  // The batch starts at offset 1 of its text, which is in the first line only
+  // if that line starts with a one-byte character (else the caret falls back
+  // to 0, where there is no line). Every later piece starts with an empty line
+  // so that its own first line is reached as a line start, as in the whole
+  // text; the empty line is evaluated as nothing and taken off again.
+  std::string piece;
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.size();
+    if (start + kPieceBytes < text.size()) {
+      const std::size_t lineBreak = text.find(text::kCrLf, start + kPieceBytes - 1);
+      if (lineBreak != text::npos) end = lineBreak + 2;
+    }
+    piece.assign(start == 0 ? "" : text::kCrLf);
+    piece.append(std::string_view(text).substr(start, end - start));
+    sheet::MemoryEditBox box(piece);
+    progress.StartPiece(start);
+    result.failedLines += BatchEvaluateBox(box, settings, progress);
+    result.text.append(box.Text().substr(start == 0 ? 0 : text::kCrLf.size()));
+    start = end;
+  }
+  progress.Finish();
+  return result;
 }
 
 }  // namespace tl::cli

@@ -121,17 +121,15 @@ int RunCommand(const std::vector<std::string_view>& args, Console& console) {
     return Fail(console, "run: " + InputName(options.input) + ": " + sheet.error);
 
   const bool showProgress = console.errIsTerminal && LineCount(sheet.text) > kProgressLines;
-  Progress progress(showProgress ? &console.err : nullptr);
-  sheet::MemoryEditBox box(sheet.text);
-  // The box holds its own copy: let the input go before the text grows.
-  std::string().swap(sheet.text);
-  const std::size_t failedLines = BatchEvaluateSheet(box, settings, progress);
+  Progress progress(showProgress ? &console.err : nullptr, sheet.text.size());
+  BatchResult batch = BatchEvaluateText(std::move(sheet.text), settings, progress);
+  if (!batch.error.empty())
+    return Fail(console, "run: " + InputName(options.input) + ": " + batch.error);
 
-  std::string storage;
-  const int status = WriteResult(EncodeSheet(box.Text(), sheet.form, storage), options, console);
+  const int status = WriteResult(EncodeSheet(std::move(batch.text), sheet.form), options, console);
   if (status != kExitSuccess) return status;
-  console.err << "tallyline-cli: run: failed lines: " << failedLines << '\n';
-  return failedLines > 0 ? kExitEvaluationFailed : kExitSuccess;
+  console.err << "tallyline-cli: run: failed lines: " << batch.failedLines << '\n';
+  return batch.failedLines > 0 ? kExitEvaluationFailed : kExitSuccess;
 }
 
 }  // namespace tl::cli

@@ -138,24 +138,20 @@ DecodedSheet DecodeSheet(std::string bytes, Encoding encoding) {
   return result;
 }
 
-std::string_view EncodeSheet(std::string_view text, const FileForm& form, std::string& storage) {
-  const bool convert = form.encoding == Encoding::Utf8 && !IsAscii(text);
-  if (!convert && !form.lineFeeds && !form.byteOrderMark) return text;
-  storage.clear();
-  storage.reserve(text.size() + kByteOrderMark.size() + (convert ? text.size() / 2 : 0));
-  if (form.byteOrderMark) storage.append(kByteOrderMark);
-  const std::size_t bodyStart = storage.size();
-  if (convert) {
-    while (!text.empty()) {
-      const std::string_view piece = text.substr(0, GbkPieceLength(text));
-      storage.append(text::GbkToUtf8(piece));
-      text.remove_prefix(piece.size());
+std::string EncodeSheet(std::string text, const FileForm& form) {
+  if (form.encoding == Encoding::Utf8 && !IsAscii(text)) {
+    std::string utf8;
+    utf8.reserve(text.size() + text.size() / 2);
+    for (std::string_view rest = text; !rest.empty();) {
+      const std::string_view piece = rest.substr(0, GbkPieceLength(rest));
+      utf8.append(text::GbkToUtf8(piece));
+      rest.remove_prefix(piece.size());
     }
-  } else {
-    storage.append(text);
+    text = std::move(utf8);
   }
-  if (form.lineFeeds) DropCrBeforeLf(storage, bodyStart);
-  return storage;
+  if (form.lineFeeds) DropCrBeforeLf(text, 0);
+  if (form.byteOrderMark) text.insert(0, kByteOrderMark);
+  return text;
 }
 
 }  // namespace tl::cli

@@ -32,8 +32,7 @@ struct DecodedSheet {
 // bytes that are not UTF-8.
 DecodedSheet DecodeSheet(std::string bytes, Encoding encoding);
 
-// The bytes of `text` written in `form`: `text` itself when nothing changes,
-// otherwise a view of `storage`, which receives the converted bytes.
-std::string_view EncodeSheet(std::string_view text, const FileForm& form, std::string& storage);
+// The bytes of `text` written in `form`; line breaks are changed in place.
+std::string EncodeSheet(std::string text, const FileForm& form);
 
 }  // namespace tl::cli

@@ -71,14 +71,14 @@ caret: 5 0
 status: "   [运算完成]_用时 0 秒"
 clipboard: ""
 )"},
-    {"Ctrl+digit sets the decimals",
+    {"Ctrl+digit sets the decimals; \"/\" is shown as \"÷\"",
      u8R"(set 动态刷新 假
 key Ctrl+5
 type "10/3\n"
 print
 )",
-     u8R"(text: "10/3=3.33333"
-caret: 12 0
+     u8R"(text: "10÷3=3.33333"
+caret: 13 0
 status: "   [运算完成]_用时 0 秒"
 clipboard: ""
 )"},
@@ -106,8 +106,8 @@ type "6*7\n"
 key Ctrl+V
 print
 )",
-     u8R"(text: "6*7=4242"
-caret: 8 0
+     u8R"(text: "6×7=4242"
+caret: 9 0
 status: "   [提示]_ 输入完毕按“回车键”计算!"
 clipboard: "42"
 )"},
@@ -247,7 +247,7 @@ TEST(Replay, ReadsScriptFilesAndOptions) {
   run = Invoke(ReplayCommand, {"--set", Utf8(u8"动态刷新=假"), "--set", Utf8(u8"运算精度设置=3"),
                                script.string()});
   EXPECT_EQ(run.status, kExitSuccess) << run.err;
-  EXPECT_EQ(run.out, Utf8(u8"text: \"2/3=0.667\"\ncaret: 9 0\nstatus: \"   [运算完成]_用时 0 "
+  EXPECT_EQ(run.out, Utf8(u8"text: \"2÷3=0.667\"\ncaret: 10 0\nstatus: \"   [运算完成]_用时 0 "
                           u8"秒\"\nclipboard: \"\"\n"));
 
   for (const std::vector<std::string>& args :

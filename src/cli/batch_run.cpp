@@ -37,10 +37,27 @@ std::size_t BatchEvaluateBox(sheet::MemoryEditBox& box, settings::Settings& sett
   return host.FailedLines();
 }
 
+// The 1-based number of the first line longer than `limit` bytes, 0 for none.
+std::size_t FirstLineLongerThan(std::string_view text, std::size_t limit) {
+  std::size_t number = 1;
+  for (std::size_t start = 0; start < text.size(); ++number) {
+    std::size_t end = text.find('\n', start);
+    if (end == text::npos) end = text.size();
+    if (end - start > limit) return number;
+    start = end + 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 BatchResult BatchEvaluateText(std::string text, settings::Settings& settings, Progress& progress) {
   BatchResult result;
+  if (const std::size_t line = FirstLineLongerThan(text, kMaxLineBytes)) {
+    result.error = "line " + std::to_string(line) + " holds more than " +
+                   std::to_string(kMaxLineBytes >> 20) + " MiB, the most run takes in one line";
+    return result;
+  }
   if (!EvaluatesInPieces(text, settings)) {
     if (text.size() > kMaxWholeSheetBytes) {
       result.error = "with " + text::GbkToUtf8("空格分式") +

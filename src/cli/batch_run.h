@@ -23,6 +23,10 @@ namespace tl::cli {
 // every line with an unrecognised character, larger ones would take hours.
 inline constexpr std::size_t kMaxWholeSheetBytes = std::size_t{8} << 20;
 
+// The longest line evaluated: the engine works with about fifty times the
+// length of the line it evaluates.
+inline constexpr std::size_t kMaxLineBytes = std::size_t{4} << 20;
+
 struct BatchResult {
   std::string text;  // the text after the evaluation
   std::size_t failedLines = 0;

@@ -23,7 +23,10 @@ Commands:
       GBK has no form for is refused. Failed lines keep their text; standard
       error gets "failed lines: N" and the exit status is 1 when N > 0.
       Inputs of more than 10,000 lines show their progress on a terminal.
-      Inputs over 512 MiB are refused.
+      Limits: 512 MiB of input, 4 MiB in one line, and 8 MiB when the text
+      goes through one worksheet (with 空格分式 on, or line breaks the
+      worksheet would repair: a lone CR or LF, or tabs in a text that does
+      not end with a line break); larger texts go in pieces of whole lines.
   replay [OPTIONS] SCRIPT|-
       Runs a script of worksheet events on a fresh worksheet (see below).
 

@@ -95,6 +95,18 @@ TEST(BatchRun, RefusesLargeTextsThatMustGoWhole) {
   EXPECT_EQ(result.text, "");
 }
 
+TEST(BatchRun, RefusesOverlongLines) {
+  settings::Settings settings;
+  Progress quiet(nullptr, 0);
+  std::string text = "1+1\r\n2+2\r\n";
+  text.append(kMaxLineBytes / 2, '1');
+  text.append(kMaxLineBytes / 2, '+');
+  EXPECT_EQ(BatchEvaluateText(text, settings, quiet).error, "");
+  text += "1";
+  EXPECT_EQ(BatchEvaluateText(text, settings, quiet).error,
+            "line 3 holds more than 4 MiB, the most run takes in one line");
+}
+
 TEST(BatchRun, ReportsProgressOnATerminal) {
   const std::string text = Sheet(8000, true).first;
   std::ostringstream terminal;

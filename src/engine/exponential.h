@@ -1,7 +1,7 @@
 #pragma once
 // Exponential, natural logarithm and power computed the same way on every
 // platform: the C libraries differ in the last bits, and a Windows runtime's
-// pow loses whole digits for large exponents (323.303^100), while a result
+// pow loses digits for large exponents (323.303^100), while a result
 // must not depend on where the program runs. Carried in double-double
 // precision, so the results are correctly rounded but in the rarest cases.
 namespace tl::engine {

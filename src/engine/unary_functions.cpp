@@ -77,8 +77,8 @@ Computed InverseTangent(double x, int angleMode) {
 }
 
 // 1 × 2 × … × n for a whole n from 1 to 150. A value a hair below a whole
-// (9.999999999999, the 13-digit form of 10÷3×3) counts as that whole, as the
-// integer rule has it, rather than the whole below.
+// (2.9999999999997, the 13-digit form of 1÷3×3×3) counts as that whole, as
+// the integer rule has it, rather than the whole below.
 Computed Factorial(double x, int) {
   const double n = IntegerRule(x);
   if (x <= kTolerance || x - 150 > kTolerance || std::fabs(x - n) > kTolerance)

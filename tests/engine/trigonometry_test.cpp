@@ -42,6 +42,24 @@ TEST(Trigonometry, HoldsEveryDigitNearMultiplesOfAQuarterTurn) {
   }
 }
 
+TEST(Trigonometry, Arctangent) {
+  struct Case {
+    double x, expected;
+  } const cases[] = {
+      {0.5, 0.4636476090008061},
+      {1, 0.7853981633974483},
+      {1.5, 0.982793723247329},
+      {3, 1.2490457723982544},
+      {-0.3, -0.2914567944778671},
+      {100, 1.5607966601082315},
+      {1e-30, 1e-30},
+      {0x1p70, 1.5707963267948966},
+  };
+  for (const Case& c : cases) ExpectNear(Arctangent(c.x), c.expected);
+  EXPECT_EQ(Arctangent(std::numeric_limits<double>::infinity()), 1.5707963267948966);
+  EXPECT_EQ(Arctangent(-std::numeric_limits<double>::infinity()), -1.5707963267948966);
+}
+
 TEST(Trigonometry, InfinityIsNotANumber) {
   const double inf = std::numeric_limits<double>::infinity();
   EXPECT_TRUE(std::isnan(Sine(inf)));

@@ -10,7 +10,8 @@ namespace tl::engine {
 // Half-up rounding of v to d decimals (d below 0 rounds to tens, hundreds,
 // …), away from zero, after a nudge of 1e-12 in units of the last kept
 // decimal, so a value stored a hair below a half still rounds up (2.345 to
-// 2.35). A value that rounds to zero is 0, never -0.
+// 2.35). A value that rounds to zero is 0, never -0. d is taken within ±330,
+// beyond which no double changes.
 double RoundToDecimals(double v, int d);
 
 // The result text for `value`, the value of the number text an evaluation

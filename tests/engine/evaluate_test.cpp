@@ -18,9 +18,9 @@ struct PostfixValueCase {
   int resultKind = 0;
 };
 
-StepResult<Evaluated> EvaluateTexts(const TokenList& postfix,
-                                    EvaluationMode mode = EvaluationMode::Normal) {
-  return EvaluatePostfix(PostfixList(postfix.begin(), postfix.end()), kDegrees, mode);
+StepResult<Evaluated> EvaluateTexts(const TokenList& postfix) {
+  return EvaluatePostfix(PostfixList(postfix.begin(), postfix.end()), kDegrees,
+                         EvaluationMode::Normal);
 }
 
 std::string ValueOrMessage(const StepResult<Evaluated>& result) {
@@ -63,12 +63,6 @@ TEST(EvaluatePostfix, ReadsFractionTokens) {
       EXPECT_EQ(evaluated->resultKind, c.resultKind) << ::testing::PrintToString(c.postfix);
     }
   }
-}
-
-TEST(EvaluatePostfix, ConversionApplyAlwaysAsksForAFraction) {
-  const auto result = EvaluateTexts({"1.25", "sin", " "}, EvaluationMode::ConversionApply);
-  ASSERT_TRUE(std::holds_alternative<Evaluated>(result));
-  EXPECT_EQ(std::get<Evaluated>(result).resultKind, 1);
 }
 
 TEST(EvaluatePostfix, JoinsArgumentsInOrder) {

@@ -2,6 +2,9 @@
 #include <io.h>
 #include <windows.h>
 
+// After <windows.h>, which it needs.
+#include <shellapi.h>
+
 #include <cstdio>
 
 #include "console.h"

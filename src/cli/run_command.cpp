@@ -5,11 +5,11 @@
 #include "cli/batch_run.h"
 #include "cli/commands.h"
 #include "cli/common_options.h"
+#include "cli/file_replace.h"
 #include "cli/help.h"
 #include "cli/input_file.h"
 #include "cli/run_limits.h"
 #include "cli/sheet_file.h"
-#include "settings/file_io.h"
 
 namespace tl::cli {
 
@@ -91,7 +91,7 @@ int WriteResult(std::string_view bytes, const RunOptions& options, Console& cons
     return kExitSuccess;
   }
   const std::string_view target = options.inPlace ? options.input : options.output;
-  const settings::IoResult written = settings::WriteWholeFile(PathOf(target), bytes);
+  const settings::IoResult written = ReplaceFileKeepingMode(PathOf(target), bytes);
   if (!written.ok()) {
     return Fail(console, "run: cannot write '" + std::string(target) + "': " + written.error +
                              (options.inPlace ? "; the file is left as it was" : ""));

@@ -130,6 +130,22 @@ TEST(RunCommand, LeavesTheFileWhenTheWriteFails) {
   EXPECT_EQ(ReadFile(sheet), "1+1\n");
 }
 
+TEST(RunCommand, KeepsThePermissionsOfTheFileItReplaces) {
+  const ScratchFolder folder;
+  const std::filesystem::path sheet = folder / "private.txt";
+  WriteFile(sheet, "1+1\n");
+  const auto kPrivate = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+  std::filesystem::permissions(sheet, kPrivate);
+  if (std::filesystem::status(sheet).permissions() != kPrivate) {
+    GTEST_SKIP() << "this system does not keep such permissions";
+  }
+  const testing::Invocation run = Invoke(RunCommand, {"--in-place", sheet.string()});
+  EXPECT_EQ(run.status, kExitSuccess) << run.err;
+  EXPECT_EQ(ReadFile(sheet), "1+1=2\n");
+  EXPECT_EQ(std::filesystem::status(sheet).permissions(), kPrivate);
+  EXPECT_FALSE(std::filesystem::exists(settings::TemporaryPathFor(sheet)));
+}
+
 TEST(RunCommand, LeavesTheFileInAReadOnlyFolder) {
   const ScratchFolder folder;
   const std::filesystem::path sheet = folder / "sheet.txt";

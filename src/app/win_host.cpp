@@ -117,4 +117,18 @@ void WinHost::SetMenuItemState(sheet::Command item, sheet::MenuItemState state) 
   SetCommandEnabled(*windows_.menus, item, state.enabled && available_(item));
 }
 
+void WinHost::SendKey(int key) {
+  // A press and a release through the input queue; NumLock goes as the
+  // extended key the keyboard sends for it.
+  const DWORD extended = key == VK_NUMLOCK ? KEYEVENTF_EXTENDEDKEY : 0;
+  INPUT inputs[2] = {};
+  for (INPUT& input : inputs) {
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = static_cast<WORD>(key);
+    input.ki.dwFlags = extended;
+  }
+  inputs[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
 }  // namespace tl::app

@@ -38,6 +38,8 @@ class WinHost final : public sheet::Host {
   void FocusEditBox() override { SetFocus(windows_.editBox); }
   void AdjustFontSize(int points) override { adjustFontSize_(points); }
   void SetMenuItemState(sheet::Command item, sheet::MenuItemState state) override;
+  void SendKey(int key) override;
+  bool IsNumLockOn() override { return (GetKeyState(VK_NUMLOCK) & 1) != 0; }
 
  private:
   HostWindows windows_;

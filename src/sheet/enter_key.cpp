@@ -3,6 +3,7 @@
 // live refresh after a key.
 #include <array>
 #include <string>
+#include <utility>
 
 #include "sheet/shown_value.h"
 #include "sheet/status_messages.h"
@@ -32,12 +33,14 @@ bool Contains(const Keys& keys, int key) {
 }  // namespace
 
 bool Worksheet::OnKeyDown(int key, int modifiers) {
+  swallowCharacter_ = 0;
   if (key == vk::kReturn) {
     longPress_ = false;
     host_.StartEnterTimer(kEnterHoldMs);
     host_.FocusEditBox();
     return true;
   }
+  if (AssistKeyDown(key)) return true;
   if (modifiers != kCtrl) return false;
   if (key >= vk::Digit(0) && key <= vk::Digit(9)) {
     settings_.运算精度设置 = key - vk::Digit(0);
@@ -72,7 +75,10 @@ bool Worksheet::FinishedNumberBeforeCaret(bool ignoreSeparators) {
 }
 
 bool Worksheet::OnCharacter(Character character) {
+  const Character swallowed = std::exchange(swallowCharacter_, 0);
+  if (swallowed != 0 && character == swallowed) return true;
   if (character == '\r' || character == '\n') return true;
+  if (AssistCharacter(character)) return true;
   const bool startsNumber = (character >= '0' && character <= '9') || character == '.';
   if (startsNumber && ByteAt(box_, box_.Caret()) == '\r' && FinishedNumberBeforeCaret(false)) {
     // A number typed behind a finished result starts the next line.
@@ -82,6 +88,7 @@ bool Worksheet::OnCharacter(Character character) {
 }
 
 void Worksheet::OnKeyUp(int key, int modifiers) {
+  ReplaceReleasedDigit(key, modifiers);
   host_.StopEnterTimer();
   if (key != vk::kReturn) {
     LiveRefreshAfterKey(key, modifiers);

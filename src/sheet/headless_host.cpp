@@ -1,5 +1,7 @@
 #include "sheet/headless_host.h"
 
+#include "sheet/keys.h"
+
 namespace tl::sheet {
 
 void HeadlessHost::StartEnterTimer(int intervalMs) {
@@ -30,6 +32,17 @@ std::optional<MenuItemState> HeadlessHost::MenuState(Command item) const {
   const auto found = menuStates_.find(item);
   if (found == menuStates_.end()) return std::nullopt;
   return found->second;
+}
+
+void HeadlessHost::KeyPressed(int key) {
+  if (key == vk::kNumLock) numLockOn_ = !numLockOn_;
+}
+
+std::optional<int> HeadlessHost::TakeSentKey() {
+  if (sentKeys_.empty()) return std::nullopt;
+  const int key = sentKeys_.front();
+  sentKeys_.pop_front();
+  return key;
 }
 
 }  // namespace tl::sheet

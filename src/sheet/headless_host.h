@@ -1,8 +1,8 @@
 #pragma once
 // The Host of the command line and the tests: the status text and the
 // clipboard are kept in memory, the clock is advanced by the caller, the
-// Enter hold timer only records when it is due, and message boxes take their
-// answers from a queue.
+// Enter hold timer only records when it is due, message boxes take their
+// answers from a queue, and sent keys wait in a queue for the caller.
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -32,11 +32,22 @@ class HeadlessHost final : public Host {
   void FocusEditBox() override { ++focusRequests_; }
   void AdjustFontSize(int points) override { fontSizeChange_ += points; }
   void SetMenuItemState(Command item, MenuItemState state) override { menuStates_[item] = state; }
+  // Sent keys wait in a queue until the caller presses them (DeliverSentKeys
+  // in key_delivery.h).
+  void SendKey(int key) override { sentKeys_.push_back(key); }
+  bool IsNumLockOn() override { return numLockOn_; }
 
   // Moves the clock on and returns how many ticks of the Enter hold timer
   // fell due meanwhile; the caller delivers them to the worksheet.
   int AdvanceClock(std::uint64_t ms);
   bool EnterTimerRunning() const { return timerInterval_.has_value(); }
+
+  // What the keyboard itself does on a key press before the worksheet sees
+  // it: NumLock switches its state.
+  void KeyPressed(int key);
+  void SetNumLock(bool on) { numLockOn_ = on; }
+  // The oldest sent key not yet pressed.
+  std::optional<int> TakeSentKey();
 
   void QueueAnswer(MessageBoxAnswer answer) { answers_.push_back(answer); }
   const std::vector<MessageBoxRequest>& MessageBoxes() const { return messageBoxes_; }
@@ -56,6 +67,8 @@ class HeadlessHost final : public Host {
   int focusRequests_ = 0;
   int fontSizeChange_ = 0;
   std::map<Command, MenuItemState> menuStates_;
+  std::deque<int> sentKeys_;
+  bool numLockOn_ = true;
 };
 
 }  // namespace tl::sheet

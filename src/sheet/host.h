@@ -1,8 +1,8 @@
 #pragma once
 // Everything the worksheet needs from the platform besides the edit box: the
 // status bar, the clipboard, the Enter hold timer, a millisecond clock,
-// message boxes, the edit box's focus and font size, and the state of the
-// menu items the worksheet drives. The window implements it over Win32; the
+// message boxes, the edit box's focus and font size, the state of the menu
+// items the worksheet drives, and synthetic key presses. The window implements it over Win32; the
 // command line and the tests use HeadlessHost.
 #include <cstdint>
 #include <string>
@@ -59,6 +59,13 @@ class Host {
 
   // Check mark and availability of a menu item (every menu that shows it).
   virtual void SetMenuItemState(Command item, MenuItemState state) = 0;
+
+  // The keyboard, for NumLock used as a delete key: a key press (down and
+  // up) that reaches the worksheet after the current event, like the user's
+  // own, and the NumLock state. A host that takes no key presses (a batch
+  // run) keeps these defaults: nothing is sent and NumLock stays on.
+  virtual void SendKey(int /*key*/) {}
+  virtual bool IsNumLockOn() { return true; }
 };
 
 }  // namespace tl::sheet

@@ -1,5 +1,6 @@
 #include "sheet/key_delivery.h"
 
+#include <optional>
 #include <string_view>
 
 #include "text/gbk.h"
@@ -47,7 +48,13 @@ KeyStroke StrokeFor(Character character) {
   return {0, kNoModifier, character};
 }
 
-void KeyDown(Worksheet& worksheet, MemoryEditBox& box, Host& host, const KeyStroke& stroke) {
+namespace {
+// Sent keys pressed for one key press at most; the worksheet sends two.
+constexpr int kMostSentKeys = 16;
+
+void KeyDownOnly(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host,
+                 const KeyStroke& stroke) {
+  host.KeyPressed(stroke.key);
   if (!worksheet.OnKeyDown(stroke.key, stroke.modifiers)) {
     box.DefaultKeyDown(stroke.key, stroke.modifiers, host);
   }
@@ -55,17 +62,36 @@ void KeyDown(Worksheet& worksheet, MemoryEditBox& box, Host& host, const KeyStro
     box.DefaultCharacter(stroke.character);
   }
 }
+}  // namespace
+
+void KeyDown(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host,
+             const KeyStroke& stroke) {
+  KeyDownOnly(worksheet, box, host, stroke);
+  DeliverSentKeys(worksheet, box, host);
+}
+
+void DeliverSentKeys(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host) {
+  for (int pressed = 0; pressed < kMostSentKeys; ++pressed) {
+    const std::optional<int> key = host.TakeSentKey();
+    if (!key) return;
+    // Backspace types its character; NumLock types none.
+    const KeyStroke stroke{*key, kNoModifier, *key == vk::kBack ? Character{vk::kBack} : 0};
+    KeyDownOnly(worksheet, box, host, stroke);
+    KeyUp(worksheet, stroke);
+  }
+}
 
 void KeyUp(Worksheet& worksheet, const KeyStroke& stroke) {
   worksheet.OnKeyUp(stroke.key, stroke.modifiers);
 }
 
-void PressKey(Worksheet& worksheet, MemoryEditBox& box, Host& host, const KeyStroke& stroke) {
+void PressKey(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host,
+              const KeyStroke& stroke) {
   KeyDown(worksheet, box, host, stroke);
   KeyUp(worksheet, stroke);
 }
 
-void TypeText(Worksheet& worksheet, MemoryEditBox& box, Host& host, std::string_view text) {
+void TypeText(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host, std::string_view text) {
   for (std::size_t p = 0; p < text.size(); p = text::NextChar(text, p)) {
     if (text[p] == '\r') continue;
     Character character = static_cast<unsigned char>(text[p]);

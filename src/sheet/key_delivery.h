@@ -24,13 +24,20 @@ struct KeyStroke {
 KeyStroke StrokeFor(Character character);
 
 // Key down, then the character the key types, each passed on to the edit box
-// unless the worksheet swallows it.
-void KeyDown(Worksheet& worksheet, MemoryEditBox& box, Host& host, const KeyStroke& stroke);
+// unless the worksheet swallows it; then the keys the worksheet sent through
+// the host meanwhile (DeliverSentKeys). The keyboard reacts first (NumLock
+// switches).
+void KeyDown(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host, const KeyStroke& stroke);
 void KeyUp(Worksheet& worksheet, const KeyStroke& stroke);
 // Key down, character, key up.
-void PressKey(Worksheet& worksheet, MemoryEditBox& box, Host& host, const KeyStroke& stroke);
+void PressKey(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host,
+              const KeyStroke& stroke);
 // Every character of a GBK text pressed in turn ("\r" is skipped, "\n" is Enter).
-void TypeText(Worksheet& worksheet, MemoryEditBox& box, Host& host, std::string_view text);
+void TypeText(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host, std::string_view text);
+// Presses, in order, every key the worksheet sent through the host (SendKey),
+// including those sent while these are pressed, as the window's input queue
+// would deliver them.
+void DeliverSentKeys(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host);
 // Moves the host's clock on, delivering the Enter hold timer's ticks.
 void AdvanceClock(Worksheet& worksheet, HeadlessHost& host, std::uint64_t ms);
 

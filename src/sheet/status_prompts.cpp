@@ -1,5 +1,6 @@
 // What the worksheet does on every content change (the status prompt, the
-// undo snapshot) and the caret-position message.
+// rewrites of what was typed, the undo snapshot) and the caret-position
+// message.
 #include "sheet/status_messages.h"
 #include "sheet/worksheet.h"
 #include "text/gbk.h"
@@ -8,7 +9,11 @@ namespace tl::sheet {
 
 void Worksheet::OnContentChanged() {
   if (!settings_.动态刷新) host_.SetStatusText(ContentPrompt());
+  // A rewrite raises a content change of its own, handled in full before
+  // this one goes on.
+  RewriteTyping();
   RecordSnapshot();
+  RewriteNotebookKeys();
 }
 
 std::string_view Worksheet::ContentPrompt() {

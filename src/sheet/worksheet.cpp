@@ -4,6 +4,7 @@
 #include <type_traits>
 
 #include "sheet/edit_operations.h"
+#include "sheet/function_templates.h"
 #include "sheet/status_messages.h"
 
 namespace tl::sheet {
@@ -52,6 +53,13 @@ std::span<const Worksheet::CommandHandler> Worksheet::Handlers() {
       {Command::LiveMode, &Invoke<&Worksheet::ToggleLiveMode>},
       {Command::FractionConversion, &Invoke<&Worksheet::ConvertFraction>},
       {Command::BatchEvaluate, &Invoke<&Worksheet::BatchEvaluate>},
+      {Command::Copy, &Invoke<&Worksheet::CopyLine>},
+      {Command::CopyCompatible, &Invoke<&Worksheet::CopyCompatible>},
+      {Command::SumSelectedLines, &Invoke<&Worksheet::SumSelectedLines>},
+      {Command::SeparatorLine, &Invoke<&Worksheet::InsertSeparatorLine>},
+      {Command::SelectLine, &Invoke<&Worksheet::SelectLine>},
+      {Command::DeleteLine, &Invoke<&Worksheet::DeleteLine>},
+      {Command::ClearAll, &Invoke<&Worksheet::ClearAll>},
   };
   return kHandlers;
 }
@@ -60,10 +68,14 @@ bool Worksheet::Handles(Command command) {
   for (const CommandHandler& handler : Handlers()) {
     if (handler.command == command) return true;
   }
-  return false;
+  return FunctionTemplateOf(command) != nullptr;
 }
 
 CommandResult Worksheet::Execute(Command command) {
+  if (InsertFunctionTemplate(command)) {
+    host_.FocusEditBox();
+    return CommandResult::Done;
+  }
   for (const CommandHandler& handler : Handlers()) {
     if (handler.command != command) continue;
     const CommandResult result = handler.run(*this);
@@ -115,27 +127,6 @@ void Worksheet::ToggleLiveMode() {
   settings_.动态刷新 = !settings_.动态刷新;
   recording_ = false;
   ApplyMenuStates();
-}
-
-CommandResult Worksheet::ToggleRecord() {
-  if (settings_.动态刷新) return CommandResult::Disabled;
-  recording_ = !recording_;
-  ApplyMenuStates();
-  return CommandResult::Done;
-}
-
-CommandResult Worksheet::ClearAccumulator() {
-  if (settings_.动态刷新) return CommandResult::Disabled;
-  MessageBoxRequest question{std::string(msg::kClearAccumulatorQuestion),
-                             std::string(msg::kClearAccumulatorTitle), MessageBoxButtons::OkCancel,
-                             MessageBoxIcon::Warning, MessageBoxAnswer::Cancel};
-  if (host_.ShowMessageBox(question) == MessageBoxAnswer::Ok) accumulator_.clear();
-  return CommandResult::Done;
-}
-
-void Worksheet::AppendRecord(std::string_view expression, std::string_view result) {
-  const int sequence = static_cast<int>(accumulator_.size()) + 1;
-  accumulator_.push_back({sequence, std::string(expression), std::string(result)});
 }
 
 }  // namespace tl::sheet

@@ -11,7 +11,13 @@
 //   OnKeyUp
 // OnContentChanged arrives from the edit box after every change, and
 // OnEnterTimer on every tick of the Enter hold timer the worksheet starts
-// through the Host.
+// through the Host. Swallowing a key down does not keep its character away:
+// the worksheet swallows that itself when it arrives.
+//
+// The mouse: OnLeftButtonDown before the edit box handles a left button
+// press (it notes whether text was selected then), OnDoubleClick instead of
+// the edit box's own double-click handling (the worksheet makes the
+// selection), OnLeftButtonUp after the edit box has handled the release.
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -21,6 +27,7 @@
 
 #include "engine/engine.h"
 #include "settings/settings.h"
+#include "sheet/accumulator.h"
 #include "sheet/command.h"
 #include "sheet/edit_box.h"
 #include "sheet/expression_pick.h"
@@ -31,13 +38,8 @@
 
 namespace tl::sheet {
 
-// One result recorded while "&A.记录" is checked.
-struct AccumulatorRecord {
-  int sequence = 0;
-  std::string expression;
-  std::string result;  // without "="
-  bool operator==(const AccumulatorRecord&) const = default;
-};
+// A new or cleared worksheet: 31 empty lines.
+std::string EmptySheetText();
 
 enum class CommandResult {
   Done,
@@ -68,6 +70,9 @@ class Worksheet {
   void OnKeyUp(int key, int modifiers);
   void OnContentChanged();
   void OnEnterTimer();
+  void OnLeftButtonDown();
+  void OnDoubleClick();
+  void OnLeftButtonUp(int modifiers);
 
   // Runs a menu command; NotBuilt for the commands the worksheet does not
   // handle (yet), which the window keeps disabled.
@@ -81,6 +86,17 @@ class Worksheet {
   void RefreshLine();
   // "   [当前位置] _ 行: ...": on a left button press and while dragging.
   void ShowCaretPosition();
+
+  // The accumulator window's "确定": the expression combining the results of
+  // the chosen records (sequence numbers, in list order), or none when
+  // nothing is chosen or a number names no record. InsertAccumulatorResult
+  // puts such a text on a new line below the caret's and evaluates it.
+  std::optional<std::string> BuildAccumulatorText(AccumulatorOperation operation,
+                                                  std::string_view note,
+                                                  std::span<const int> chosen) const;
+  void InsertAccumulatorResult(std::string_view text);
+  // The window's "清空记录".
+  void ClearRecords() { accumulator_.clear(); }
 
   engine::EvaluationMode EvaluationMode() const { return evaluationMode_; }
   engine::FractionForm DetectedFractionForm() const { return detectedFractionForm_; }
@@ -118,6 +134,15 @@ class Worksheet {
   void RecordSnapshot();
   void ShowCaretPositionFrom(LineBreakMark mark);
 
+  // Input assistance (input_rewrites.cpp, character_input.cpp, key_assist.cpp).
+  void RewriteTyping();
+  void RewriteNotebookKeys();
+  void Rewrite(std::size_t start, std::size_t length, std::string_view replacement, bool wholeText);
+  bool AssistCharacter(Character character);
+  void AddLastResultAtLineStart();
+  bool AssistKeyDown(int key);
+  void ReplaceReleasedDigit(int key, int modifiers);
+
   // Commands.
   void RepairDocument();
   void BatchEvaluate();
@@ -131,12 +156,22 @@ class Worksheet {
   void CutToClipboard();
   void PasteFromClipboard();
   void SelectWholeText();
+  void CopyLine();
+  void CopyCompatible();
+  std::string SelectionOrLine();
+  void SumSelectedLines();
+  void InsertSeparatorLine();
+  void SelectLine();
+  void DeleteLine();
+  void ClearAll();
   void ToggleLiveMode();
   CommandResult ToggleRecord();
   CommandResult ClearAccumulator();
   void ApplyMenuStates();
   // Replaces the selection unless there is nothing to insert.
   void Insert(std::string_view text);
+  // The command's function template, when it inserts one.
+  bool InsertFunctionTemplate(Command command);
 
   EditBox& box_;
   Host& host_;
@@ -158,6 +193,12 @@ class Worksheet {
   bool doNotRecord_ = false;
   // Line-break repairs made so far: a walk over the lines recounts after one.
   std::size_t repairs_ = 0;
+  // Whether text was selected when the left button was last pressed.
+  bool selectionAtPress_ = false;
+  // Inverted on every NumLock press; while set, the next one also deletes.
+  bool numLockFlag_ = false;
+  // The character of a key press whose key down did the key's work already.
+  Character swallowCharacter_ = 0;
 };
 
 }  // namespace tl::sheet

@@ -118,8 +118,8 @@ TEST(WorksheetModes, EditCommandsUseTheClipboard) {
 
 TEST(WorksheetModes, CommandsOfLaterWindowsAreReportedAsNotBuilt) {
   SheetFixture f("1+2|", Static);
-  for (const Command command : {Command::Open, Command::Copy, Command::SumSelectedLines,
-                                Command::InsertLog, Command::ViewFullScreen, Command::TrayExit}) {
+  for (const Command command : {Command::Open, Command::Accumulator, Command::Options,
+                                Command::ViewFullScreen, Command::TrayExit}) {
     EXPECT_EQ(f.Run(command), CommandResult::NotBuilt) << CaptionOf(command);
   }
   EXPECT_EQ(f.Shown(), "1+2|");

@@ -1,0 +1,120 @@
+// The rewrites made on every content change: what was just typed before the
+// caret becomes a symbol that has no key. Three tables, each walked in order
+// and applied at its first match: the doubled keys (with 自动替换), the
+// typing rules (always), and the notebook keys (with 笔记本用户).
+#include <optional>
+#include <span>
+#include <string>
+
+#include "sheet/line_span.h"
+#include "sheet/worksheet.h"
+#include "text/gbk.h"
+
+namespace tl::sheet {
+
+namespace {
+// Where the caret goes after a rewrite.
+enum class CaretAt {
+  End,     // after the new text
+  Start,   // before the new text
+  Inside,  // after the new text's first character
+};
+
+struct Rule {
+  std::string_view typed;  // the bytes that end at the caret
+  std::string_view becomes;
+  CaretAt caret = CaretAt::End;
+  bool anyCase = false;    // ASCII letters of `typed` match in either case
+  bool wholeText = false;  // the whole text is replaced with the rewrite made
+};
+
+constexpr Rule kDoubledKeys[] = {
+    {"××", "^"}, {"÷÷", "√"}, {"**", "^"}, {"//", "√"}, {"√÷", "÷√"},
+    {"++", "∟"}, {"……", "^"}, {".×", ")"}, {".÷", "("}, {"dd", "0°0′0.0″", CaretAt::Start},
+};
+
+constexpr Rule kTypingRules[] = {
+    {"‘", "'", CaretAt::End, false, true},
+    {"’", "'", CaretAt::End, false, true},
+    {"'''", "°", CaretAt::End, false, true},
+    {"tjfx", "tjfx(", CaretAt::End, false, true},
+    {"！", "!"},
+    {"pi", "π", CaretAt::End, true},
+    {"|", "√"},
+    {"%%", "‰"},
+    {"..", "()", CaretAt::Inside},
+};
+
+constexpr Rule kNotebookKeys[] = {
+    {"【", "÷"},
+    {"】", "×"},
+};
+
+struct Match {
+  const Rule* rule;
+  std::size_t start;
+};
+
+// The first rule whose bytes end just before the caret as whole characters.
+std::optional<Match> MatchBeforeCaret(EditBox& box, std::span<const Rule> rules) {
+  const std::size_t caret = box.Caret();
+  const std::size_t lineStart = AfterLineFeedBefore(box, caret);
+  const std::string_view line = box.Slice(lineStart, caret);
+  for (const Rule& rule : rules) {
+    if (rule.typed.size() > line.size()) continue;
+    const std::size_t start = line.size() - rule.typed.size();
+    const std::string_view tail = line.substr(start);
+    const bool same = rule.anyCase ? text::ToLowerAscii(tail) == rule.typed : tail == rule.typed;
+    // Bytes that begin on the second byte of a character are not the typed text.
+    if (same && text::CharStart(line, start) == start) return Match{&rule, lineStart + start};
+  }
+  return std::nullopt;
+}
+}  // namespace
+
+void Worksheet::RewriteTyping() {
+  const auto apply = [this](std::span<const Rule> rules) {
+    const std::optional<Match> match = MatchBeforeCaret(box_, rules);
+    if (!match) return;
+    const Rule& rule = *match->rule;
+    Rewrite(match->start, rule.typed.size(), rule.becomes, rule.wholeText);
+    if (rule.caret == CaretAt::Start) PlaceCaret(box_, match->start);
+    if (rule.caret == CaretAt::Inside) {
+      PlaceCaret(box_, match->start + text::CharLength(rule.becomes, 0));
+    }
+  };
+  if (settings_.自动替换) apply(kDoubledKeys);
+  apply(kTypingRules);
+}
+
+void Worksheet::RewriteNotebookKeys() {
+  if (!settings_.笔记本用户) return;
+  if (const std::optional<Match> match = MatchBeforeCaret(box_, kNotebookKeys)) {
+    Rewrite(match->start, match->rule->typed.size(), match->rule->becomes, false);
+  }
+}
+
+void Worksheet::Rewrite(std::size_t start, std::size_t length, std::string_view replacement,
+                        bool wholeText) {
+  // The change that called for the rewrite records the rewritten text; the
+  // rewrite's own change records nothing, so that one Undo takes back the key
+  // and its rewrite together.
+  doNotRecord_ = true;
+  if (wholeText) {
+    // The new text raises its own content change with the caret still at 0,
+    // where nothing is rewritten; the caret then goes after the replacement.
+    std::string rewritten(box_.Text());
+    rewritten.replace(start, length, replacement);
+    box_.SetText(rewritten);
+    PlaceCaret(box_, start + replacement.size());
+    return;
+  }
+  // The replacement's own content change may rewrite further ("÷" typed
+  // after "÷" by the notebook key becomes "√"); the caret stays where that
+  // leaves it.
+  PlaceCaret(box_, start);
+  box_.SetSelectionLength(length);
+  box_.ReplaceSelection(replacement);
+}
+
+}  // namespace tl::sheet

@@ -49,7 +49,33 @@ std::size_t FirstLineLongerThan(std::string_view text, std::size_t limit) {
   return 0;
 }
 
+std::size_t LineOf(std::string_view text, std::size_t position) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.begin() + position, '\n')) + 1;
+}
+
 }  // namespace
+
+std::size_t SegmentWalkEnd(std::string_view text) {
+  // Offset 1, moved back to the start of a two-byte character.
+  std::size_t caret =
+      text.size() > 1 && text::IsLeadByte(text[0]) ? 0 : std::min<std::size_t>(1, text.size());
+  for (std::size_t step = 0; step < kSegmentSteps; ++step) {
+    if (caret == text.size()) return text::npos;
+    const char before = caret > 0 ? text[caret - 1] : '\0';
+    if (before == ' ' || (before == '\r' && text[caret] == '\n')) {
+      ++caret;
+      continue;
+    }
+    // An evaluation: on after the next space of the line, else between the CR
+    // and the LF of its line break, else to the end.
+    const std::size_t from = caret > 0 ? caret - 1 : 0;
+    std::size_t lineEnd = text.find(text::kCrLf, from);
+    if (lineEnd == text::npos) lineEnd = text.size();
+    const std::size_t space = text.substr(from, lineEnd - from).find(' ');
+    caret = space != text::npos ? from + space + 1 : lineEnd == text.size() ? lineEnd : lineEnd + 1;
+  }
+  return caret;
+}
 
 BatchResult BatchEvaluateText(std::string text, settings::Settings& settings, Progress& progress) {
   BatchResult result;
@@ -73,6 +99,12 @@ BatchResult BatchEvaluateText(std::string text, settings::Settings& settings, Pr
     result.failedLines = BatchEvaluateBox(box, settings, progress);
     result.text = box.Text();
     progress.Finish();
+    if (settings.空格分式) {
+      const std::size_t end = SegmentWalkEnd(result.text);
+      if (end != text::npos && result.text.find_first_not_of(" \r\n", end) != text::npos) {
+        result.stoppedAtLine = LineOf(result.text, end);
+      }
+    }
     return result;
   }
   result.text.reserve(text.size() + text.size() / 4);

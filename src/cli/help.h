@@ -27,6 +27,8 @@ Commands:
       goes through one worksheet (with 空格分式 on, or line breaks the
       worksheet would repair: a lone CR or LF, or tabs in a text that does
       not end with a line break); larger texts go in pieces of whole lines.
+      With 空格分式 the batch stops after 5000 steps, as the window's does;
+      text left unevaluated is named on standard error (exit status 1).
   replay [OPTIONS] SCRIPT|-
       Runs a script of worksheet events on a fresh worksheet (see below).
 

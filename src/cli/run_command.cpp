@@ -10,6 +10,7 @@
 #include "cli/input_file.h"
 #include "cli/run_limits.h"
 #include "cli/sheet_file.h"
+#include "text/encoding.h"
 
 namespace tl::cli {
 
@@ -128,8 +129,15 @@ int RunCommand(const std::vector<std::string_view>& args, Console& console) {
 
   const int status = WriteResult(EncodeSheet(std::move(batch.text), sheet.form), options, console);
   if (status != kExitSuccess) return status;
+  if (batch.stoppedAtLine > 0) {
+    console.err << "tallyline-cli: run: with " << text::GbkToUtf8("空格分式")
+                << " the batch stops after " << kSegmentSteps
+                << " steps, as the window's does; the text from line " << batch.stoppedAtLine
+                << " on is left as it was\n";
+  }
   console.err << "tallyline-cli: run: failed lines: " << batch.failedLines << '\n';
-  return batch.failedLines > 0 ? kExitEvaluationFailed : kExitSuccess;
+  const bool failed = batch.failedLines > 0 || batch.stoppedAtLine > 0;
+  return failed ? kExitEvaluationFailed : kExitSuccess;
 }
 
 }  // namespace tl::cli

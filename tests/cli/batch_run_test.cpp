@@ -95,6 +95,30 @@ TEST(BatchRun, RefusesLargeTextsThatMustGoWhole) {
   EXPECT_EQ(result.text, "");
 }
 
+TEST(BatchRun, TellsWhereSpaceSeparatedExpressionsRanOutOfSteps) {
+  settings::Settings settings;
+  settings.空格分式 = true;
+  Progress quiet(nullptr, 0);
+  std::string text;
+  for (int i = 0; i < 1500; ++i) text += "1+1 2+2  3+3\r\n";
+  const BatchResult result = BatchEvaluateText(text, settings, quiet);
+  ASSERT_GT(result.stoppedAtLine, 1u);
+  // The lines before are evaluated, the lines after are not.
+  std::istringstream lines(result.text);
+  std::size_t number = 0;
+  for (std::string line; std::getline(lines, line);) {
+    ++number;
+    const auto results = std::count(line.begin(), line.end(), '=');
+    if (number != result.stoppedAtLine) {
+      EXPECT_EQ(results, number < result.stoppedAtLine ? 3 : 0) << number << ": " << line;
+    }
+  }
+  EXPECT_EQ(number, 1500u);
+
+  text.resize(text.size() / 10);
+  EXPECT_EQ(BatchEvaluateText(text, settings, quiet).stoppedAtLine, 0u);
+}
+
 TEST(BatchRun, RefusesOverlongLines) {
   settings::Settings settings;
   Progress quiet(nullptr, 0);

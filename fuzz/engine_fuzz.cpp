@@ -36,7 +36,9 @@ bool IsNumber(std::string_view t) {
 // A result text: an optional "-", then a decimal (perhaps grouped by "," or
 // ";"), a mantissa with "×10^" and an exponent, or "∟"-separated integers.
 bool IsResultText(std::string_view r) {
-  const std::string_view power = "\xA1\xC1" "10^";  // "×10^"
+  const std::string_view power =
+      "\xA1\xC1"
+      "10^";  // "×10^"
   if (std::size_t p = tl::text::Find(r, power); p != tl::text::npos)
     return IsNumber(r.substr(0, p)) && IsNumber(r.substr(p + power.size()));
   const std::string_view bar = "\xA8\x4E";  // "∟"

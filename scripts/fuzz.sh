@@ -27,9 +27,16 @@ for t in "${targets[@]}"; do
   corpus=build/fuzz/corpus/$t
   mkdir -p "$corpus"
   echo "== fuzz $t for ${seconds}s"
-  build/fuzz/fuzz/"$t" -max_total_time="$seconds" -print_final_stats=1 \
-    -artifact_prefix=build/fuzz/findings/"$t"- "$corpus" "fuzz/corpus/$t" 2>&1 |
-    grep -E '^(#[0-9]+ *DONE|stat::number_of_executed_units|stat::peak_rss|INFO: seed corpus|==[0-9]+==ERROR|SUMMARY)' || true
-  # A finding makes libFuzzer exit non-zero; PIPESTATUS keeps that.
-  [ "${PIPESTATUS[0]}" = 0 ] || { echo "fuzz: $t found a failure (see build/fuzz/findings)"; exit 1; }
+  log=build/fuzz/$t.log
+  status=0
+  build/fuzz/fuzz/"$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 \
+    -print_final_stats=1 -artifact_prefix=build/fuzz/findings/"$t"- "$corpus" "fuzz/corpus/$t" \
+    >"$log" 2>&1 || status=$?
+  grep -E '^(#[0-9]+ *DONE|stat::number_of_executed_units|stat::peak_rss|INFO: seed corpus)' "$log" || true
+  grep -E 'cov: [0-9]+' "$log" | tail -1 || true
+  if [ "$status" != 0 ]; then
+    grep -E '==[0-9]+==ERROR|SUMMARY|^    #[0-9]+ .* in ' "$log" | head -20
+    echo "fuzz: $t found a failure (input in build/fuzz/findings, log in $log)"
+    exit 1
+  fi
 done

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds both targets and runs every test: native, native under the sanitizers,
-# and the Windows build under Wine.
+# the Windows build under Wine, then each fuzz target for 20 seconds
+# (scripts/fuzz.sh runs them for as long as asked).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,3 +14,6 @@ for preset in native asan windows; do
   echo "== $preset: test"
   ctest --preset "$preset"
 done
+
+echo "== fuzz: 20 s per target"
+scripts/fuzz.sh 20

@@ -38,9 +38,12 @@ std::string PrepareExpression(std::string_view exprText) {
       ++p;
       continue;
     }
-    // A lead byte with nothing after it is an incomplete character: dropped, so
-    // that it cannot pair with the end marker.
-    if (p + 1 == exprText.size()) break;
+    // A lead byte without its second byte is an incomplete character: dropped,
+    // so that it cannot pair with the end marker or swallow what follows.
+    if (text::CharLength(exprText, p) == 1) {
+      ++p;
+      continue;
+    }
     const char trail = exprText[p + 1];
     p += 2;
     if (PairCode(c, trail) == PairCode(text::kIdeographicSpace)) continue;

@@ -5,6 +5,11 @@
 // any of 0x40..0xFE, ASCII letters and "\" included ("∟" is A8 4E, whose
 // second byte is "N"). Every search and step here only ever lands on the first
 // byte of a character, so a match can never begin on a second byte.
+//
+// Text that is not valid GBK still steps consistently: a first byte followed
+// by a byte below 0x40 (a line break, a digit) or by nothing is a character
+// of its own, so a byte below 0x40 is never a second byte and CR LF is never
+// swallowed into a character.
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -18,10 +23,14 @@ inline constexpr std::string_view kIdeographicSpace = "\xA1\xA1";
 
 inline bool IsLeadByte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
 
-// Length in bytes of the character that starts at `pos` (1 or 2; a lead byte
-// at the very end of the text counts as 1).
+// True when `lead` and `next` form one two-byte character.
+inline bool FormsPair(char lead, char next) {
+  return IsLeadByte(lead) && static_cast<unsigned char>(next) >= 0x40;
+}
+
+// Length in bytes of the character that starts at `pos` (1 or 2).
 inline std::size_t CharLength(std::string_view text, std::size_t pos) {
-  return IsLeadByte(text[pos]) && pos + 1 < text.size() ? 2 : 1;
+  return pos + 1 < text.size() && FormsPair(text[pos], text[pos + 1]) ? 2 : 1;
 }
 
 // The start of the character that contains byte `pos` (pos itself when it is a

@@ -40,7 +40,7 @@ TEST(PrepareExpression, NeverTouchesASecondByte) {
       {"1∟2", "1∟2 "},              // A8 4E: "N" stays upper case
       {"\x81\x41Z", "\x81\x41z "},  // second byte "A" kept, the real "Z" lowered
       {"\xA3\x80", "\xA3\x80 "},    // row A3 below "！" is not folded
-      {"\x81 1", "\x81 1 "},        // a lead byte owns the space after it
+      {"\x81 1", "1 "},             // a space is no second byte: the lone lead byte goes
       {"\xA1\xA1\xA1", " "},        // ideographic space, then a lone lead byte
       {"1+\xD6", "1+ "},            // a lone lead byte cannot swallow the end marker
   };

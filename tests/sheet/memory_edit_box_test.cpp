@@ -30,6 +30,10 @@ TEST(MemoryEditBox, MovesAndDeletesByCharacterAndLineBreak) {
       {"1|×2", vk::kRight, 0, "1×|2"},
       {"1|×2", vk::kDelete, 0, "1|2"},
       {"12|\n34", vk::kDelete, 0, "12|34"},
+      // Found by fuzzing: a first byte before a line break is a character of
+      // its own, so stepping never lands inside the line break.
+      {"|\xB2\n34", vk::kRight, 0, "\xB2|\n34"},
+      {"\xB2\n|34", vk::kLeft, 0, "\xB2|\n34"},
       {"|12", vk::kLeft, 0, "|12"},
       {"12|", vk::kDelete, 0, "12|"},
       {"ab\n12|34", vk::kHome, 0, "ab\n|1234"},

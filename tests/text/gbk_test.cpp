@@ -42,6 +42,19 @@ TEST(Gbk, CharStartResolvesRunsOfLeadBytes) {
   EXPECT_EQ(CharStart(text, text.size()), text.size());
 }
 
+// Found by fuzzing the worksheet: a first byte before a line feed made the
+// line feed a second byte, and the caret landed inside that "character".
+TEST(Gbk, FirstByteBeforeALineBreakIsACharacterOfItsOwn) {
+  const std::string text = "\xB2\xB2\xB2\n\r\n\xB2" "1";
+  EXPECT_EQ(NextChar(text, 0), 2u);
+  EXPECT_EQ(NextChar(text, 2), 3u);  // B2 before LF stands alone
+  EXPECT_EQ(CharStart(text, 3), 3u);
+  EXPECT_EQ(CharStart(text, 4), 4u);
+  EXPECT_EQ(NextChar(text, 6), 7u);  // B2 before "1" stands alone too
+  EXPECT_EQ(SplitLines(text).size(), 2u);
+  EXPECT_EQ(Find(text, "\n"), 3u);
+}
+
 struct FindCase {
   std::string text;
   std::string needle;

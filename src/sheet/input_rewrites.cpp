@@ -2,6 +2,7 @@
 // caret becomes a symbol that has no key. Three tables, each walked in order
 // and applied at its first match: the doubled keys (with 自动替换), the
 // typing rules (always), and the notebook keys (with 笔记本用户).
+#include <algorithm>
 #include <optional>
 #include <span>
 #include <string>
@@ -58,6 +59,15 @@ struct Match {
 // The first rule whose bytes end just before the caret as whole characters.
 std::optional<Match> MatchBeforeCaret(EditBox& box, std::span<const Rule> rules) {
   const std::size_t caret = box.Caret();
+  if (caret == 0) return std::nullopt;
+  // Most changes (a result written, a digit typed) end in a byte that ends no
+  // rule; they are let go before the line is looked at.
+  const char last = ByteAt(box, caret - 1);
+  const char lowered = last >= 'A' && last <= 'Z' ? static_cast<char>(last - 'A' + 'a') : last;
+  const auto endsRule = [last, lowered](const Rule& rule) {
+    return rule.typed.back() == (rule.anyCase ? lowered : last);
+  };
+  if (std::none_of(rules.begin(), rules.end(), endsRule)) return std::nullopt;
   const std::size_t lineStart = AfterLineFeedBefore(box, caret);
   const std::string_view line = box.Slice(lineStart, caret);
   for (const Rule& rule : rules) {
@@ -77,6 +87,10 @@ void Worksheet::RewriteTyping() {
     const std::optional<Match> match = MatchBeforeCaret(box_, rules);
     if (!match) return;
     const Rule& rule = *match->rule;
+    // The change being handled records the rewritten text once it is made;
+    // the rewrite's own change records nothing, so that one Undo takes back
+    // the key and its rewrite together.
+    doNotRecord_ = true;
     Rewrite(match->start, rule.typed.size(), rule.becomes, rule.wholeText);
     if (rule.caret == CaretAt::Start) PlaceCaret(box_, match->start);
     if (rule.caret == CaretAt::Inside) {
@@ -96,10 +110,6 @@ void Worksheet::RewriteNotebookKeys() {
 
 void Worksheet::Rewrite(std::size_t start, std::size_t length, std::string_view replacement,
                         bool wholeText) {
-  // The change that called for the rewrite records the rewritten text; the
-  // rewrite's own change records nothing, so that one Undo takes back the key
-  // and its rewrite together.
-  doNotRecord_ = true;
   if (wholeText) {
     // The new text raises its own content change with the caret still at 0,
     // where nothing is rewritten; the caret then goes after the replacement.

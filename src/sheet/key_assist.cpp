@@ -61,6 +61,8 @@ void Worksheet::ReplaceReleasedDigit(int key, int modifiers) {
     // A line break before the caret stays whole.
     if (caret == 0 || ByteAt(box_, caret - 1) == '\n') return;
     const std::size_t start = CharacterBefore(box_, caret);
+    // The shifted key typed the symbol itself: nothing to change.
+    if (box_.Slice(start, caret) == digit.symbol) return;
     PlaceCaret(box_, start);
     box_.SetSelectionLength(caret - start);
     box_.ReplaceSelection(digit.symbol);

@@ -154,13 +154,23 @@ TEST(InputRewrites, AWholeTextRewritePromptsForTheCaretAtTheStart) {
   EXPECT_EQ(f.host.StatusText(), msg::kEditedPressEnter);
 }
 
-TEST(InputRewrites, ARewriteIsUndoneWithTheKeyThatMadeIt) {
+TEST(InputRewrites, UndoAndRedoStepOverRewrites) {
   SheetFixture f("|", Doubled);
   f.Type("2*");
   f.Type("*");
   ASSERT_EQ(f.Shown(), "2^|");
   f.Run(Command::Undo);
   EXPECT_EQ(f.Shown(), "2*|");
+  f.Run(Command::Redo);
+  EXPECT_EQ(f.Shown(), "2^|");
+
+  // A notebook key is rewritten after its own snapshot.
+  SheetFixture g("6|", Notebook);
+  g.Type("【");
+  ASSERT_EQ(g.Shown(), "6÷|");
+  g.Run(Command::Undo);
+  g.Run(Command::Redo);
+  EXPECT_EQ(g.Shown(), "6÷|");
 }
 
 }  // namespace

@@ -69,6 +69,13 @@ TEST(KeyboardAssist, MainKeyboardDigitsGiveSymbols) {
   });
 }
 
+TEST(KeyboardAssist, AShiftedDigitLeavesNothingToUndo) {
+  SheetFixture f("1|", Brackets);
+  f.Press(vk::Digit(9), kShift, '(');
+  f.Run(Command::Undo);
+  EXPECT_EQ(f.Shown(), "1|");
+}
+
 TEST(KeyboardAssist, WideSpaces) {
   RunKeys({
       {"space types two", "1|", WideSpaces, {Type(" ")}, "1  |"},

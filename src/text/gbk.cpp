@@ -4,7 +4,9 @@ namespace tl::text {
 
 namespace {
 // A byte below 0x40 is never the second byte of a character.
-bool IsBoundaryByte(char c) { return static_cast<unsigned char>(c) < 0x40; }
+bool IsBoundaryByte(char c) {
+  return static_cast<unsigned char>(c) < 0x40;
+}
 
 // The nearest position at or before `pos` that is known to be a character start.
 std::size_t SafeStart(std::string_view text, std::size_t pos) {
@@ -69,13 +71,27 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 }
 
 std::string RemoveSpaces(std::string_view text) {
+  // Copies the runs between spaces whole: most texts hold few spaces or none.
   std::string out;
   out.reserve(text.size());
+  std::size_t run = 0;
   for (std::size_t p = 0; p < text.size();) {
-    std::size_t len = CharLength(text, p);
-    if (!IsSpaceAt(text, p)) out.append(text.substr(p, len));
-    p += len;
+    const char c = text[p];
+    if (c == ' ') {
+      out.append(text.substr(run, p - run));
+      run = ++p;
+    } else if (!IsLeadByte(c)) {
+      ++p;
+    } else if (CharLength(text, p) == 1) {
+      ++p;
+    } else if (text.substr(p, 2) == kIdeographicSpace) {
+      out.append(text.substr(run, p - run));
+      run = p += 2;
+    } else {
+      p += 2;
+    }
   }
+  out.append(text.substr(run));
   return out;
 }
 
@@ -91,7 +107,8 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
   std::string out;
   out.reserve(text.size());
   std::size_t p = 0;
-  for (std::size_t hit; !from.empty() && (hit = Find(text, from, p)) != npos; p = hit + from.size()) {
+  for (std::size_t hit; !from.empty() && (hit = Find(text, from, p)) != npos;
+       p = hit + from.size()) {
     out.append(text.substr(p, hit - p)).append(to);
   }
   out.append(text.substr(p));

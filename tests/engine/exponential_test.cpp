@@ -68,6 +68,26 @@ TEST(Exponential, PowerKeepsEveryDigit) {
   for (const Case& c : cases) EXPECT_EQ(Power(c.x, c.y), c.expected) << c.x << "^" << c.y;
 }
 
+// Small whole exponents: the correctly rounded power, and at a tie or very
+// near one, exactly what the logarithm and exponential give (x × x would round
+// 134217727^2, exactly halfway, to 18014398241046528).
+TEST(Exponential, PowerOfASmallWholeExponent) {
+  struct Case {
+    double x, y, expected;
+  } const cases[] = {
+      {1.5, 2, 2.25},
+      {123.45, 3, 1881365.9636250001},
+      {0.07, 4, 2.4010000000000009e-05},
+      {999.99, 8, 9.9992000279994405e+23},
+      {134217727, 2, 18014398241046530},
+      {263646842, 2, 69509657296572968},
+      {-208065, 3, -9007351116674624},
+      {2.2509993868879974e-10, 6, 1.3009250018404059e-58},
+      {1e30, 8, 1.0000000000000002e+240},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Power(c.x, c.y), c.expected) << c.x << "^" << c.y;
+}
+
 TEST(Exponential, PowerFollowsTheCLibraryRules) {
   struct Case {
     double x, y, expected;

@@ -4,9 +4,7 @@ namespace tl::text {
 
 namespace {
 // A byte below 0x40 is never the second byte of a character.
-bool IsBoundaryByte(char c) {
-  return static_cast<unsigned char>(c) < 0x40;
-}
+bool IsBoundaryByte(char c) { return static_cast<unsigned char>(c) < 0x40; }
 
 // The nearest position at or before `pos` that is known to be a character start.
 std::size_t SafeStart(std::string_view text, std::size_t pos) {
@@ -107,8 +105,7 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
   std::string out;
   out.reserve(text.size());
   std::size_t p = 0;
-  for (std::size_t hit; !from.empty() && (hit = Find(text, from, p)) != npos;
-       p = hit + from.size()) {
+  for (std::size_t hit; !from.empty() && (hit = Find(text, from, p)) != npos; p = hit + from.size()) {
     out.append(text.substr(p, hit - p)).append(to);
   }
   out.append(text.substr(p));

@@ -25,9 +25,9 @@ Outcome MessageOutcome(Diagnostic diagnostic, bool hasOperator = true) {
 
 // A bare number: a single number token that is the expression itself ("5",
 // but not "(5)", "pi" or "1∟2", whose token differs from the text).
-bool IsBareNumber(const TokenList& tokens, std::string_view exprText) {
+bool IsBareNumber(const TokenViews& tokens, std::string_view exprText) {
   if (tokens.size() != 2 || tokens[1] != kEndMarker) return false;
-  const std::string& token = tokens[0];
+  const std::string_view token = tokens[0];
   if (!IsNumberToken(token)) return false;
   return token == text::RemoveSpaces(exprText);
 }
@@ -41,11 +41,12 @@ Outcome Evaluate(std::string_view exprText, const Options& options) {
   StepResult<std::string> normalised = Normalise(prepared, options);
   if (auto* failure = std::get_if<Diagnostic>(&normalised)) return MessageOutcome(*failure);
 
-  StepResult<TokenList> tokens = Tokenise(std::get<std::string>(normalised));
+  // The tokens and the postfix order are views of the normalised text.
+  StepResult<TokenViews> tokens = ReadTokens(std::get<std::string>(normalised));
   if (auto* failure = std::get_if<Diagnostic>(&tokens)) return MessageOutcome(*failure);
-  const bool hasOperator = !IsBareNumber(std::get<TokenList>(tokens), exprText);
+  const bool hasOperator = !IsBareNumber(std::get<TokenViews>(tokens), exprText);
 
-  const TokenList signedTokens = MarkSigns(std::move(std::get<TokenList>(tokens)));
+  const TokenViews signedTokens = MarkSigns(std::move(std::get<TokenViews>(tokens)));
   StepResult<PostfixList> postfix = ToPostfix(signedTokens);
   if (auto* failure = std::get_if<Diagnostic>(&postfix))
     return MessageOutcome(*failure, hasOperator);

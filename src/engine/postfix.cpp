@@ -79,9 +79,9 @@ class Converter {
 
 }  // namespace
 
-StepResult<PostfixList> ToPostfix(const TokenList& signedTokens) {
+StepResult<PostfixList> ToPostfix(const TokenViews& signedTokens) {
   Converter converter(signedTokens.size());
-  for (const std::string& token : signedTokens) {
+  for (const std::string_view token : signedTokens) {
     if (token == kEndMarker) break;
     if (IsPrefixFunction(token) || token == "(") {
       converter.Push(token);
@@ -104,6 +104,10 @@ StepResult<PostfixList> ToPostfix(const TokenList& signedTokens) {
     }
   }
   return converter.Finish();
+}
+
+StepResult<PostfixList> ToPostfix(const TokenList& signedTokens) {
+  return ToPostfix(TokenViews(signedTokens.begin(), signedTokens.end()));
 }
 
 }  // namespace tl::engine

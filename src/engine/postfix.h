@@ -8,7 +8,7 @@
 
 namespace tl::engine {
 
-// Postfix order as views of the signed tokens, which must outlive it.
+// Postfix order as views of the signed tokens' texts, which must outlive it.
 using PostfixList = std::vector<std::string_view>;
 
 // Binding, strongest first: prefix functions and "~" (bound to the next number
@@ -18,6 +18,7 @@ using PostfixList = std::vector<std::string_view>;
 // and ends the list with it. A number may begin with "." (.5 reads as 0.5); a
 // number that begins with the fraction bar, or any other unknown token, is
 // dropped. Fails with msg::kCommaPosition for a "," that has no "(" below it.
+StepResult<PostfixList> ToPostfix(const TokenViews& signedTokens);
 StepResult<PostfixList> ToPostfix(const TokenList& signedTokens);
 
 }  // namespace tl::engine

@@ -4,12 +4,15 @@
 
 #include "engine/alphabet.h"
 #include "engine/messages.h"
+#include "engine/token_kinds.h"
 
 namespace tl::engine {
 
 namespace {
 
 constexpr std::string_view kPiText = "3.1415926535897932384";
+constexpr std::string_view kImplicitTimes = "*";
+constexpr std::string_view kSquareRoot = "sqr";
 constexpr std::string_view kEText = "2.718281828459045";
 
 // Function names and constants, tried in this order at a letter: the longest
@@ -55,8 +58,8 @@ bool IsLetterAt(std::string_view text, std::size_t p) {
 
 }  // namespace
 
-StepResult<TokenList> Tokenise(std::string_view normText) {
-  TokenList tokens;
+StepResult<TokenViews> ReadTokens(std::string_view normText) {
+  TokenViews tokens;
   tokens.reserve(normText.size() + 2);  // rarely more than a token per byte
   std::size_t p = 0;
   while (p < normText.size()) {
@@ -70,7 +73,7 @@ StepResult<TokenList> Tokenise(std::string_view normText) {
         if (normText[end] == '.') ++points;
       }
       if (points > 1) return Fail(msg::kTooManyPoints);
-      tokens.emplace_back(normText.substr(p, end - p));
+      tokens.push_back(normText.substr(p, end - p));
       p = end;
       continue;
     }
@@ -80,14 +83,14 @@ StepResult<TokenList> Tokenise(std::string_view normText) {
         if (IsLetter(next) || IsDigit(next) || next == '.') {
           return Fail(msg::kMissingOperatorAfterBracket);
         }
-        tokens.emplace_back(1, c);
+        tokens.push_back(normText.substr(p, 1));
         ++p;
         continue;
       }
       case '(':
         // Implicit multiplication: "5(3+6)", "(15+5)(2+3)", "pi(2)".
         if (behind.IsDigit() || behind.Is(')') || behind.Is('e') || behind.Are("pi")) {
-          tokens.emplace_back("*");
+          tokens.push_back(kImplicitTimes);
         }
         [[fallthrough]];
       case '+':
@@ -99,13 +102,13 @@ StepResult<TokenList> Tokenise(std::string_view normText) {
       case '\\':
       case '%':
       case ',':
-        tokens.emplace_back(1, c);
+        tokens.push_back(normText.substr(p, 1));
         ++p;
         continue;
       case '|':
         // After an operand the root takes its degree from the left ("4|27");
         // otherwise it is the square root of what follows ("4+|27").
-        tokens.emplace_back(behind.IsDigit() || behind.Is(')') ? "|" : "sqr");
+        tokens.push_back(behind.IsDigit() || behind.Is(')') ? normText.substr(p, 1) : kSquareRoot);
         ++p;
         continue;
       case ' ':
@@ -117,7 +120,7 @@ StepResult<TokenList> Tokenise(std::string_view normText) {
         break;
     }
     if (normText.substr(p, kPerMille.size()) == kPerMille) {
-      tokens.emplace_back(kPerMille);
+      tokens.push_back(kPerMille);
       p += kPerMille.size();
       continue;
     }
@@ -126,13 +129,20 @@ StepResult<TokenList> Tokenise(std::string_view normText) {
     p += name.size();
     if (name == "pi" || name == "e") {
       if (IsLetterAt(normText, p)) return Fail(msg::kMissingOperator);
-      tokens.emplace_back(name == "pi" ? kPiText : kEText);
+      tokens.push_back(name == "pi" ? kPiText : kEText);
     } else {
-      tokens.emplace_back(name);
+      tokens.push_back(name);
     }
   }
-  tokens.emplace_back(" ");
+  tokens.push_back(kEndMarker);
   return tokens;
+}
+
+StepResult<TokenList> Tokenise(std::string_view normText) {
+  StepResult<TokenViews> views = ReadTokens(normText);
+  if (auto* failure = std::get_if<Diagnostic>(&views)) return std::move(*failure);
+  const TokenViews& tokens = std::get<TokenViews>(views);
+  return TokenList(tokens.begin(), tokens.end());
 }
 
 }  // namespace tl::engine

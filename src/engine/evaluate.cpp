@@ -91,9 +91,23 @@ class Evaluation {
   Evaluation(std::size_t size, int angleMode) : operands_(size), angleMode_(angleMode) {}
 
   std::optional<Diagnostic> Step(std::string_view token) {
-    if (token == ",") return Join();
     if (IsNumberToken(token)) return Number(token);
-    if (IsBinaryOperator(token)) return Binary(token[0]);
+    if (token.size() == 1) {
+      switch (token[0]) {
+        case ',':
+          return Join();
+        case '+':
+        case '-':
+        case '*':
+        case '@':
+        case '\\':
+        case '^':
+        case '|':
+          return Binary(token[0]);
+        default:
+          break;
+      }
+    }
     if (const OneArgumentFunction* function = FindOneArgumentFunction(token))
       return OneArgument(*function);
     if (const ListFunction* function = FindListFunction(token)) return List(*function);

@@ -115,6 +115,11 @@ StepResult<std::string> Normalise(std::string_view prepared, const Options& opti
   BracketCheck brackets;
   for (std::size_t p = 0; p < prepared.size();) {
     const char c = prepared[p];
+    if (IsDigit(c) || c == '.') {  // most bytes: numbers pass unchanged
+      norm.Put(c);
+      ++p;
+      continue;
+    }
     const std::size_t length = text::CharLength(prepared, p);
     if (length == 2) {
       AppendDoubleByte(norm, PairCode(c, prepared[p + 1]));

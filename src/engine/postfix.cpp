@@ -21,6 +21,59 @@ bool IsPrefixFunction(std::string_view token) {
   return FindOneArgumentFunction(token) != nullptr || FindListFunction(token) != nullptr;
 }
 
+// What a token does in the conversion, found once for each token.
+enum class Role {
+  End,             // " "
+  Function,        // a prefix function
+  OpenBracket,     // "("
+  Postfix,         // "!", "%", "‰"
+  Number,          //
+  AddOrSubtract,   // "+", "-"
+  Multiplicative,  // "*", "@", "\"
+  PowerOrRoot,     // "^", "|"
+  Comma,           // ","
+  CloseBracket,    // ")"
+  Ignored,         // anything else is dropped
+};
+
+Role RoleOf(std::string_view token) {
+  if (token.empty()) return Role::Ignored;
+  if (IsDigit(token[0]) || token[0] == '.') return Role::Number;
+  if (token.size() == 1) {
+    switch (token[0]) {
+      case ' ':
+        return Role::End;
+      case '~':
+        return Role::Function;
+      case '(':
+        return Role::OpenBracket;
+      case '!':
+      case '%':
+        return Role::Postfix;
+      case '+':
+      case '-':
+        return Role::AddOrSubtract;
+      case '*':
+      case '@':
+      case '\\':
+        return Role::Multiplicative;
+      case '^':
+      case '|':
+        return Role::PowerOrRoot;
+      case ',':
+        return Role::Comma;
+      case ')':
+        return Role::CloseBracket;
+      default:
+        break;
+    }
+  }
+  if (IsPrefixFunction(token)) return Role::Function;
+  if (IsPostfixOperator(token)) return Role::Postfix;
+  if (IsNumberToken(token)) return Role::Number;  // a signed number
+  return Role::Ignored;
+}
+
 class Converter {
  public:
   explicit Converter(std::size_t size) {
@@ -30,40 +83,40 @@ class Converter {
 
   // Moves the top of the operator stack to the output.
   void PopToOutput() {
-    output_.push_back(stack_.back());
+    output_.push_back(stack_.back().token);
     stack_.pop_back();
   }
-  void PopWhileTop(std::string_view operators) {
-    while (!stack_.empty() && IsOneOf(stack_.back(), operators)) PopToOutput();
+  void PopWhileTopIs(Role role, Role other) {
+    while (!stack_.empty() && (stack_.back().role == role || stack_.back().role == other)) {
+      PopToOutput();
+    }
   }
   // A function leaves the stack as soon as its operand is complete.
-  void PopCompletedFunctions() {
-    while (!stack_.empty() && IsPrefixFunction(stack_.back())) PopToOutput();
-  }
+  void PopCompletedFunctions() { PopWhileTopIs(Role::Function, Role::Function); }
 
   void Number(std::string_view token) {
     output_.push_back(token);
     PopCompletedFunctions();
   }
   void AddOrSubtract(std::string_view token) {
-    while (!stack_.empty() && stack_.back() != "(" && stack_.back() != ",") PopToOutput();
-    stack_.push_back(token);
+    while (!stack_.empty() && !TopOpensList()) PopToOutput();
+    Push(token, Role::AddOrSubtract);
   }
-  bool Comma() {
+  bool Comma(std::string_view token) {
     if (stack_.empty()) return false;
-    while (stack_.back() != "(" && stack_.back() != ",") {
+    while (!TopOpensList()) {
       if (stack_.size() == 1) return false;
       PopToOutput();
     }
-    stack_.push_back(",");
+    Push(token, Role::Comma);
     return true;
   }
   void CloseBracket() {
-    while (!stack_.empty() && stack_.back() != "(") PopToOutput();
+    while (!stack_.empty() && stack_.back().role != Role::OpenBracket) PopToOutput();
     if (!stack_.empty()) stack_.pop_back();
     PopCompletedFunctions();
   }
-  void Push(std::string_view token) { stack_.push_back(token); }
+  void Push(std::string_view token, Role role) { stack_.push_back({token, role}); }
   void Append(std::string_view token) { output_.push_back(token); }
 
   PostfixList Finish() {
@@ -73,8 +126,18 @@ class Converter {
   }
 
  private:
+  struct Waiting {
+    std::string_view token;  // a view of the input token
+    Role role;
+  };
+
+  // "(" and "," end what "+", "-" and "," take off the stack.
+  bool TopOpensList() const {
+    return stack_.back().role == Role::OpenBracket || stack_.back().role == Role::Comma;
+  }
+
   PostfixList output_;
-  std::vector<std::string_view> stack_;  // views of the input tokens
+  std::vector<Waiting> stack_;
 };
 
 }  // namespace
@@ -82,25 +145,39 @@ class Converter {
 StepResult<PostfixList> ToPostfix(const TokenViews& signedTokens) {
   Converter converter(signedTokens.size());
   for (const std::string_view token : signedTokens) {
-    if (token == kEndMarker) break;
-    if (IsPrefixFunction(token) || token == "(") {
-      converter.Push(token);
-    } else if (IsPostfixOperator(token)) {
-      converter.Append(token);
-    } else if (IsNumberToken(token)) {
-      converter.Number(token);
-    } else if (token == "+" || token == "-") {
-      converter.AddOrSubtract(token);
-    } else if (IsOneOf(token, "*@\\")) {
-      converter.PopWhileTop("*@\\^|");
-      converter.Push(token);
-    } else if (IsOneOf(token, "^|")) {
-      converter.PopWhileTop("^|");
-      converter.Push(token);
-    } else if (token == ",") {
-      if (!converter.Comma()) return Diagnostic{std::string(msg::kCommaPosition)};
-    } else if (token == ")") {
-      converter.CloseBracket();
+    const Role role = RoleOf(token);
+    switch (role) {
+      case Role::End:
+        return converter.Finish();
+      case Role::Function:
+      case Role::OpenBracket:
+        converter.Push(token, role);
+        break;
+      case Role::Postfix:
+        converter.Append(token);
+        break;
+      case Role::Number:
+        converter.Number(token);
+        break;
+      case Role::AddOrSubtract:
+        converter.AddOrSubtract(token);
+        break;
+      case Role::Multiplicative:
+        converter.PopWhileTopIs(Role::Multiplicative, Role::PowerOrRoot);
+        converter.Push(token, role);
+        break;
+      case Role::PowerOrRoot:
+        converter.PopWhileTopIs(Role::PowerOrRoot, Role::PowerOrRoot);
+        converter.Push(token, role);
+        break;
+      case Role::Comma:
+        if (!converter.Comma(token)) return Diagnostic{std::string(msg::kCommaPosition)};
+        break;
+      case Role::CloseBracket:
+        converter.CloseBracket();
+        break;
+      case Role::Ignored:
+        break;
     }
   }
   return converter.Finish();

@@ -16,27 +16,11 @@ inline bool IsNumberToken(std::string_view token) {
   return (token[0] == '+' || token[0] == '-') && token.size() > 1;
 }
 
-// Whether `token` is one character of `set` (short loops: no library calls
-// on the hot path).
-inline bool IsOneOf(std::string_view token, std::string_view set) {
-  if (token.size() != 1) return false;
-  for (const char c : set) {
-    if (token[0] == c) return true;
-  }
-  return false;
-}
-
 inline bool Contains(std::string_view token, char c) {
   for (const char t : token) {
     if (t == c) return true;
   }
   return false;
-}
-
-// The binary operators: "+", "-", "*", "@" (division), "\" (integer
-// division), "^" (power) and "|" (root).
-inline bool IsBinaryOperator(std::string_view token) {
-  return IsOneOf(token, "+-*@\\^|");
 }
 
 // "!", "%" and "‰" act on the operand before them.

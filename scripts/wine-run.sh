@@ -41,4 +41,7 @@ fi
 
 status=0
 wine "$exe" "$@" || status=$?
+# The Wine session (its wineserver and desktop) belongs to this display: let
+# it end before the display goes, so that the next run starts afresh.
+if [ -n "${xvfb_pid:-}" ]; then wineserver -w || true; fi
 exit $status

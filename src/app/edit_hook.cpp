@@ -73,9 +73,26 @@ LRESULT CALLBACK EditHookProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPa
       break;
     }
     case WM_LBUTTONDOWN: {
+      {
+        EditBatch batch(*state->edit);
+        sheet.OnLeftButtonDown();  // notes the selection before the click moves it
+      }
       LRESULT result = CallWindowProcW(original, edit, message, wParam, lParam);
       EditBatch batch(*state->edit);
       sheet.ShowCaretPosition();
+      return result;
+    }
+    case WM_LBUTTONDBLCLK: {
+      // The worksheet selects by its own rules from the caret the first click
+      // set; the control's word selection would move that caret first.
+      EditBatch batch(*state->edit);
+      sheet.OnDoubleClick();
+      return 0;
+    }
+    case WM_LBUTTONUP: {
+      LRESULT result = CallWindowProcW(original, edit, message, wParam, lParam);
+      EditBatch batch(*state->edit);
+      sheet.OnLeftButtonUp(ModifierState());
       return result;
     }
     case WM_MOUSEMOVE:

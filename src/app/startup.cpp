@@ -22,13 +22,6 @@ namespace {
 constexpr int kEditBoxId = 100;
 constexpr int kStatusBarId = 101;
 constexpr int kCreatedLines = 388;  // the edit box is created holding 388 empty lines
-constexpr int kEmptySheetLines = 31;
-
-std::string EmptyLines(int count) {
-  std::string text;
-  for (int i = 0; i < count; ++i) text += "\r\n";
-  return text;
-}
 
 std::wstring WideEmptyLines(int count) {
   std::wstring text;
@@ -87,10 +80,10 @@ void RestoreContent(MainWindow& state) {
                                                                   ? state.settings.起始选择位置
                                                                   : 0));
     } else {
-      state.edit->SetText(EmptyLines(kEmptySheetLines));
+      state.edit->SetText(sheet::EmptySheetText());
     }
   } else if (state.edit->Text().empty()) {
-    state.edit->SetText(EmptyLines(kEmptySheetLines));
+    state.edit->SetText(sheet::EmptySheetText());
   }
 }
 

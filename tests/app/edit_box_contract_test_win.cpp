@@ -32,10 +32,10 @@ class TestWinEditBox final : public sheet::EditBox {
     (void)registered;
     parent_ = CreateWindowExW(0, L"TallylineContractParent", L"", WS_OVERLAPPEDWINDOW, 0, 0, 400,
                               300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    HWND edit = CreateWindowExW(0, L"EDIT", L"",
-                                WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL |
-                                    ES_AUTOHSCROLL | ES_NOHIDESEL,
-                                0, 0, 380, 280, parent_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND edit = CreateWindowExW(
+        0, L"EDIT", L"",
+        WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL, 0, 0,
+        380, 280, parent_, nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
     inner_ = std::make_unique<WinEditBox>(edit);
     inner_->SetContentChangedHandler([this] { NotifyContentChanged(); });

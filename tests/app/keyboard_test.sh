@@ -8,7 +8,14 @@ exe=$1
 build=$2
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
-trap 'kill ${xvfb_pid:-} ${program_pid:-} 2>/dev/null || true; rm -rf "$work"' EXIT
+cleanup() {
+  kill ${program_pid:-} 2>/dev/null || true
+  # The Wine session belongs to this display: let it end before the display.
+  WINEPREFIX="$build/wineprefix" wineserver -w 2>/dev/null || true
+  kill ${xvfb_pid:-} 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
 
 cp "$exe" "$work/tallyline.exe"
 mkdir -p "$work/Tallyline运行文件"

@@ -79,6 +79,36 @@ TEST_F(MainWindowTest, UndoAndRedoFromTheMenus) {
   EXPECT_EQ(program.EditText(), Lines(L"", 388));  // the text the edit box was created with
   program.Command(CommandId(Command::Redo));
   EXPECT_EQ(program.EditText().substr(0, 1), L"7");
+  // The right-click menu's clear-all, then undo brings the text back.
+  program.Command(CommandId(Command::ClearAll));
+  EXPECT_EQ(program.EditText(), Lines(L"", 31));
+  program.Command(CommandId(Command::Undo));
+  EXPECT_EQ(program.EditText().substr(0, 1), L"7");
+  EXPECT_TRUE(program.Close());
+}
+
+std::wstring ClipboardText() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+TEST_F(MainWindowTest, DoubleClickSelectsTheNumberAndCopiesIt) {
+  folder.WriteConfiguration(Configuration("动态刷新=假\r\n"));
+  ProgramProcess program(folder);
+  program.Type(L"12-3.57*2");
+  EXPECT_EQ(program.EditText().substr(0, 9), L"12-3.57×2");  // "*" shows as "×"
+  SendMessageW(program.EditBox(), EM_SETSEL, 6, 6);          // just after the "5"
+  SendMessageW(program.EditBox(), WM_LBUTTONDBLCLK, MK_LBUTTON, 0);
+  DWORD selection = static_cast<DWORD>(SendMessageW(program.EditBox(), EM_GETSEL, 0, 0));
+  EXPECT_EQ(LOWORD(selection), 3u);
+  EXPECT_EQ(HIWORD(selection), 7u);
+  EXPECT_EQ(ClipboardText(), L"3.57");
   EXPECT_TRUE(program.Close());
 }
 

@@ -93,6 +93,13 @@ std::string RemoveSpaces(std::string_view text) {
   return out;
 }
 
+bool EqualsWithoutSpaces(std::string_view text, std::string_view other) {
+  // An ideographic space starts with the byte A1; without it and without " "
+  // the text holds no space.
+  if (text.find(' ') == npos && text.find(kIdeographicSpace[0]) == npos) return text == other;
+  return RemoveSpaces(text) == other;
+}
+
 std::string ToLowerAscii(std::string_view text) {
   std::string out(text);
   for (std::size_t p = 0; p < out.size(); p += CharLength(out, p)) {

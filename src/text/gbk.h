@@ -66,6 +66,10 @@ inline bool IsSpaceAt(std::string_view text, std::size_t pos) {
 // The text with every ASCII and ideographic space removed.
 std::string RemoveSpaces(std::string_view text);
 
+// RemoveSpaces(text) == other, without building that text when `text` holds
+// no space.
+bool EqualsWithoutSpaces(std::string_view text, std::string_view other);
+
 // ASCII letters lowered; two-byte characters are left untouched.
 std::string ToLowerAscii(std::string_view text);
 

@@ -113,6 +113,28 @@ TEST(Gbk, RemoveSpacesKeepsEveryRunBetweenSpaces) {
   for (const Case& c : cases) EXPECT_EQ(RemoveSpaces(c.text), c.expected) << c.text;
 }
 
+TEST(Gbk, EqualsWithoutSpacesComparesAsIfTheSpacesWereRemoved) {
+  struct Case {
+    std::string text;
+    std::string other;
+    bool equal;
+  };
+  const Case cases[] = {
+      {"", "", true},
+      {"  \xA1\xA1", "", true},
+      {"1+2", "1+2", true},
+      {"1+2", "1+3", false},
+      {"1+2", "1+2 ", false},
+      {" 1 +\xA1\xA1\x32", "1+2", true},
+      {"1 +2", "1 +2", false},
+      {"\xB0\xA1\xA1\xB0", "\xB0\xA1\xA1\xB0", true},  // A1 bytes, yet no space
+      {"\xB0\xA1 \xA1\xB0", "\xB0\xA1\xA1\xB0", true},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(EqualsWithoutSpaces(c.text, c.other), c.equal) << c.text << " / " << c.other;
+  }
+}
+
 TEST(Gbk, SpacesAndCaseLeaveSecondBytesAlone) {
   EXPECT_EQ(RemoveSpaces("1 +\xA1\xA1" "2"), "1+2");
   EXPECT_EQ(RemoveSpaces("\xA1\xA1\xA1"), "\xA1");  // a lone lead byte at the end stays

@@ -64,8 +64,8 @@ ExpressionPick Worksheet::PickAtCaret(std::size_t caret) {
   const std::size_t lineStart = lineBreak == text::npos ? 0 : lineBreak + 2;
   std::size_t lineEnd = box_.FindBytes(text::kCrLf, lineStart);
   if (lineEnd == text::npos) lineEnd = box_.Size();
-  const std::string line(box_.Slice(lineStart, lineEnd));
-  return PickExpression(line, lineStart, caret, settings_.空格分式);
+  // The view stays valid while PickExpression reads it: nothing touches the box.
+  return PickExpression(box_.Slice(lineStart, lineEnd), lineStart, caret, settings_.空格分式);
 }
 
 Worksheet::LineOutcome Worksheet::EvaluateLine(bool mayRepair) {
@@ -92,7 +92,7 @@ Worksheet::LineOutcome Worksheet::EvaluateLine(bool mayRepair) {
     case engine::Status::Empty:
       return LineOutcome::NotWritten;
     case engine::Status::Unrecognised:
-      if (mayRepair && LineBreaksInconsistent(box_.Text())) return LineOutcome::RepairWanted;
+      if (mayRepair && TextLineBreaksInconsistent()) return LineOutcome::RepairWanted;
       host_.SetStatusText(outcome.text);
       return LineOutcome::NotWritten;
     case engine::Status::Message:
@@ -103,6 +103,11 @@ Worksheet::LineOutcome Worksheet::EvaluateLine(bool mayRepair) {
       return WriteBack(pick, outcome);
   }
   return LineOutcome::NotWritten;
+}
+
+bool Worksheet::TextLineBreaksInconsistent() {
+  if (!lineBreaks_.inconsistent) lineBreaks_.inconsistent = LineBreaksInconsistent(box_.Text());
+  return *lineBreaks_.inconsistent;
 }
 
 void Worksheet::CutLine(const ExpressionPick& pick) {

@@ -61,7 +61,7 @@ ExpressionPick PickExpression(std::string_view line, std::size_t lineStart, std:
   const std::string_view seg = segment.text;
   const std::size_t last = seg.size() >= 2 ? seg.rfind('=', seg.size() - 2) : npos;
   if (last == npos) {
-    pick.exprText = segment.text;
+    pick.exprText = std::move(segment.text);
   } else {
     pick.lineHasNoEquals = false;
     pick.exprText = std::string(seg.substr(last + 1));

@@ -8,6 +8,8 @@
 namespace tl::sheet {
 
 void Worksheet::OnContentChanged() {
+  if (!writeKeepsLineBreaks_) lineBreaks_ = {};
+  writeKeepsLineBreaks_ = false;  // a rewrite's change below is a change of its own
   if (!settings_.动态刷新) host_.SetStatusText(ContentPrompt());
   // A rewrite raises a content change of its own, handled in full before
   // this one goes on.

@@ -107,9 +107,13 @@ void Worksheet::SelectWholeText() {
 }
 
 void Worksheet::RepairDocument() {
+  if (lineBreaks_.repairChangesNothing) return;
   const std::size_t caret = box_.Caret();
   std::string repaired = RepairLineBreaks(box_.Text());
-  if (repaired == box_.Text()) return;
+  if (repaired == box_.Text()) {
+    lineBreaks_.repairChangesNothing = true;
+    return;
+  }
   ++repairs_;
   box_.SetText(repaired);
   PlaceCaret(box_, caret);

@@ -123,6 +123,7 @@ class Worksheet {
   LineOutcome WriteBack(const ExpressionPick& pick, const engine::Outcome& outcome);
   engine::Options EngineOptions() const;
   void AppendRecord(std::string_view expression, std::string_view result);
+  bool TextLineBreaksInconsistent();
 
   // Keys (enter_key.cpp).
   bool FinishedNumberBeforeCaret(bool ignoreSeparators);
@@ -193,6 +194,16 @@ class Worksheet {
   bool doNotRecord_ = false;
   // Line-break repairs made so far: a walk over the lines recounts after one.
   std::size_t repairs_ = 0;
+  // What is known of the text's line breaks, kept from line to line so that
+  // a pass over many lines with unrecognised characters reads the whole text
+  // once, not once a line. Forgotten on every content change but a
+  // write-back's, which can change neither finding (see WriteBack).
+  struct LineBreakFindings {
+    std::optional<bool> inconsistent;   // what LineBreaksInconsistent says
+    bool repairChangesNothing = false;  // RepairLineBreaks gives the text back
+  };
+  LineBreakFindings lineBreaks_;
+  bool writeKeepsLineBreaks_ = false;  // set around a write-back's insertion
   // Whether text was selected when the left button was last pressed.
   bool selectionAtPress_ = false;
   // Inverted on every NumLock press; while set, the next one also deletes.

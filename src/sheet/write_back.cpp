@@ -18,7 +18,7 @@ Worksheet::LineOutcome Worksheet::WriteBack(const ExpressionPick& pick,
     return LineOutcome::NotWritten;
   }
   // The line already shows its own value ("-3").
-  if (text::RemoveSpaces(pick.exprText) == result) return LineOutcome::RefreshWanted;
+  if (text::EqualsWithoutSpaces(pick.exprText, result)) return LineOutcome::RefreshWanted;
 
   resultWritten_ = true;
   if (settings_.结果到粘贴板) host_.SetClipboardText(result);
@@ -26,7 +26,13 @@ Worksheet::LineOutcome Worksheet::WriteBack(const ExpressionPick& pick,
   std::string inserted = pick.endsWithEquals ? result : "=" + result;
   inserted.append(static_cast<std::size_t>(pick.trailingSpaces), ' ');
   PlaceCaret(box_, pick.insertPos);
+  // A result holds no CR, LF or tab and replaces nothing, and the insertion
+  // point never falls inside a CR LF: inserted before the end of the text, it
+  // changes neither the CR and LF counts, nor the last byte, nor what a
+  // line-break repair would change, so the line-break findings stay.
+  writeKeepsLineBreaks_ = pick.insertPos < box_.Size();
   box_.ReplaceSelection(inserted);
+  writeKeepsLineBreaks_ = false;
   if (pick.trailingSpaces > 0) {
     PlaceCaret(box_, box_.Caret() - static_cast<std::size_t>(pick.trailingSpaces));
   }

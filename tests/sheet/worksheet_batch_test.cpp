@@ -77,6 +77,73 @@ TEST(WorksheetBatch, CaretPositionIsCountedAlongTheLines) {
   });
 }
 
+// The in-memory box, counting how often the whole text is read.
+class TextReadCountingBox final : public EditBox {
+ public:
+  explicit TextReadCountingBox(std::string_view text) : box_(text) {
+    box_.SetContentChangedHandler([this] { NotifyContentChanged(); });
+  }
+  std::string_view Text() override {
+    ++wholeTextReads;
+    return box_.Text();
+  }
+  void SetText(std::string_view text) override { box_.SetText(text); }
+  std::size_t Caret() const override { return box_.Caret(); }
+  void SetCaret(std::size_t position) override { box_.SetCaret(position); }
+  std::size_t SelectionLength() const override { return box_.SelectionLength(); }
+  void SetSelectionLength(std::size_t length) override { box_.SetSelectionLength(length); }
+  void ReplaceSelection(std::string_view text) override { box_.ReplaceSelection(text); }
+  std::size_t Size() override { return box_.Size(); }
+  std::string_view Slice(std::size_t begin, std::size_t end) override {
+    return box_.Slice(begin, end);
+  }
+  std::size_t FindBytes(std::string_view needle, std::size_t from) override {
+    return box_.FindBytes(needle, from);
+  }
+  std::size_t RFindBytes(std::string_view needle, std::size_t end) override {
+    return box_.RFindBytes(needle, end);
+  }
+
+  std::size_t wholeTextReads = 0;
+
+ private:
+  MemoryEditBox box_;
+};
+
+// Every line with an unrecognised character asks whether the line breaks need
+// a repair; the results written in between cannot change the answer, so the
+// whole text is read for it once, not once a line.
+TEST(WorksheetBatch, LineBreaksAreCheckedOnceForTheWholePass) {
+  struct Case {
+    std::string_view name;
+    std::string_view end;  // after 100 lines "1+1" and "note"
+    std::size_t wholeTextReads;
+  };
+  const Case cases[] = {
+      {"consistent", "", 1},
+      // No line break at the end: inconsistent, and a repair gives the same
+      // text back (a read for the repair, one to compare).
+      {"nothing to repair", "1+1", 3},
+  };
+  for (const Case& c : cases) {
+    std::string text;
+    for (int k = 0; k < 100; ++k) text += "1+1\r\nnote\r\n";
+    text += c.end;
+    TextReadCountingBox box(text);
+    HeadlessHost host;
+    settings::Settings settings;
+    Static(settings);
+    Worksheet sheet(box, host, settings, WorksheetOptions{.undoHistory = false});
+    box.wholeTextReads = 0;
+    sheet.Execute(Command::BatchEvaluate);
+    EXPECT_EQ(box.wholeTextReads, c.wholeTextReads) << c.name;
+    std::string expected;
+    for (int k = 0; k < 100; ++k) expected += "1+1=2\r\nnote\r\n";
+    expected += c.end.empty() ? "" : "1+1=2";
+    EXPECT_EQ(box.Text(), expected) << c.name;
+  }
+}
+
 TEST(WorksheetFraction, ConversionCyclesTheShownResult) {
   SheetFixture f("5÷4=1.25|", Static);
   const std::string_view cycle[] = {"5÷4=5∟4|", "5÷4=1∟1∟4|", "5÷4=1.25|"};

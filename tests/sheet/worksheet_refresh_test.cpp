@@ -128,6 +128,22 @@ TEST(WorksheetChain, UnrecognisedCharacterRepairsLineBreaksOnce) {
   }
 }
 
+// The answer of the line-break check is kept between lines, but not past a
+// change of the text.
+TEST(WorksheetChain, LineBreakCheckSeesTheChangesAfterIt) {
+  SheetFixture f("", Static);
+  f.box.SetText("1+x\r\n2+x\r\n");
+  PlaceCaret(f.box, 3);
+  f.Enter();  // consistent: the character is reported, nothing repaired
+  EXPECT_EQ(f.box.Text(), "1+x\r\n2+x\r\n");
+  PlaceCaret(f.box, 7);
+  f.box.ReplaceSelection("\n");  // a lone LF, as a paste could bring one
+  PlaceCaret(f.box, 9);
+  f.Enter();
+  EXPECT_EQ(f.box.Text(), "1+x\r\n2+\r\nx\r\n");
+  EXPECT_EQ(f.host.StatusText(), engine::msg::kUnrecognised);
+}
+
 TEST(WorksheetChain, RepairCommandNormalisesLineBreaksAndKeepsTheCaret) {
   SheetFixture f("", Static);
   f.box.SetText("1\n2\t3\r4");

@@ -11,9 +11,11 @@ constexpr int kSegmentSteps = 5000;
 }  // namespace
 
 void Worksheet::BatchEvaluate() {
-  // Offset 1 puts the caret on the first line (at offset 0 there would be no
-  // text before it, and so no line).
-  PlaceCaret(box_, 1);
+  // Behind the first character the caret is on the first line (at offset 0
+  // there would be no text before it, and so no line). That is offset 1,
+  // unless the first character has two bytes: offset 1 would fall back to 0
+  // and the first line would be passed over.
+  PlaceCaret(box_, text::NextChar(box_.Slice(0, 2), 0));
   if (settings_.空格分式) {
     BatchEvaluateSegments();
   } else {

@@ -29,6 +29,14 @@ TEST(WorksheetBatch, EvaluatesEveryLineFromTheTop) {
        msg::kRefreshed},
       {"the last step's message", "1+1\n\n5", Static, {batch}, "1|+1=2\n\n5", msg::kNoOperator},
       {"an empty sheet", "", Live, {batch}, "|", ""},
+      // Offset 1 falls inside a first two-byte character; the line is still
+      // evaluated.
+      {"a first line starting with Chinese",
+       "单价3×4\n1+1",
+       Live,
+       {batch},
+       "|单价3×4=12\n1+1=2",
+       msg::kRefreshed},
   });
 }
 

@@ -65,10 +65,7 @@ void MsgTray(MainWindow& state, LPARAM lParam) {
       SetFocus(state.editBox);
       break;
     case TrayEvent::RightUp:
-      if (TrayChoice choice = ShowTrayMenu(state.window); choice == TrayChoice::Open)
-        RunCommand(state, sheet::Command::ShowWindow);
-      else if (choice == TrayChoice::Exit)
-        RunCommand(state, sheet::Command::TrayExit);
+      if (auto command = ShowTrayMenu(state.window, state.menus.tray)) RunCommand(state, *command);
       break;
     case TrayEvent::None:
       break;

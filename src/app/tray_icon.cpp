@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "win_text.h"
+#include "menus.h"
 
 namespace tl::app {
 
@@ -45,18 +45,13 @@ TrayEvent TrayEventOf(LPARAM lParam) {
   }
 }
 
-TrayChoice ShowTrayMenu(HWND window) {
-  enum : UINT { kOpen = 1, kExit = 2 };
-  HMENU menu = CreatePopupMenu();
-  AppendMenuW(menu, MF_STRING, kOpen, Wide("打开计算器").c_str());
-  AppendMenuW(menu, MF_STRING, kExit, Wide("退出").c_str());
+std::optional<sheet::Command> ShowTrayMenu(HWND window, HMENU menu) {
   POINT at;
   GetCursorPos(&at);
   SetForegroundWindow(window);  // so the menu closes when the user clicks elsewhere
-  UINT choice = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0,
-                               window, nullptr);
-  DestroyMenu(menu);
-  return choice == kOpen ? TrayChoice::Open : choice == kExit ? TrayChoice::Exit : TrayChoice::None;
+  UINT choice = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y,
+                               0, window, nullptr);
+  return CommandFromId(choice);
 }
 
 }  // namespace tl::app

@@ -1,6 +1,10 @@
 #pragma once
-// The tray icon with the tooltip "Tallyline" and its two-item menu.
+// The tray icon with the tooltip "Tallyline" and its menu.
 #include <windows.h>
+
+#include <optional>
+
+#include "sheet/command.h"
 
 namespace tl::app {
 
@@ -12,8 +16,7 @@ void AddTrayIcon(HWND window);
 void RemoveTrayIcon(HWND window);
 TrayEvent TrayEventOf(LPARAM lParam);
 
-enum class TrayChoice { None, Open, Exit };
-// Pops the tray menu up at the mouse position and returns the choice.
-TrayChoice ShowTrayMenu(HWND window);
+// Pops the tray menu up at the mouse position and returns the chosen command.
+std::optional<sheet::Command> ShowTrayMenu(HWND window, HMENU menu);
 
 }  // namespace tl::app

@@ -92,7 +92,9 @@ class Converter {
     }
   }
   // A function leaves the stack as soon as its operand is complete.
-  void PopCompletedFunctions() { PopWhileTopIs(Role::Function, Role::Function); }
+  void PopCompletedFunctions() {
+    while (!stack_.empty() && stack_.back().role == Role::Function) PopToOutput();
+  }
 
   void Number(std::string_view token) {
     output_.push_back(token);

@@ -16,6 +16,7 @@ inline constexpr int kExitError = 2;
 int EvalCommand(const std::vector<std::string_view>& args, Console& console);
 int RunCommand(const std::vector<std::string_view>& args, Console& console);
 int ReplayCommand(const std::vector<std::string_view>& args, Console& console);
+int UpperCommand(const std::vector<std::string_view>& args, Console& console);
 
 // Writes "tallyline-cli: MESSAGE" and returns kExitError.
 int Fail(Console& console, std::string_view message);

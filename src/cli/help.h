@@ -31,8 +31,13 @@ Commands:
       text left unevaluated is named on standard error (exit status 1).
   replay [OPTIONS] SCRIPT|-
       Runs a script of worksheet events on a fresh worksheet (see below).
+  upper [--] NUMBER...
+      Prints, per NUMBER, the number in Chinese upper-case numerals, a TAB,
+      and the amount in words, as the window "数值转大写" shows them: the
+      leading number of the text is read (0 when there is none), so
+      123.45 gives 壹佰贰拾叁点肆伍 and 壹佰贰拾叁元肆角伍分. Takes no options.
 
-Options:
+Options (eval, run, replay):
   --config FILE       read the settings from FILE (default: the configuration
                       file under the program directory)
   --set KEY=VALUE     override one setting by its configuration key, the value
@@ -67,6 +72,34 @@ offsets):
   print                 print four lines: text: "T", caret: START LENGTH,
                         status: "S", clipboard: "C" (texts in UTF-8, escaped
                         as in scripts, other control bytes as \xNN)
+  lbutton-down          press the left button at the caret: the worksheet
+                        notes whether text is selected, the press leaves
+                        nothing selected, the status bar shows the caret's
+                        place (a drag: lbutton-down, select, lbutton-up)
+  lbutton-up [Alt]      release the left button, with Alt or without (with
+                        Alt the selection is copied below its line)
+  dblclick              double-click at the caret: press, release, the
+                        worksheet's double-click selection, release
+  accumulator ok "OPERATION" ["NOTE"] [SEQ...]
+                        the accumulator window's "确定": OPERATION is the
+                        operation box's item (求和, 相乘, 平均, 最大值,
+                        最小值), NOTE (quoted) the note, SEQ the sequence
+                        numbers of the chosen records in list order (none:
+                        every record in order); nothing chosen, nothing done
+  accumulator clear     the window's "清空记录"
+  accumulator list      print the records as the window lists them, one a
+                        line, "EXPRESSION=RESULT"
+  find "T" next|previous [case]
+                        the find window's "下一个" or "上一个" with T in
+                        "查找文本：" and, with case, "区分大小写" checked
+  replace "T" "R" [case]            the button "替换" (R in "替换文本：")
+  replace-all "T" "R" [case]        the button "替换全部"
+  replace-selection "T" "R" [case]  the button "替换选中"
+                        T and R are the fields' texts (×, not *), tokens
+                        #换行符 #空格符 #制表符 included; with T empty the
+                        buttons are disabled and nothing happens. The fields
+                        start with the remembered texts (empty) and keep what
+                        the last of these commands put in them
 An unknown command, a malformed line or a menu command that is not built yet
 stops the script with exit status 2 and names the line.
 

@@ -21,6 +21,7 @@ constexpr Entry kSubcommands[] = {
     {"eval", tl::cli::EvalCommand},
     {"run", tl::cli::RunCommand},
     {"replay", tl::cli::ReplayCommand},
+    {"upper", tl::cli::UpperCommand},
 };
 
 int Dispatch(const std::vector<std::string>& arguments, tl::cli::Console& console) {

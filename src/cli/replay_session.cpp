@@ -1,7 +1,5 @@
 #include "cli/replay_session.h"
 
-#include <charconv>
-
 #include "cli/common_options.h"
 #include "cli/print_quote.h"
 #include "sheet/key_delivery.h"
@@ -12,27 +10,40 @@ namespace tl::cli {
 
 namespace {
 
-template <class Number>
-bool ParseNumber(const ScriptWord& word, Number& number) {
-  const std::string& digits = word.text;
-  const char* end = digits.data() + digits.size();
-  const auto [stop, failure] = std::from_chars(digits.data(), end, number);
-  return !digits.empty() && failure == std::errc() && stop == end;
-}
-
-std::string NotANumber(const ScriptWord& word) {
-  return "'" + text::GbkToUtf8(word.text) + "' is not a number";
+std::string ArgumentCountText(std::size_t fewest, std::size_t most) {
+  const bool unlimited = most == static_cast<std::size_t>(-1);
+  const bool one = fewest == 1 && (most == 1 || unlimited);
+  std::string count = std::to_string(fewest);
+  if (unlimited) {
+    count = "at least " + count;
+  } else if (most != fewest) {
+    count += (most == fewest + 1 ? " or " : " to ") + std::to_string(most);
+  }
+  return count + (one ? " argument" : " arguments");
 }
 
 }  // namespace
 
 const ReplaySession::Handler ReplaySession::kHandlers[] = {
-    {"set", 2, &ReplaySession::SetSetting},     {"text", 1, &ReplaySession::SetText},
-    {"caret", 1, &ReplaySession::PlaceCaret},   {"select", 2, &ReplaySession::SelectRange},
-    {"type", 1, &ReplaySession::TypeText},      {"key", 1, &ReplaySession::PressKey},
-    {"hold", 2, &ReplaySession::HoldKey},       {"command", 1, &ReplaySession::RunMenuCommand},
-    {"answer", 1, &ReplaySession::QueueAnswer}, {"clock", 1, &ReplaySession::AdvanceClock},
-    {"print", 0, &ReplaySession::PrintState},
+    {"set", 2, 2, &ReplaySession::SetSetting},
+    {"text", 1, 1, &ReplaySession::SetText},
+    {"caret", 1, 1, &ReplaySession::PlaceCaret},
+    {"select", 2, 2, &ReplaySession::SelectRange},
+    {"type", 1, 1, &ReplaySession::TypeText},
+    {"key", 1, 1, &ReplaySession::PressKey},
+    {"hold", 2, 2, &ReplaySession::HoldKey},
+    {"command", 1, 1, &ReplaySession::RunMenuCommand},
+    {"answer", 1, 1, &ReplaySession::QueueAnswer},
+    {"clock", 1, 1, &ReplaySession::AdvanceClock},
+    {"print", 0, 0, &ReplaySession::PrintState},
+    {"lbutton-down", 0, 0, &ReplaySession::PressLeftButton},
+    {"lbutton-up", 0, 1, &ReplaySession::ReleaseLeftButton},
+    {"dblclick", 0, 0, &ReplaySession::DoubleClick},
+    {"accumulator", 1, kAnyNumber, &ReplaySession::RunAccumulator},
+    {"find", 2, 3, &ReplaySession::FindCommand},
+    {"replace", 2, 3, &ReplaySession::ReplaceCommand},
+    {"replace-all", 2, 3, &ReplaySession::ReplaceAllCommand},
+    {"replace-selection", 2, 3, &ReplaySession::ReplaceSelectionCommand},
 };
 
 ReplaySession::ReplaySession(settings::Settings settings)
@@ -43,9 +54,10 @@ std::string ReplaySession::Execute(Words words, std::ostream& out) {
   const std::string_view name = words[0].text;
   for (const Handler& handler : kHandlers) {
     if (words[0].quoted || name != handler.name) continue;
-    if (words.size() - 1 != handler.arguments) {
-      return std::string(name) + " takes " + std::to_string(handler.arguments) +
-             (handler.arguments == 1 ? " argument" : " arguments");
+    const std::size_t given = words.size() - 1;
+    if (given < handler.fewestArguments || given > handler.mostArguments) {
+      return std::string(name) + " takes " +
+             ArgumentCountText(handler.fewestArguments, handler.mostArguments);
     }
     return (this->*handler.run)(words.subspan(1), out);
   }
@@ -155,6 +167,8 @@ std::string ReplaySession::PrintState(Words, std::ostream& out) {
 
 std::string ReplaySession::KeyDown(const KeyPress& press) {
   if (press.key != 0) {
+    // The keyboard reacts first: NumLock switches before anyone sees it.
+    host_.KeyPressed(press.key);
     // The window's accelerators turn a shortcut into its menu command; the
     // key down then reaches neither the worksheet nor the box, and types no
     // character.
@@ -168,6 +182,9 @@ std::string ReplaySession::KeyDown(const KeyPress& press) {
   if (press.character != 0 && !worksheet_.OnCharacter(press.character)) {
     box_.DefaultCharacter(press.character);
   }
+  // The keys the worksheet sent (NumLock used as a delete key) arrive after
+  // this key's character, as the window's input queue delivers them.
+  sheet::DeliverSentKeys(worksheet_, box_, host_);
   return {};
 }
 

@@ -4,6 +4,9 @@
 // the same worksheet code the window runs, in the order Win32 delivers it.
 // Menu shortcuts are taken on key down, as the window's accelerators take
 // them, before the worksheet or the edit box see the key.
+//
+// The accumulator and find windows are never shown: their buttons are script
+// commands, and the replay keeps the find window's fields itself.
 #include <ostream>
 #include <span>
 #include <string>
@@ -11,6 +14,7 @@
 #include "cli/key_names.h"
 #include "cli/script_line.h"
 #include "settings/settings.h"
+#include "sheet/find_replace.h"
 #include "sheet/headless_host.h"
 #include "sheet/memory_edit_box.h"
 #include "sheet/worksheet.h"
@@ -41,6 +45,23 @@ class ReplaySession {
   std::string AdvanceClock(Words args, std::ostream& out);
   std::string PrintState(Words args, std::ostream& out);
 
+  // The mouse, at the caret (replay_tools.cpp).
+  std::string PressLeftButton(Words args, std::ostream& out);
+  std::string ReleaseLeftButton(Words args, std::ostream& out);
+  std::string DoubleClick(Words args, std::ostream& out);
+  // The accumulator window's buttons and list, and the find window's buttons
+  // (replay_tools.cpp).
+  std::string RunAccumulator(Words args, std::ostream& out);
+  std::string ChooseRecords(Words args);
+  std::string ListRecords(std::ostream& out);
+  std::string FindCommand(Words args, std::ostream& out);
+  std::string ReplaceCommand(Words args, std::ostream& out);
+  std::string ReplaceAllCommand(Words args, std::ostream& out);
+  std::string ReplaceSelectionCommand(Words args, std::ostream& out);
+  // Fills the find window's fields from "T" (and "R" when there are two
+  // texts) and its check box from an optional word "case".
+  std::string FillFindFields(Words texts, Words options);
+
   // Key down with the character it types, and key up; empty or why not.
   std::string KeyDown(const KeyPress& press);
   void KeyUp(const KeyPress& press);
@@ -48,15 +69,20 @@ class ReplaySession {
 
   struct Handler {
     std::string_view name;
-    std::size_t arguments;
+    std::size_t fewestArguments;
+    std::size_t mostArguments;  // kAnyNumber: no limit
     std::string (ReplaySession::*run)(Words, std::ostream&);
   };
+  static constexpr std::size_t kAnyNumber = static_cast<std::size_t>(-1);
   static const Handler kHandlers[];
 
   settings::Settings settings_;
   sheet::MemoryEditBox box_;
   sheet::HeadlessHost host_;
   sheet::Worksheet worksheet_;
+  sheet::FindReplace findReplace_;
+  // The find window's fields as the replay last filled them.
+  sheet::FindFields findFields_ = findReplace_.Remembered();
 };
 
 }  // namespace tl::cli

@@ -78,4 +78,8 @@ ScriptLine ParseScriptLine(std::string_view line) {
   return result;
 }
 
+std::string NotANumber(const ScriptWord& word) {
+  return "'" + text::GbkToUtf8(word.text) + "' is not a number";
+}
+
 }  // namespace tl::cli

@@ -35,7 +35,8 @@ Commands:
       Prints, per NUMBER, the number in Chinese upper-case numerals, a TAB,
       and the amount in words, as the window "数值转大写" shows them: the
       leading number of the text is read (0 when there is none), so
-      123.45 gives 壹佰贰拾叁点肆伍 and 壹佰贰拾叁元肆角伍分. Takes no options.
+      123.45 gives 壹佰贰拾叁点肆伍 and 壹佰贰拾叁元肆角伍分. Exit status 2
+      when no NUMBER is given.
 
 Options (eval, run, replay):
   --config FILE       read the settings from FILE (default: the configuration
@@ -88,18 +89,17 @@ offsets):
                         every record in order); nothing chosen, nothing done
   accumulator clear     the window's "清空记录"
   accumulator list      print the records as the window lists them, one a
-                        line, "EXPRESSION=RESULT"
+                        line: the expression, "=" and the result
   find "T" next|previous [case]
                         the find window's "下一个" or "上一个" with T in
                         "查找文本：" and, with case, "区分大小写" checked
   replace "T" "R" [case]            the button "替换" (R in "替换文本：")
   replace-all "T" "R" [case]        the button "替换全部"
   replace-selection "T" "R" [case]  the button "替换选中"
-                        T and R are the fields' texts (×, not *), tokens
-                        #换行符 #空格符 #制表符 included; with T empty the
-                        buttons are disabled and nothing happens. The fields
-                        start with the remembered texts (empty) and keep what
-                        the last of these commands put in them
+                        T and R are what the fields hold, as given (typing
+                        rewrites do not apply), tokens #换行符 #空格符 #制表符
+                        included; with T empty the buttons are disabled and
+                        nothing happens
 An unknown command, a malformed line or a menu command that is not built yet
 stops the script with exit status 2 and names the line.
 

@@ -15,16 +15,17 @@ namespace {
 // the whole-text check of a piece costs little more than its line.
 constexpr std::size_t kPieceBytes = std::size_t{4} << 10;
 
-// Every CR is followed by a LF and every LF follows a CR: the LFs are as many
-// as the CR LF pairs. (Searches for one byte and a count run over long
-// stretches at once, unlike find_first_of, which searches the set per byte.)
+// Every CR is followed by a LF and every LF follows a CR. (Searches for one
+// byte run over long stretches at once, unlike find_first_of, which searches
+// the set once for every byte.)
 bool OnlyCrLfBreaks(std::string_view text) {
-  std::size_t pairs = 0;
-  for (std::size_t p = text.find('\r'); p != text::npos; p = text.find('\r', p + 2)) {
+  for (std::size_t p = text.find('\r'); p != text::npos; p = text.find('\r', p + 1)) {
     if (p + 1 == text.size() || text[p + 1] != '\n') return false;
-    ++pairs;
   }
-  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) == pairs;
+  for (std::size_t p = text.find('\n'); p != text::npos; p = text.find('\n', p + 1)) {
+    if (p == 0 || text[p - 1] != '\r') return false;
+  }
+  return true;
 }
 
 bool EvaluatesInPieces(std::string_view text, const settings::Settings& settings) {

@@ -24,9 +24,11 @@ std::string Name(std::uint8_t seed) {
 std::string PlainValue(std::string_view bytes) {
   std::string value;
   for (char c : bytes) {
-    // White space (the reader trims it), quotes (it strips an enclosing pair),
-    // line breaks and NUL (the writer cuts the value there).
-    if (c == '\0' || c == ' ' || (c >= '\t' && c <= '\r') || c == '"' || c == '\'') continue;
+    // White space and Ctrl+Z (the reader trims them, as the Windows
+    // functions do), quotes (it strips an enclosing pair), line breaks and
+    // NUL (the writer cuts the value there).
+    if (c == '\0' || c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1a' || c == '"' || c == '\'')
+      continue;
     value += c;
   }
   return value;

@@ -113,6 +113,21 @@ TEST(Gbk, RemoveSpacesKeepsEveryRunBetweenSpaces) {
   for (const Case& c : cases) EXPECT_EQ(RemoveSpaces(c.text), c.expected) << c.text;
 }
 
+// Texts are scanned eight bytes at a time: a space or a two-byte character
+// at every position of a longer text, and in the bytes after the last eight.
+TEST(Gbk, RemoveSpacesFindsSpacesAtEveryPosition) {
+  const std::string digits = "012345678901234567890";
+  for (std::size_t k = 0; k <= digits.size(); ++k) {
+    const std::string before = digits.substr(0, k);
+    const std::string after = digits.substr(k);
+    EXPECT_EQ(RemoveSpaces(before + " " + after), digits) << k;
+    EXPECT_EQ(RemoveSpaces(before + "\xA1\xA1" + after), digits) << k;
+    EXPECT_EQ(RemoveSpaces(before + "\xB0\xA1" + after), before + "\xB0\xA1" + after) << k;
+    EXPECT_TRUE(EqualsWithoutSpaces(before + " " + after, digits)) << k;
+    EXPECT_FALSE(EqualsWithoutSpaces(before + "\xB0\xA1" + after, digits)) << k;
+  }
+}
+
 TEST(Gbk, EqualsWithoutSpacesComparesAsIfTheSpacesWereRemoved) {
   struct Case {
     std::string text;

@@ -24,10 +24,10 @@ bool IsPrefixFunction(std::string_view token) {
 // What a token does in the conversion, found once for each token.
 enum class Role {
   End,             // " "
-  Function,        // a prefix function
+  Function,        // a prefix function: "~" or a name of either table
   OpenBracket,     // "("
   Postfix,         // "!", "%", "‰"
-  Number,          //
+  Number,          // typed, a constant's text, or signed ("-5")
   AddOrSubtract,   // "+", "-"
   Multiplicative,  // "*", "@", "\"
   PowerOrRoot,     // "^", "|"

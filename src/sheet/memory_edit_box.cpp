@@ -76,7 +76,8 @@ std::size_t MemoryEditBox::SnapToCharStart(std::size_t position) const {
   std::size_t start = position;
   while (start > 0 && !IsBoundaryByte(At(start - 1))) --start;
   for (;;) {
-    const std::size_t length = start + 1 < size && text::FormsPair(At(start), At(start + 1)) ? 2 : 1;
+    const std::size_t length =
+        start + 1 < size && text::FormsPair(At(start), At(start + 1)) ? 2 : 1;
     if (start + length > position) return start;
     start += length;
   }
@@ -163,7 +164,8 @@ std::size_t MemoryEditBox::NextPosition(std::size_t position) const {
   const std::size_t size = LogicalSize();
   if (position >= size) return size;
   if (At(position) == '\r' && position + 1 < size && At(position + 1) == '\n') return position + 2;
-  return position + (position + 1 < size && text::FormsPair(At(position), At(position + 1)) ? 2 : 1);
+  return position +
+         (position + 1 < size && text::FormsPair(At(position), At(position + 1)) ? 2 : 1);
 }
 
 std::size_t MemoryEditBox::LineStartOf(std::size_t position) {
@@ -192,6 +194,9 @@ std::size_t MemoryEditBox::VerticalMove(std::size_t position, bool down) {
 }
 
 void MemoryEditBox::MoveCaret(std::size_t target, bool extend) {
+  // A selection set by the program may end inside a character; the caret
+  // moved from that end still lands on a character's first byte.
+  target = SnapToCharStart(target);
   if (!extend) {
     selectionStart_ = target;
     selectionLength_ = 0;

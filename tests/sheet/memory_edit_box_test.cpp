@@ -54,6 +54,18 @@ TEST(MemoryEditBox, MovesAndDeletesByCharacterAndLineBreak) {
   }
 }
 
+// Found by fuzzing the worksheet: a selection ending inside "√" (A1 CC), then
+// Up on the first line, left the caret on the second byte.
+TEST(MemoryEditBox, ACaretMovedFromASelectionEndLandsOnACharacter) {
+  MemoryEditBox box("\xA1\xCC\xA1\xCC");
+  HeadlessHost host;
+  PlaceCaret(box, 2);
+  box.SetSelectionLength(1);
+  box.DefaultKeyDown(vk::kUp, 0, host);
+  EXPECT_EQ(box.Caret(), 2u);
+  EXPECT_EQ(box.SelectionLength(), 0u);
+}
+
 TEST(MemoryEditBox, ShiftArrowsMoveTheActiveEndOfTheSelection) {
   HeadlessHost host;
   MemoryEditBox box(SheetText("12345"));

@@ -36,7 +36,6 @@ class WinEditBox final : public sheet::EditBox {
   void BeginBatch();
   void EndBatch();
 
-  HWND Control() const { return control_; }
 
  private:
   const std::string& Cache() const;

@@ -36,7 +36,6 @@ class WinEditBox final : public sheet::EditBox {
   void BeginBatch();
   void EndBatch();
 
-
  private:
   const std::string& Cache() const;
   std::size_t UnitOf(const std::string& text, std::size_t byteOffset) const;

@@ -49,8 +49,8 @@ std::optional<sheet::Command> ShowTrayMenu(HWND window, HMENU menu) {
   POINT at;
   GetCursorPos(&at);
   SetForegroundWindow(window);  // so the menu closes when the user clicks elsewhere
-  UINT choice = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y,
-                               0, window, nullptr);
+  UINT choice = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0,
+                               window, nullptr);
   return CommandFromId(choice);
 }
 

@@ -95,7 +95,10 @@ void MemoryEditBox::SetSelectionLength(std::size_t length) {
 
 void MemoryEditBox::ReplaceSelection(std::string_view text) {
   Splice(selectionStart_, selectionStart_ + selectionLength_, text);
-  selectionStart_ += text.size();
+  // In a text that is not valid GBK a lone first byte before the selection
+  // pairs with the first inserted byte, and the end of the inserted text may
+  // then fall inside a character: the caret goes to that character's start.
+  selectionStart_ = SnapToCharStart(selectionStart_ + text.size());
   selectionLength_ = 0;
   activeEndIsStart_ = false;
   NotifyContentChanged();

@@ -66,6 +66,17 @@ TEST(MemoryEditBox, ACaretMovedFromASelectionEndLandsOnACharacter) {
   EXPECT_EQ(box.SelectionLength(), 0u);
 }
 
+// Found by fuzzing the worksheet: "√" (A1 CC) typed after a lone first byte
+// B4 pairs B4 with A1, and the end of the insertion falls inside "CC A1".
+TEST(MemoryEditBox, InsertingAfterALoneFirstByteLeavesTheCaretOnACharacter) {
+  MemoryEditBox box("63\xB4=\xA1\xC1");
+  PlaceCaret(box, 3);
+  box.SetSelectionLength(1);
+  box.ReplaceSelection("\xA1\xCC");
+  EXPECT_EQ(box.Text(), "63\xB4\xA1\xCC\xA1\xC1");
+  EXPECT_EQ(box.Caret(), 4u);  // "CC A1" now starts at 4
+}
+
 TEST(MemoryEditBox, ShiftArrowsMoveTheActiveEndOfTheSelection) {
   HeadlessHost host;
   MemoryEditBox box(SheetText("12345"));

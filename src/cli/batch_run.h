@@ -1,16 +1,13 @@
 #pragma once
 // `run`'s evaluation: "&F.批量运算" over a whole worksheet text.
 //
-// A worksheet rereads its whole text for every line with an unrecognised
-// character (it checks the line breaks of the whole text before it reports
-// the character), so one worksheet over a large text costs that text's length
-// per such line. When the outcome cannot differ, the text is evaluated in
-// pieces of whole lines instead, each in a worksheet of its own: line by line
-// (空格分式 off) nothing but that check reaches beyond the line, and it gives
-// the same answer for every piece as for the whole text when no CR or LF
-// stands alone and a repair could change nothing (the text ends with a line
-// break, or holds no tab). Any other text is evaluated whole, up to
-// kMaxWholeSheetBytes.
+// When the outcome cannot differ, the text is evaluated in pieces of whole
+// lines, each in a worksheet of its own, and written out piece by piece: line
+// by line (空格分式 off) only the line-break check of an unrecognised
+// character reaches beyond the line, and it gives the same answer for every
+// piece as for the whole text when no CR or LF stands alone and a repair
+// could change nothing (the text ends with a line break, or holds no tab).
+// Any other text is evaluated whole, up to kMaxWholeSheetBytes.
 #include <cstddef>
 #include <string>
 
@@ -19,8 +16,8 @@
 
 namespace tl::cli {
 
-// The largest text evaluated in one worksheet: at about 1.3 ms per MiB for
-// every line with an unrecognised character, larger ones would take hours.
+// The largest text evaluated in one worksheet (with 空格分式, or line breaks
+// the worksheet would repair).
 inline constexpr std::size_t kMaxWholeSheetBytes = std::size_t{8} << 20;
 
 // The longest line evaluated: the engine works with about fifty times the

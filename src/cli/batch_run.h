@@ -2,11 +2,11 @@
 // `run`'s evaluation: "&F.批量运算" over a whole worksheet text.
 //
 // When the outcome cannot differ, the text is evaluated in pieces of whole
-// lines, each in a worksheet of its own: line
-// by line (空格分式 off) only the line-break check of an unrecognised
-// character reaches beyond the line, and it gives the same answer for every
-// piece as for the whole text when no CR or LF stands alone and a repair
-// could change nothing (the text ends with a line break, or holds no tab).
+// lines, each in a worksheet of its own: line by line (空格分式 off) only the
+// line-break check of an unrecognised character reaches beyond the line, and
+// it gives the same answer for every piece as for the whole text when no CR
+// or LF stands alone and a repair could change nothing (the text ends with a
+// line break, or holds no tab).
 // Any other text is evaluated whole, up to kMaxWholeSheetBytes.
 #include <cstddef>
 #include <string>

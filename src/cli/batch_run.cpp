@@ -112,11 +112,9 @@ BatchResult BatchEvaluateText(std::string text, settings::Settings& settings, Pr
     return result;
   }
   result.text.reserve(text.size() + text.size() / 4);
-  // The batch starts at offset 1 of its text, which is in the first line only
-  // if that line starts with a one-byte character (else the caret falls back
-  // to 0, where there is no line). Every later piece starts with an empty line
-  // so that its own first line is reached as a line start, as in the whole
-  // text; the empty line is evaluated as nothing and taken off again.
+  // Every piece after the first starts with an empty line, so that its own
+  // first line is reached from a line break as in the whole text; the empty
+  // line is evaluated as nothing and taken off again.
   std::string piece;
   for (std::size_t start = 0; start < text.size();) {
     std::size_t end = text.size();

@@ -43,5 +43,5 @@ status=0
 wine "$exe" "$@" || status=$?
 # The Wine session (its wineserver and desktop) belongs to this display: let
 # it end before the display goes, so that the next run starts afresh.
-if [ -n "${xvfb_pid:-}" ]; then wineserver -w || true; fi
+if [ -n "${xvfb_pid:-}" ]; then timeout 20 wineserver -w || wineserver -k || true; fi
 exit $status

@@ -9,9 +9,10 @@ build=$2
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 cleanup() {
+  # The Wine session belongs to this display: end it (the program too, if a
+  # step failed) before the display goes.
+  WINEPREFIX="$build/wineprefix" wineserver -k 2>/dev/null || true
   kill ${program_pid:-} 2>/dev/null || true
-  # The Wine session belongs to this display: let it end before the display.
-  WINEPREFIX="$build/wineprefix" wineserver -w 2>/dev/null || true
   kill ${xvfb_pid:-} 2>/dev/null || true
   rm -rf "$work"
 }
@@ -32,15 +33,16 @@ fi
 WINEPREFIX="$build/wineprefix" "$here/../../scripts/wine-run.sh" "$work/tallyline.exe" &
 program_pid=$!
 
+# The main window, once it is mapped and takes the focus (a window that is
+# not viewable yet refuses it).
 window=""
 for _ in $(seq 100); do
-  window=$(xdotool search --name '^Tallyline$' 2>/dev/null | head -1 || true)
-  [ -n "$window" ] && break
+  window=$(xdotool search --onlyvisible --name '^Tallyline$' 2>/dev/null | head -1 || true)
+  if [ -n "$window" ] && xdotool windowfocus --sync "$window" 2>/dev/null; then break; fi
+  window=""
   sleep 0.2
 done
 [ -n "$window" ] || { echo "no Tallyline window appeared"; exit 1; }
-
-xdotool windowfocus --sync "$window"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + 100)) $((Y + 60)) click 1
 sleep 0.5

@@ -13,12 +13,7 @@ include(GoogleTest)
 # tallyline_test(NAME DIR LIBS...): one test executable from every .cpp in DIR
 # (none while DIR has no tests yet).
 function(tallyline_test name dir)
-  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
-  if(WIN32)
-    list(FILTER sources EXCLUDE REGEX "_posix\\.cpp$")
-  else()
-    list(FILTER sources EXCLUDE REGEX "_win\\.cpp$")
-  endif()
+  tallyline_sources(sources ${dir})
   if(NOT sources)
     return()
   endif()

@@ -24,61 +24,64 @@ void ResetAllSettings(MainWindow& state) {
   state.edgeHideHold = settings::kResetEdgeHideHold;
 }
 
+// The window's own commands; every other command is the worksheet's.
+using WindowHandler = void (*)(MainWindow&, Command);
+
+void Close(MainWindow& state, Command) {
+  DestroyWindow(state.window);
+}
+void Show(MainWindow& state, Command) {
+  ShowWindow(state.window, SW_SHOW);
+}
+void PickFont(MainWindow& state, Command) {
+  if (ChooseWorksheetFont(state.window, state.settings)) ApplyWorksheetFont(state);
+}
+void Reset(MainWindow& state, Command) {
+  ResetAllSettings(state);
+}
+
+struct WindowCommand {
+  Command command;
+  WindowHandler handler;
+};
+
+constexpr WindowCommand kWindowCommands[] = {
+    {Command::Exit, Close},
+    {Command::TrayExit, Close},
+    {Command::ShowWindow, Show},
+    {Command::Font, PickFont},
+    {Command::ResetSettings, Reset},
+    {Command::ViewNormal, RunViewCommand},
+    {Command::ViewStatusBar, RunViewCommand},
+    {Command::ViewMenuBar, RunViewCommand},
+    {Command::ViewTitleBar, RunViewCommand},
+    {Command::ViewFullScreen, RunViewCommand},
+    {Command::ViewAppearance, RunViewCommand},
+};
+
+WindowHandler WindowHandlerOf(Command command) {
+  for (const WindowCommand& entry : kWindowCommands)
+    if (entry.command == command) return entry.handler;
+  return nullptr;
+}
+
 }  // namespace
 
+// The worksheet's commands are available as far as it builds them; the
+// windows for files, options, find, the accumulator, number conversion, the
+// virtual keyboard and help come later.
 bool CommandAvailable(Command command) {
-  switch (command) {
-    // The window's own commands.
-    case Command::Exit:
-    case Command::TrayExit:
-    case Command::ShowWindow:
-    case Command::Font:
-    case Command::ResetSettings:
-    case Command::ViewNormal:
-    case Command::ViewStatusBar:
-    case Command::ViewMenuBar:
-    case Command::ViewTitleBar:
-    case Command::ViewFullScreen:
-    case Command::ViewAppearance:
-      return true;
-    // Everything else is the worksheet's, as far as it is built; the
-    // windows for files, options, find, the accumulator, number conversion,
-    // the virtual keyboard and help come later.
-    default:
-      return sheet::Worksheet::Handles(command);
-  }
+  return WindowHandlerOf(command) || sheet::Worksheet::Handles(command);
 }
 
 void RunCommand(MainWindow& state, Command command) {
   if (!CommandAvailable(command)) return;
-  switch (command) {
-    case Command::Exit:
-    case Command::TrayExit:
-      DestroyWindow(state.window);
-      return;
-    case Command::ShowWindow:
-      ShowWindow(state.window, SW_SHOW);
-      return;
-    case Command::Font:
-      if (ChooseWorksheetFont(state.window, state.settings)) ApplyWorksheetFont(state);
-      return;
-    case Command::ResetSettings:
-      ResetAllSettings(state);
-      return;
-    case Command::ViewNormal:
-    case Command::ViewStatusBar:
-    case Command::ViewMenuBar:
-    case Command::ViewTitleBar:
-    case Command::ViewFullScreen:
-    case Command::ViewAppearance:
-      RunViewCommand(state, command);
-      return;
-    default: {
-      EditBatch batch(*state.edit);
-      state.worksheet->Execute(command);
-      return;
-    }
+  if (WindowHandler handler = WindowHandlerOf(command)) {
+    handler(state, command);
+    return;
   }
+  EditBatch batch(*state.edit);
+  state.worksheet->Execute(command);
 }
 
 }  // namespace tl::app

@@ -16,10 +16,12 @@ void ResetAllSettings(MainWindow& state) {
   question.buttons = sheet::MessageBoxButtons::YesNo;
   question.icon = sheet::MessageBoxIcon::Warning;
   bool yes = state.host->ShowMessageBox(question) == sheet::MessageBoxAnswer::Yes;
-  if (!settings::ResetSettings(state.settings, state.files, yes).applied) return;
+  const settings::ResetResult reset = settings::ResetSettings(state.settings, state.files, yes);
+  if (!reset.applied) return;
   ApplyWorksheetFont(state);
   ShowWindow(state.window, SW_SHOWNORMAL);
-  const settings::Geometry& g = state.settings.NormalGeometry;
+  state.normalGeometry = reset.window;
+  const settings::Geometry& g = reset.window;
   MoveTo(state.window, {g.left, g.top, g.width, g.height});
   state.edgeHideHold = settings::kResetEdgeHideHold;
 }

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "modal_window.h"
+#include "kit_window.h"
 #include "settings/writers.h"
 #include "text/number_text.h"
 #include "win_text.h"
@@ -13,8 +13,23 @@ namespace tl::app {
 
 namespace {
 
-enum : int { kFirstField = 10, kOk = 1, kCancel = 2 };
-constexpr const char* kLabels[4] = {"左边", "顶边", "宽度", "高度"};
+enum : int { kFirstField = 10, kOk = IDOK, kCancel = IDCANCEL };
+
+// Each field follows its label, so that Tab walks the fields in order.
+constexpr ControlSpec kControls[] = {
+    {ControlKind::Label, "左边", 16, 18, 50, 22, -1, {}, SS_RIGHT},
+    {ControlKind::Field, "", 76, 16, 120, 24, kFirstField},
+    {ControlKind::Label, "顶边", 16, 52, 50, 22, -1, {}, SS_RIGHT},
+    {ControlKind::Field, "", 76, 50, 120, 24, kFirstField + 1},
+    {ControlKind::Label, "宽度", 16, 86, 50, 22, -1, {}, SS_RIGHT},
+    {ControlKind::Field, "", 76, 84, 120, 24, kFirstField + 2},
+    {ControlKind::Label, "高度", 16, 120, 50, 22, -1, {}, SS_RIGHT},
+    {ControlKind::Field, "", 76, 118, 120, 24, kFirstField + 3},
+    {ControlKind::DefaultButton, "确定", 16, 156, 86, 28, kOk},
+    {ControlKind::Button, "取消", 110, 156, 86, 28, kCancel},
+};
+
+constexpr WindowSpec kWindow{"自定义窗口位置(请勿超出屏幕！)", 212, 200, kControls};
 
 struct PositionWindow {
   const settings::SettingsFiles& files;
@@ -42,13 +57,9 @@ void UpdateOkButton(HWND window) {
 
 void Create(HWND window, PositionWindow& state) {
   std::array<std::string, 4> texts = settings::ReadCustomWindowPosition(state.files);
-  for (int i = 0; i < 4; ++i) {
-    AddControl(window, L"STATIC", kLabels[i], SS_RIGHT, 16, 18 + i * 34, 50, 22, -1);
-    AddControl(window, L"EDIT", texts[static_cast<std::size_t>(i)],
-               WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 76, 16 + i * 34, 120, 24, kFirstField + i);
-  }
-  AddControl(window, L"BUTTON", "确定", BS_DEFPUSHBUTTON | WS_TABSTOP, 16, 156, 86, 28, kOk);
-  AddControl(window, L"BUTTON", "取消", BS_PUSHBUTTON | WS_TABSTOP, 110, 156, 86, 28, kCancel);
+  for (int i = 0; i < 4; ++i)
+    SetWindowTextW(GetDlgItem(window, kFirstField + i),
+                   Wide(texts[static_cast<std::size_t>(i)]).c_str());
   UpdateOkButton(window);
   SetFocus(GetDlgItem(window, kFirstField + 1));  // "顶边"
 }
@@ -62,7 +73,7 @@ void Confirm(HWND window, PositionWindow& state) {
 }
 
 LRESULT CALLBACK PositionWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* state = ModalState<PositionWindow>(window);
+  auto* state = KitState<PositionWindow>(window);
   if (!state) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
     case WM_CREATE:
@@ -87,7 +98,7 @@ LRESULT CALLBACK PositionWindowProc(HWND window, UINT message, WPARAM wParam, LP
 
 bool EditCustomWindowPosition(HWND owner, const settings::SettingsFiles& files) {
   PositionWindow state{files};
-  RunModal(owner, "自定义窗口位置(请勿超出屏幕！)", 212, 200, PositionWindowProc, &state);
+  RunModal(owner, kWindow, PositionWindowProc, &state);
   return state.confirmed;
 }
 

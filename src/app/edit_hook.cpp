@@ -4,6 +4,8 @@
 
 #include <windowsx.h>
 
+#include <optional>
+
 #include "main_window_state.h"
 #include "text/encoding.h"
 
@@ -42,81 +44,116 @@ void ShowContextMenu(MainWindow& state, LPARAM lParam) {
   if (auto command = CommandFromId(id)) RunCommand(state, *command);
 }
 
-LRESULT CALLBACK EditHookProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-  MainWindow* state = HookState(edit);
-  if (!state) return DefWindowProcW(edit, message, wParam, lParam);
-  WNDPROC original = state->editBoxProc;
-  if (!state->worksheet) return CallWindowProcW(original, edit, message, wParam, lParam);
-  sheet::Worksheet& sheet = *state->worksheet;
-  // Each call into the worksheet is one batch: its edits reach the control in
-  // one piece when it returns, before the control sees the message itself.
+// Each handler answers the message itself, or returns nothing to let the
+// control have it. Each call into the worksheet is one batch: its edits
+// reach the control in one piece when it returns, before the control sees
+// the message itself.
+using Handled = std::optional<LRESULT>;
+
+LRESULT PassOn(MainWindow& state, HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcW(state.editBoxProc, edit, message, wParam, lParam);
+}
+
+Handled MsgKeyDown(MainWindow& state, WPARAM wParam) {
+  int key = static_cast<int>(wParam);
+  if (IsFullScreenKey(state.settings, key, ModifierState())) {
+    ToggleFullScreen(state);
+    return 0;
+  }
+  EditBatch batch(*state.edit);
+  if (state.worksheet->OnKeyDown(key, ModifierState())) return 0;
+  return std::nullopt;
+}
+
+Handled MsgChar(MainWindow& state, WPARAM wParam) {
+  sheet::Character c = ToWorksheetCharacter(static_cast<wchar_t>(wParam));
+  if (c == 0) return std::nullopt;
+  EditBatch batch(*state.edit);
+  if (state.worksheet->OnCharacter(c)) return 0;
+  return std::nullopt;
+}
+
+Handled MsgKeyUp(MainWindow& state, WPARAM wParam) {
+  EditBatch batch(*state.edit);
+  state.worksheet->OnKeyUp(static_cast<int>(wParam), ModifierState());
+  return std::nullopt;
+}
+
+LRESULT MsgLeftButtonDown(MainWindow& state, HWND edit, WPARAM wParam, LPARAM lParam) {
+  {
+    EditBatch batch(*state.edit);
+    state.worksheet->OnLeftButtonDown();  // notes the selection before the click moves it
+  }
+  LRESULT result = PassOn(state, edit, WM_LBUTTONDOWN, wParam, lParam);
+  EditBatch batch(*state.edit);
+  state.worksheet->ShowCaretPosition();
+  return result;
+}
+
+LRESULT MsgDoubleClick(MainWindow& state) {
+  // The worksheet selects by its own rules from the caret the first click
+  // set; the control's word selection would move that caret first.
+  EditBatch batch(*state.edit);
+  state.worksheet->OnDoubleClick();
+  return 0;
+}
+
+LRESULT MsgLeftButtonUp(MainWindow& state, HWND edit, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = PassOn(state, edit, WM_LBUTTONUP, wParam, lParam);
+  EditBatch batch(*state.edit);
+  state.worksheet->OnLeftButtonUp(ModifierState());
+  return result;
+}
+
+Handled MsgMouseMove(MainWindow& state, HWND edit, WPARAM wParam, LPARAM lParam) {
+  if (!(wParam & MK_LBUTTON)) return std::nullopt;
+  LRESULT result = PassOn(state, edit, WM_MOUSEMOVE, wParam, lParam);
+  EditBatch batch(*state.edit);
+  state.worksheet->ShowCaretPosition();
+  return result;
+}
+
+Handled MsgMouseWheel(MainWindow& state, WPARAM wParam) {
+  if (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL)
+    AdjustWorksheetFontSize(state, GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA);
+  return std::nullopt;
+}
+
+Handled Dispatch(MainWindow& state, HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_KEYDOWN: {
-      int key = static_cast<int>(wParam);
-      if (IsFullScreenKey(state->settings, key, ModifierState())) {
-        ToggleFullScreen(*state);
-        return 0;
-      }
-      EditBatch batch(*state->edit);
-      if (sheet.OnKeyDown(key, ModifierState())) return 0;
-      break;
-    }
+    case WM_KEYDOWN:
+      return MsgKeyDown(state, wParam);
     case WM_CHAR:
-      if (sheet::Character c = ToWorksheetCharacter(static_cast<wchar_t>(wParam)); c != 0) {
-        EditBatch batch(*state->edit);
-        if (sheet.OnCharacter(c)) return 0;
-      }
-      break;
-    case WM_KEYUP: {
-      EditBatch batch(*state->edit);
-      sheet.OnKeyUp(static_cast<int>(wParam), ModifierState());
-      break;
-    }
-    case WM_LBUTTONDOWN: {
-      {
-        EditBatch batch(*state->edit);
-        sheet.OnLeftButtonDown();  // notes the selection before the click moves it
-      }
-      LRESULT result = CallWindowProcW(original, edit, message, wParam, lParam);
-      EditBatch batch(*state->edit);
-      sheet.ShowCaretPosition();
-      return result;
-    }
-    case WM_LBUTTONDBLCLK: {
-      // The worksheet selects by its own rules from the caret the first click
-      // set; the control's word selection would move that caret first.
-      EditBatch batch(*state->edit);
-      sheet.OnDoubleClick();
-      return 0;
-    }
-    case WM_LBUTTONUP: {
-      LRESULT result = CallWindowProcW(original, edit, message, wParam, lParam);
-      EditBatch batch(*state->edit);
-      sheet.OnLeftButtonUp(ModifierState());
-      return result;
-    }
+      return MsgChar(state, wParam);
+    case WM_KEYUP:
+      return MsgKeyUp(state, wParam);
+    case WM_LBUTTONDOWN:
+      return MsgLeftButtonDown(state, edit, wParam, lParam);
+    case WM_LBUTTONDBLCLK:
+      return MsgDoubleClick(state);
+    case WM_LBUTTONUP:
+      return MsgLeftButtonUp(state, edit, wParam, lParam);
     case WM_MOUSEMOVE:
-      if (wParam & MK_LBUTTON) {
-        LRESULT result = CallWindowProcW(original, edit, message, wParam, lParam);
-        EditBatch batch(*state->edit);
-        sheet.ShowCaretPosition();
-        return result;
-      }
-      break;
+      return MsgMouseMove(state, edit, wParam, lParam);
     case WM_MOUSEWHEEL:
-      if (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL)
-        AdjustWorksheetFontSize(*state, GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA);
-      break;
+      return MsgMouseWheel(state, wParam);
     case WM_RBUTTONDOWN:
     case WM_CONTEXTMENU:
       return 0;  // the control's own menu is replaced by ours
     case WM_RBUTTONUP:
-      ShowContextMenu(*state, lParam);
+      ShowContextMenu(state, lParam);
       return 0;
     default:
-      break;
+      return std::nullopt;
   }
-  return CallWindowProcW(original, edit, message, wParam, lParam);
+}
+
+LRESULT CALLBACK EditHookProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  MainWindow* state = HookState(edit);
+  if (!state) return DefWindowProcW(edit, message, wParam, lParam);
+  if (state->worksheet)
+    if (Handled handled = Dispatch(*state, edit, message, wParam, lParam)) return *handled;
+  return PassOn(*state, edit, message, wParam, lParam);
 }
 
 }  // namespace

@@ -1,12 +1,20 @@
 #include "exit_dialog.h"
 
-#include "modal_window.h"
+#include "kit_window.h"
 
 namespace tl::app {
 
 namespace {
 
-enum : int { kRemember = 1, kExit = 2, kTray = 3 };
+enum : int { kRemember = 10, kExit = 11, kTray = 12 };
+
+constexpr ControlSpec kControls[] = {
+    {ControlKind::CheckBox, "记住设置", 16, 16, 200, 24, kRemember},
+    {ControlKind::DefaultButton, "直接退出", 16, 52, 110, 30, kExit},
+    {ControlKind::Button, "置托盘", 142, 52, 110, 30, kTray},
+};
+
+constexpr WindowSpec kWindow{"是否要直接退出！", 268, 98, kControls};
 
 struct ExitDialog {
   HWND mainWindow;
@@ -23,30 +31,20 @@ void Choose(HWND window, ExitDialog& state, bool exit) {
 }
 
 LRESULT CALLBACK ExitDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_CREATE:
-      AddControl(window, L"BUTTON", "记住设置", BS_AUTOCHECKBOX | WS_TABSTOP, 16, 16, 200, 24,
-                 kRemember);
-      AddControl(window, L"BUTTON", "直接退出", BS_DEFPUSHBUTTON | WS_TABSTOP, 16, 52, 110, 30,
-                 kExit);
-      AddControl(window, L"BUTTON", "置托盘", BS_PUSHBUTTON | WS_TABSTOP, 142, 52, 110, 30, kTray);
-      return 0;
-    case WM_COMMAND:
-      if (auto* state = ModalState<ExitDialog>(window)) {
-        if (LOWORD(wParam) == kExit) Choose(window, *state, true);
-        if (LOWORD(wParam) == kTray) Choose(window, *state, false);
-      }
-      return 0;
-    default:
-      return DefWindowProcW(window, message, wParam, lParam);
+  auto* state = KitState<ExitDialog>(window);
+  if (message == WM_COMMAND && state) {
+    if (LOWORD(wParam) == kExit) Choose(window, *state, true);
+    if (LOWORD(wParam) == kTray) Choose(window, *state, false);
+    return 0;
   }
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace
 
 bool ConfirmExit(HWND mainWindow, settings::Settings& settings) {
   ExitDialog state{mainWindow, settings};
-  RunModal(mainWindow, "是否要直接退出！", 268, 98, ExitDialogProc, &state);
+  RunModal(mainWindow, kWindow, ExitDialogProc, &state);
   return state.answer;
 }
 

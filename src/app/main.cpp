@@ -9,7 +9,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   tl::app::ShowMainWindow(window);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (tl::app::TranslateMainWindowShortcut(window, message)) continue;
+    if (tl::app::PreTranslateMessage(window, message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

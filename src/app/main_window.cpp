@@ -24,6 +24,7 @@ bool MsgCreate(HWND window) {
 void MsgDestroy(HWND window) {
   MainWindow* state = StateOf(window);
   if (!state) return;
+  CloseToolWindows(state->tools);
   if (!state->secondInstance) SaveAtExit(*state);
   KillTimer(window, kEdgeHideTimerId);
   KillTimer(window, kEnterTimerId);
@@ -165,9 +166,11 @@ void ShowMainWindow(HWND window) {
   UpdateWindow(window);
 }
 
-bool TranslateMainWindowShortcut(HWND window, MSG& message) {
+bool PreTranslateMessage(HWND window, MSG& message) {
   MainWindow* state = StateOf(window);
-  return state && state->accelerators &&
+  if (!state) return false;
+  if (RouteToolWindowMessage(state->tools, message)) return true;
+  return state->accelerators && IsMainWindowMessage(window, message) &&
          TranslateAcceleratorW(window, state->accelerators, &message);
 }
 

@@ -13,7 +13,9 @@ HWND CreateMainWindow(HINSTANCE instance);
 // Shows the main window as start-up left it.
 void ShowMainWindow(HWND window);
 
-// The message loop's menu shortcuts: true when `message` was one of them.
-bool TranslateMainWindowShortcut(HWND window, MSG& message);
+// The message loop's look at a message before it is dispatched: an open tool
+// window's dialog keys, then the main window's menu shortcuts for messages
+// of the main window and its edit box. True when one of them took it.
+bool PreTranslateMessage(HWND window, MSG& message);
 
 }  // namespace tl::app

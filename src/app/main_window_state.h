@@ -13,6 +13,7 @@
 #include "settings/files.h"
 #include "settings/settings.h"
 #include "sheet/worksheet.h"
+#include "tool_windows.h"
 #include "win_host.h"
 
 namespace tl::app {
@@ -35,6 +36,10 @@ struct MainWindow {
   std::unique_ptr<WinEditBox> edit;
   std::unique_ptr<WinHost> host;
   std::unique_ptr<sheet::Worksheet> worksheet;
+
+  ToolWindows tools;
+  settings::Geometry normalGeometry;  // the last normal, on-screen placement
+  int hotKeyId = 0;                   // the show/hide hot key's, 0 when none
 
   bool closePermission = false;  // set by a log-off or shut-down
   bool secondInstance = false;   // handed over to the first instance and ends

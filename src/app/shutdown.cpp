@@ -27,11 +27,11 @@ bool OnCloseRequest(MainWindow& state) {
 void SaveAtExit(MainWindow& state) {
   ShowWindow(state.window, SW_SHOW);
   if (state.edit) {
-    settings::SaveAtExit(state.settings, state.files, static_cast<int>(state.edit->Caret()),
-                         state.edit->Text());
+    settings::SaveAtExit(state.settings, state.files, state.normalGeometry,
+                         static_cast<int>(state.edit->Caret()), state.edit->Text());
   }
   RemoveTrayIcon(state.window);
-  UnregisterShowHideHotKey(state.window, state.settings.hotKeyId);
+  UnregisterShowHideHotKey(state.window, state.hotKeyId);
 }
 
 }  // namespace tl::app

@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "dpi.h"
 #include "hot_key.h"
 #include "main_window_state.h"
-#include "modal_window.h"
 #include "settings/file_io.h"
 #include "settings/load.h"
 #include "settings/writers.h"
@@ -29,7 +29,7 @@ std::wstring WideEmptyLines(int count) {
   return text;
 }
 
-// Steps 1 and 2: the remembered placement, unless it is out of reach.
+// The remembered placement, unless it is out of reach.
 void PlaceWindow(MainWindow& state) {
   const settings::StartWindow& start = state.settings._启动窗口;
   Rect r{start.左边, start.顶边, start.宽度, start.高度};
@@ -38,8 +38,8 @@ void PlaceWindow(MainWindow& state) {
   MoveTo(state.window, r);
 }
 
-// Step 4. False when another instance holds the lock: it is restored and
-// this one ends without saving anything.
+// One instance at a time unless 允许多开. False when another instance holds
+// the lock: it is restored and this one ends without saving anything.
 bool TakeSingleInstance(MainWindow& state) {
   if (state.settings.允许多开) return true;
   settings::CreateFolder(state.files.runFolder);
@@ -66,11 +66,12 @@ void CreateChildren(MainWindow& state) {
       CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | SBARS_SIZEGRIP, 0, 0, 0, 0, state.window,
                       reinterpret_cast<HMENU>(kStatusBarId), instance, nullptr);
   SendMessageW(state.editBox, EM_SETLIMITTEXT, 0, 0);
-  SendMessageW(state.statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), TRUE);
+  SendMessageW(state.statusBar, WM_SETFONT,
+               reinterpret_cast<WPARAM>(UiFont(WindowDpi(state.window))), TRUE);
   SetWindowTextW(state.editBox, WideEmptyLines(kCreatedLines).c_str());
 }
 
-// Step 15: the text kept from the last run, or an empty sheet.
+// The text kept from the last run, or an empty sheet.
 void RestoreContent(MainWindow& state) {
   if (state.settings.退出保存) {
     settings::FileContent backup = settings::ReadWholeFile(state.files.contentBackup);
@@ -87,7 +88,7 @@ void RestoreContent(MainWindow& state) {
   }
 }
 
-// Step 20: "&E.复制(兼容)" is shown only while "*" and "/" are typed as "×" and "÷".
+// "&E.复制(兼容)" is shown only while "*" and "/" are typed as "×" and "÷".
 void ShowCompatibleCopy(MainWindow& state) {
   if (state.settings.乘除替换) return;
   for (HMENU root : {state.menus.bar, state.menus.context})
@@ -97,6 +98,11 @@ void ShowCompatibleCopy(MainWindow& state) {
 
 }  // namespace
 
+// The order matters: the single-instance check needs the window placed and
+// must come before anything is written; the worksheet needs the edit box's
+// text restored before it takes it over, and the hook only then reaches it;
+// the menus are greyed out once the host can ask what is built; the normal
+// geometry is taken once the window stands where it starts.
 bool RunStartUp(MainWindow& state) {
   state.files = settings::FilesUnder(settings::ProgramDirectory());
   state.settings = settings::LoadSettings(state.files);
@@ -104,32 +110,31 @@ bool RunStartUp(MainWindow& state) {
   state.accelerators = BuildAccelerators();
   CreateChildren(state);
 
-  PlaceWindow(state);                            // 1, 2
-  ApplyView(state);                              // 3
-  if (!TakeSingleInstance(state)) return false;  // 4
-  ApplyWorksheetFont(state);                     // 6, 8
-  AddTrayIcon(state.window);                     // 7
-  state.settings.hotKeyId =                      // 11
-      state.settings.热键状态 ? RegisterShowHideHotKey(state.window, state.settings) : 0;
+  PlaceWindow(state);
+  ApplyView(state);
+  if (!TakeSingleInstance(state)) return false;
+  ApplyWorksheetFont(state);
+  AddTrayIcon(state.window);
+  if (state.settings.热键状态)
+    state.hotKeyId = RegisterShowHideHotKey(state.window, state.settings);
   state.edit = std::make_unique<WinEditBox>(state.editBox);
   state.host = std::make_unique<WinHost>(
       HostWindows{state.window, state.editBox, state.statusBar, &state.menus},
       [&state](int points) { AdjustWorksheetFontSize(state, points); }, CommandAvailable);
   SetWindowPos(state.window, state.settings.窗口前置 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // 14
-  RestoreContent(state);                                   // 15
-  state.worksheet =
-      std::make_unique<sheet::Worksheet>(*state.edit, *state.host, state.settings);  // 16, 17, 21
-  HookEditBox(state);                                                                // 12
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  RestoreContent(state);
+  state.worksheet = std::make_unique<sheet::Worksheet>(*state.edit, *state.host, state.settings);
+  HookEditBox(state);
   for (const auto& row : sheet::CommandTable())
     if (!CommandAvailable(row.command)) SetCommandEnabled(state.menus, row.command, false);
-  Rect r = WindowRect(state.window);  // 18
-  state.settings.NormalGeometry = {r.left, r.top, r.width, r.height};
-  if (state.settings.边缘隐藏) SetTimer(state.window, kEdgeHideTimerId, 100, nullptr);  // 19
-  ShowCompatibleCopy(state);                                                            // 20
-  state.host->SetStatusText(sheet::msg::kStarted);                                      // 22
-  RevealFromEdge(state);                                                                // 23
-  SetFocus(state.editBox);                                                              // 5
+  Rect r = WindowRect(state.window);
+  state.normalGeometry = {r.left, r.top, r.width, r.height};
+  if (state.settings.边缘隐藏) SetTimer(state.window, kEdgeHideTimerId, 100, nullptr);
+  ShowCompatibleCopy(state);
+  state.host->SetStatusText(sheet::msg::kStarted);
+  RevealFromEdge(state);
+  SetFocus(state.editBox);
   return true;
 }
 

@@ -56,8 +56,7 @@ void Layout(MainWindow& state) {
   MoveWindow(state.editBox, edit.left, edit.top, edit.width, edit.height, TRUE);
   if (IsIconic(state.window) || !LayoutRemembers(window, ScreenWidth(), ScreenHeight())) return;
   bool maximized = IsZoomed(state.window);
-  if (!maximized)
-    state.settings.NormalGeometry = {window.left, window.top, window.width, window.height};
+  if (!maximized) state.normalGeometry = {window.left, window.top, window.width, window.height};
   state.settings.窗口状态 = maximized ? 3 : 0;
 }
 

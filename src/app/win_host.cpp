@@ -54,61 +54,77 @@ void WinHost::StopEnterTimer() {
   KillTimer(windows_.main, kEnterTimerId);
 }
 
-sheet::MessageBoxAnswer WinHost::ShowMessageBox(const sheet::MessageBoxRequest& request) {
-  using sheet::MessageBoxAnswer;
-  using sheet::MessageBoxButtons;
-  using sheet::MessageBoxIcon;
+namespace {
+
+using sheet::MessageBoxAnswer;
+using sheet::MessageBoxButtons;
+using sheet::MessageBoxIcon;
+
+struct ButtonsRow {
+  MessageBoxButtons buttons;
+  UINT type;
+  std::size_t count;
+  MessageBoxAnswer answers[3];  // in button order
+};
+
+constexpr ButtonsRow kButtons[] = {
+    {MessageBoxButtons::Ok, MB_OK, 1, {MessageBoxAnswer::Ok}},
+    {MessageBoxButtons::OkCancel, MB_OKCANCEL, 2, {MessageBoxAnswer::Ok, MessageBoxAnswer::Cancel}},
+    {MessageBoxButtons::YesNo, MB_YESNO, 2, {MessageBoxAnswer::Yes, MessageBoxAnswer::No}},
+    {MessageBoxButtons::YesNoCancel,
+     MB_YESNOCANCEL,
+     3,
+     {MessageBoxAnswer::Yes, MessageBoxAnswer::No, MessageBoxAnswer::Cancel}},
+};
+
+struct IconRow {
+  MessageBoxIcon icon;
+  UINT type;
+};
+
+constexpr IconRow kIcons[] = {
+    {MessageBoxIcon::None, 0},
+    {MessageBoxIcon::Information, MB_ICONINFORMATION},
+    {MessageBoxIcon::Question, MB_ICONQUESTION},
+    {MessageBoxIcon::Warning, MB_ICONWARNING},
+    {MessageBoxIcon::Error, MB_ICONERROR},
+};
+
+struct AnswerRow {
+  int id;
+  MessageBoxAnswer answer;
+};
+
+constexpr AnswerRow kAnswers[] = {
+    {IDYES, MessageBoxAnswer::Yes},
+    {IDNO, MessageBoxAnswer::No},
+    {IDCANCEL, MessageBoxAnswer::Cancel},
+};
+
+constexpr UINT kDefaultButtons[] = {MB_DEFBUTTON1, MB_DEFBUTTON2, MB_DEFBUTTON3};
+
+}  // namespace
+
+UINT MessageBoxStyle(const sheet::MessageBoxRequest& request) {
   UINT type = 0;
-  switch (request.buttons) {
-    case MessageBoxButtons::Ok:
-      type = MB_OK;
-      break;
-    case MessageBoxButtons::OkCancel:
-      type = MB_OKCANCEL;
-      break;
-    case MessageBoxButtons::YesNo:
-      type = MB_YESNO;
-      break;
-    case MessageBoxButtons::YesNoCancel:
-      type = MB_YESNOCANCEL;
-      break;
+  for (const IconRow& row : kIcons)
+    if (row.icon == request.icon) type |= row.type;
+  for (const ButtonsRow& row : kButtons) {
+    if (row.buttons != request.buttons) continue;
+    std::size_t defaultButton = 0;
+    for (std::size_t i = 0; i < row.count; ++i)
+      if (row.answers[i] == request.defaultAnswer) defaultButton = i;
+    type |= row.type | kDefaultButtons[defaultButton];
   }
-  switch (request.icon) {
-    case MessageBoxIcon::None:
-      break;
-    case MessageBoxIcon::Information:
-      type |= MB_ICONINFORMATION;
-      break;
-    case MessageBoxIcon::Question:
-      type |= MB_ICONQUESTION;
-      break;
-    case MessageBoxIcon::Warning:
-      type |= MB_ICONWARNING;
-      break;
-    case MessageBoxIcon::Error:
-      type |= MB_ICONERROR;
-      break;
-  }
-  // The default button: the first unless the request names a later one.
-  bool second =
-      (request.buttons == MessageBoxButtons::OkCancel &&
-       request.defaultAnswer == MessageBoxAnswer::Cancel) ||
-      (request.buttons != MessageBoxButtons::Ok && request.defaultAnswer == MessageBoxAnswer::No);
-  bool third = request.buttons == MessageBoxButtons::YesNoCancel &&
-               request.defaultAnswer == MessageBoxAnswer::Cancel;
-  type |= third ? MB_DEFBUTTON3 : second ? MB_DEFBUTTON2 : MB_DEFBUTTON1;
-  int answer =
-      MessageBoxW(windows_.main, Wide(request.text).c_str(), Wide(request.title).c_str(), type);
-  switch (answer) {
-    case IDYES:
-      return MessageBoxAnswer::Yes;
-    case IDNO:
-      return MessageBoxAnswer::No;
-    case IDCANCEL:
-      return MessageBoxAnswer::Cancel;
-    default:
-      return MessageBoxAnswer::Ok;
-  }
+  return type;
+}
+
+sheet::MessageBoxAnswer WinHost::ShowMessageBox(const sheet::MessageBoxRequest& request) {
+  int id = MessageBoxW(windows_.main, Wide(request.text).c_str(), Wide(request.title).c_str(),
+                       MessageBoxStyle(request));
+  for (const AnswerRow& row : kAnswers)
+    if (row.id == id) return row.answer;
+  return MessageBoxAnswer::Ok;
 }
 
 void WinHost::SetMenuItemState(sheet::Command item, sheet::MenuItemState state) {

@@ -12,6 +12,11 @@ namespace tl::app {
 
 inline constexpr UINT_PTR kEnterTimerId = 1;
 
+// The MessageBoxW style for a request: its buttons, its icon, and as the
+// default button the one that gives the requested default answer (the
+// first when none does).
+UINT MessageBoxStyle(const sheet::MessageBoxRequest& request);
+
 struct HostWindows {
   HWND main = nullptr;
   HWND editBox = nullptr;

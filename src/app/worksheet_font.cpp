@@ -2,22 +2,16 @@
 
 #include <commdlg.h>
 
+#include "dpi.h"
 #include "win_text.h"
 
 namespace tl::app {
 
 namespace {
 
-int PixelsPerInch() {
-  HDC screen = GetDC(nullptr);
-  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi;
-}
-
 LOGFONTW LogFontOf(const settings::Settings& s) {
   LOGFONTW font{};
-  font.lfHeight = -MulDiv(s.字体大小 > 0 ? s.字体大小 : 1, PixelsPerInch(), 72);
+  font.lfHeight = -MulDiv(s.字体大小 > 0 ? s.字体大小 : 1, ScreenDpi(), 72);
   font.lfWeight = s.字体加粗 ? FW_BOLD : FW_NORMAL;
   font.lfItalic = s.字体倾斜;
   font.lfUnderline = s.字体下划线;

@@ -36,7 +36,6 @@ ResetResult ResetSettings(Settings& settings, const SettingsFiles& files, bool a
   if (!answeredYes) return result;
   result.applied = true;
   for (const ResetValue& value : kResetValues) SetField(settings, *value.key, value.text);
-  settings.NormalGeometry = kResetWindow;
   for (const auto* path : {&files.backupSettings, &files.contentBackup, &files.configuration}) {
     const IoResult removed = RemoveFile(*path);
     if (!removed.ok() && result.files.ok()) result.files = removed;

@@ -21,13 +21,13 @@ inline constexpr Geometry kResetWindow{150, 150, 800, 400};
 inline constexpr int kResetEdgeHideHold = 30;
 
 struct ResetResult {
-  bool applied = false;  // false: the answer was not Yes and nothing changed
-  IoResult files;        // deleting the configuration files
+  bool applied = false;            // false: the answer was not Yes and nothing changed
+  IoResult files;                  // deleting the configuration files
+  Geometry window = kResetWindow;  // where the caller puts the main window
 };
 
 // Sets the font fields and 背景颜色 (the caller applies them to the edit
-// box), NormalGeometry := kResetWindow (the caller moves the window there),
-// the reset options, and deletes the backup settings file, the content
+// box) and the reset options, and deletes the backup settings file, the content
 // backup and the configuration file.
 ResetResult ResetSettings(Settings& settings, const SettingsFiles& files, bool answeredYes);
 

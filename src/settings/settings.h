@@ -100,12 +100,6 @@ struct Settings {
   int 键盘顶边 = 285;
   bool 键盘模式 = true;  // true scientific layout, false simple
 
-  // Derived at start-up, not persisted: the main window's last normal,
-  // on-screen placement (saved to _启动窗口 at exit) and the show/hide
-  // hot key's registration id (0 when none).
-  Geometry NormalGeometry;
-  int hotKeyId = 0;
-
   bool operator==(const Settings&) const = default;
 };
 

@@ -39,8 +39,8 @@ IoResult SaveOptions(const Settings& settings, const SettingsFiles& files) {
   return WriteKeys(files.configuration, FieldWrites(settings, kOptionsWriteOrder));
 }
 
-IoResult SaveAtExit(Settings& settings, const SettingsFiles& files, int caret,
-                    std::string_view worksheetText) {
+IoResult SaveAtExit(Settings& settings, const SettingsFiles& files, const Geometry& normalGeometry,
+                    int caret, std::string_view worksheetText) {
   IoResult folder;
   if (!FileExists(files.configuration)) folder = CreateFolder(files.runFolder);
 
@@ -48,8 +48,8 @@ IoResult SaveAtExit(Settings& settings, const SettingsFiles& files, int caret,
   if (settings.运行次数 < std::numeric_limits<std::int64_t>::max()) ++settings.运行次数;
   std::vector<KeyWrite> writes = FieldWrites(settings, kExitFontOrder);
   if (settings.记住窗口) {
-    const Geometry& normal = settings.NormalGeometry;
-    settings._启动窗口 = {normal.left, normal.top, normal.width, normal.height};
+    settings._启动窗口 = {normalGeometry.left, normalGeometry.top, normalGeometry.width,
+                          normalGeometry.height};
     for (KeyWrite& write : FieldWrites(settings, kStartWindowOrder)) writes.push_back(write);
   }
   for (KeyWrite& write : FieldWrites(settings, kExitStateOrder)) writes.push_back(write);

@@ -32,14 +32,15 @@ IoResult WriteKeys(const std::filesystem::path& configuration, std::span<const K
 IoResult SaveOptions(const Settings& settings, const SettingsFiles& files);
 
 // The main window is destroyed. Before the call the caller has stored the
-// edit box font (字体*), the window's 窗口状态 and NormalGeometry and the
-// three view states in `settings`. Creates the run folder when the
+// edit box font (字体*), the window's 窗口状态 and the three view states in
+// `settings`; `normalGeometry` is the window's last normal, on-screen
+// placement. Creates the run folder when the
 // configuration file does not exist yet, records the caret as 起始选择位置,
 // writes the font, the geometry (with 记住窗口), the run state and the view
 // states, counts this run in 运行次数, and with 退出保存 replaces the content
 // backup with the worksheet text.
-IoResult SaveAtExit(Settings& settings, const SettingsFiles& files, int caret,
-                    std::string_view worksheetText);
+IoResult SaveAtExit(Settings& settings, const SettingsFiles& files, const Geometry& normalGeometry,
+                    int caret, std::string_view worksheetText);
 
 // Every close request records whether the virtual keyboard window is open.
 IoResult SaveCloseRequest(Settings& settings, const SettingsFiles& files, bool keyboardOpen);

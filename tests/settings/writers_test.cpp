@@ -33,9 +33,9 @@ TEST(SaveAtExit, FreshInstallationGetsTheExitKeys) {
   ASSERT_FALSE(FileExists(app.files.runFolder));
   Settings settings = LoadSettings(app.files);
   ASSERT_EQ(settings, Settings{});
-  settings.NormalGeometry = {320, 200, 640, 400};
+  const Geometry normal{320, 200, 640, 400};
 
-  ASSERT_TRUE(SaveAtExit(settings, app.files, 7, "1+1=2\r\n").ok());
+  ASSERT_TRUE(SaveAtExit(settings, app.files, normal, 7, "1+1=2\r\n").ok());
   EXPECT_EQ(FileText(app.files.configuration),
             "[字体设置]\r\n字体加粗=假\r\n字体倾斜=假\r\n字体删除线=假\r\n字体下划线=假\r\n"
             "字体名称=Times New Roman\r\n字体颜色=0\r\n字体大小=14\r\n"
@@ -58,10 +58,9 @@ TEST(SaveAtExit, WorksheetBackupAndForgottenGeometry) {
   Settings settings = LoadSettings(app.files);
   settings.退出保存 = true;
   settings.记住窗口 = false;
-  settings.NormalGeometry = {1, 2, 3, 4};
   settings.菜单栏状态 = false;
   const std::string sheet = "1+1=2\r\n汉字\r\n";
-  ASSERT_TRUE(SaveAtExit(settings, app.files, 3, sheet).ok());
+  ASSERT_TRUE(SaveAtExit(settings, app.files, {1, 2, 3, 4}, 3, sheet).ok());
   EXPECT_EQ(FileText(app.files.contentBackup), sheet);
   const Settings next = LoadSettings(app.files);
   EXPECT_EQ(next._启动窗口, (StartWindow{5, 0, 0, 0}));
@@ -89,13 +88,13 @@ TEST(ResetSettings, ThenSaveAtExitLeavesPrecisionOut) {
   EXPECT_FALSE(settings.字体加粗);
   EXPECT_FALSE(settings.退出保存);
   EXPECT_EQ(settings.分数类型, 2);  // not part of the reset
-  EXPECT_EQ(settings.NormalGeometry, kResetWindow);
+  EXPECT_EQ(reset.window, kResetWindow);
   for (const fs::path& path :
        {app.files.configuration, app.files.contentBackup, app.files.backupSettings}) {
     EXPECT_FALSE(FileExists(path)) << path;
   }
 
-  ASSERT_TRUE(SaveAtExit(settings, app.files, 0, "sheet").ok());
+  ASSERT_TRUE(SaveAtExit(settings, app.files, reset.window, 0, "sheet").ok());
   const std::string content = FileText(app.files.configuration);
   EXPECT_FALSE(ReadProfileValue(content, "运行设置", "运算精度设置"));
   EXPECT_EQ(ReadProfileValue(content, "启动窗口位置", "_启动窗口.宽度"), "800");
@@ -148,12 +147,11 @@ TEST(Writers, RoundTripKeepsCommentsUnknownKeysAndChineseValues) {
       "[窗口状态设置]\r\n标题栏状态=真\r\n菜单栏状态=假\r\n状态栏状态=真\r\n";
   Installation app(original);
   Settings settings = LoadSettings(app.files);
-  settings.NormalGeometry = {100, 80, 900, 500};
 
   ASSERT_TRUE(SaveOptions(settings, app.files).ok());
   EXPECT_EQ(FileText(app.files.configuration), original);
 
-  ASSERT_TRUE(SaveAtExit(settings, app.files, 15, "").ok());
+  ASSERT_TRUE(SaveAtExit(settings, app.files, {100, 80, 900, 500}, 15, "").ok());
   std::string expected = original;
   expected.replace(expected.find("运行次数=41"), std::string("运行次数=41").size(), "运行次数=42");
   EXPECT_EQ(FileText(app.files.configuration), expected);

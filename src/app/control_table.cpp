@@ -1,0 +1,92 @@
+#include "control_table.h"
+
+#include <commctrl.h>
+
+#include "dpi.h"
+#include "win_text.h"
+
+namespace tl::app {
+
+namespace {
+
+struct KindInfo {
+  ControlKind kind;
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+constexpr KindInfo kKinds[] = {
+    {ControlKind::Label, L"STATIC", SS_LEFT, 0},
+    {ControlKind::Field, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
+    {ControlKind::Button, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0},
+    {ControlKind::DefaultButton, L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, 0},
+    {ControlKind::CheckBox, L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0},
+    {ControlKind::GroupBox, L"BUTTON", BS_GROUPBOX, 0},
+    {ControlKind::DropList, L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0},
+    {ControlKind::List, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, WS_EX_CLIENTEDGE},
+    {ControlKind::TextPanel, L"EDIT",
+     WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE},
+};
+
+const KindInfo& InfoOf(ControlKind kind) {
+  for (const KindInfo& info : kKinds)
+    if (info.kind == kind) return info;
+  return kKinds[0];
+}
+
+void AddTooltip(HWND tooltips, HWND parent, HWND control, const std::wstring& text) {
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = parent;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<wchar_t*>(text.c_str());
+  SendMessageW(tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+}  // namespace
+
+void CreateControls(HWND parent, std::span<const ControlSpec> controls, int dpi, bool balloon) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  HWND tooltips = nullptr;
+  for (const ControlSpec& spec : controls) {
+    const KindInfo& info = InfoOf(spec.kind);
+    HWND control = CreateWindowExW(
+        info.exStyle, info.className, Wide(spec.caption).c_str(),
+        WS_CHILD | WS_VISIBLE | info.style | spec.style, Scaled(spec.x, dpi), Scaled(spec.y, dpi),
+        Scaled(spec.width, dpi), Scaled(spec.height, dpi), parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont(dpi)), FALSE);
+    if (spec.tooltip.empty()) continue;
+    if (!tooltips) {
+      // An owned popup, not a child: the children stay the table's controls.
+      tooltips = CreateWindowExW(
+          WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+          WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | (balloon ? TTS_BALLOON : 0), CW_USEDEFAULT,
+          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, instance, nullptr);
+      SendMessageW(tooltips, TTM_SETMAXTIPWIDTH, 0, Scaled(300, dpi));
+    }
+    AddTooltip(tooltips, parent, control, Wide(spec.tooltip));
+  }
+}
+
+void PlaceControls(HWND parent, std::span<const ControlSpec> controls, int dpi) {
+  // The table's controls are the window's first children, in table order.
+  HWND control = GetWindow(parent, GW_CHILD);
+  for (const ControlSpec& spec : controls) {
+    if (!control) return;
+    SetWindowPos(control, nullptr, Scaled(spec.x, dpi), Scaled(spec.y, dpi),
+                 Scaled(spec.width, dpi), Scaled(spec.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont(dpi)), TRUE);
+    control = GetWindow(control, GW_HWNDNEXT);
+  }
+}
+
+int DefaultButtonId(std::span<const ControlSpec> controls) {
+  for (const ControlSpec& spec : controls)
+    if (spec.kind == ControlKind::DefaultButton) return spec.id;
+  return 0;
+}
+
+}  // namespace tl::app

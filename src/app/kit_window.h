@@ -1,0 +1,64 @@
+#pragma once
+// Windows built from a control table: modal ones, which disable their owner
+// while they run as a dialog box does, and modeless tool windows owned by the
+// main window. Either way the table's controls exist before the window's
+// procedure sees WM_CREATE; Tab, Enter (the table's default button) and Esc
+// work as in a dialog box; Esc and the close box close the window unless the
+// table has a control with the id IDCANCEL, which then gets the click; a
+// change of DPI places the controls again.
+#include <windows.h>
+
+#include <memory>
+#include <span>
+#include <string_view>
+
+#include "control_table.h"
+#include "tool_windows.h"
+
+namespace tl::app {
+
+struct WindowSpec {
+  std::string_view caption;       // GBK
+  int clientWidth, clientHeight;  // at 96 DPI
+  std::span<const ControlSpec> controls;
+  bool balloonTooltips = false;
+  DWORD exStyle = 0;  // added to the frame's own extended styles
+};
+
+// Runs `proc` as a modal window owned by `owner`, centred on it, until it
+// calls EndModal or is closed. `state` reaches the procedure through
+// GWLP_USERDATA (KitState) from WM_CREATE on.
+void RunModal(HWND owner, const WindowSpec& spec, WNDPROC proc, void* state);
+
+// Ends the modal loop of the window and destroys it.
+void EndModal(HWND window);
+
+// Opens `tool` as a modeless window owned by `owner` and centred on it, or
+// brings the open one to the front (then `state` is dropped). The window
+// owns `state` and frees it when it is destroyed, which also clears its
+// entry in `tools`.
+template <class T>
+HWND OpenToolWindow(HWND owner, ToolWindows& tools, Tool tool, const WindowSpec& spec, WNDPROC proc,
+                    std::unique_ptr<T> state);
+
+// The state pointer given to RunModal or OpenToolWindow.
+template <class T>
+T* KitState(HWND window) {
+  return reinterpret_cast<T*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+// The DPI the window's controls are placed for.
+int KitDpi(HWND window);
+
+// Implementation of OpenToolWindow without the state's type.
+HWND OpenToolWindowErased(HWND owner, ToolWindows& tools, Tool tool, const WindowSpec& spec,
+                          WNDPROC proc, void* state, void (*release)(void*));
+
+template <class T>
+HWND OpenToolWindow(HWND owner, ToolWindows& tools, Tool tool, const WindowSpec& spec, WNDPROC proc,
+                    std::unique_ptr<T> state) {
+  return OpenToolWindowErased(owner, tools, tool, spec, proc, state.release(),
+                              [](void* p) { delete static_cast<T*>(p); });
+}
+
+}  // namespace tl::app

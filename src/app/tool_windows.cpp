@@ -1,0 +1,28 @@
+#include "tool_windows.h"
+
+namespace tl::app {
+
+namespace {
+
+bool Belongs(HWND window, HWND target) {
+  return target == window || IsChild(window, target);
+}
+
+}  // namespace
+
+bool RouteToolWindowMessage(const ToolWindows& tools, MSG& message) {
+  for (HWND tool : tools.open)
+    if (tool && Belongs(tool, message.hwnd)) return IsDialogMessageW(tool, &message);
+  return false;
+}
+
+bool IsMainWindowMessage(HWND mainWindow, const MSG& message) {
+  return message.hwnd && Belongs(mainWindow, message.hwnd);
+}
+
+void CloseToolWindows(ToolWindows& tools) {
+  for (HWND tool : tools.open)
+    if (tool) DestroyWindow(tool);  // its entry is cleared as it goes
+}
+
+}  // namespace tl::app

@@ -166,38 +166,25 @@ std::string ReplaySession::PrintState(Words, std::ostream& out) {
 }
 
 std::string ReplaySession::KeyDown(const KeyPress& press) {
-  if (press.key != 0) {
-    // The keyboard reacts first: NumLock switches before anyone sees it.
-    host_.KeyPressed(press.key);
-    // The window's accelerators turn a shortcut into its menu command; the
-    // key down then reaches neither the worksheet nor the box, and types no
-    // character.
-    if (const auto command = sheet::CommandByShortcut({press.downModifiers, press.key})) {
-      return ExecuteMenuCommand(*command);
-    }
-    if (!worksheet_.OnKeyDown(press.key, press.downModifiers)) {
-      box_.DefaultKeyDown(press.key, press.downModifiers, host_);
-    }
-  }
-  if (press.character != 0 && !worksheet_.OnCharacter(press.character)) {
-    box_.DefaultCharacter(press.character);
-  }
-  // The keys the worksheet sent (NumLock used as a delete key) arrive after
-  // this key's character, as the window's input queue delivers them.
-  sheet::DeliverSentKeys(worksheet_, box_, host_);
+  const sheet::KeyDownOutcome outcome =
+      sheet::KeyDown(worksheet_, box_, host_, {press.key, press.downModifiers, press.character});
+  if (outcome.shortcut && outcome.result == sheet::CommandResult::NotBuilt)
+    return NotBuilt(*outcome.shortcut);
   return {};
 }
 
 void ReplaySession::KeyUp(const KeyPress& press) {
-  if (press.key != 0) worksheet_.OnKeyUp(press.key, press.upModifiers);
+  sheet::KeyUp(worksheet_, {press.key, press.upModifiers, press.character});
 }
 
 std::string ReplaySession::ExecuteMenuCommand(sheet::Command command) {
-  if (worksheet_.Execute(command) == sheet::CommandResult::NotBuilt) {
-    return "the menu command \"" + text::GbkToUtf8(sheet::CaptionOf(command)) +
-           "\" is not built yet";
-  }
+  if (worksheet_.Execute(command) == sheet::CommandResult::NotBuilt) return NotBuilt(command);
   return {};
+}
+
+std::string ReplaySession::NotBuilt(sheet::Command command) {
+  return "the menu command \"" + text::GbkToUtf8(sheet::CaptionOf(command)) +
+         "\" is not built yet";
 }
 
 }  // namespace tl::cli

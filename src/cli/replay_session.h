@@ -66,6 +66,7 @@ class ReplaySession {
   std::string KeyDown(const KeyPress& press);
   void KeyUp(const KeyPress& press);
   std::string ExecuteMenuCommand(sheet::Command command);
+  static std::string NotBuilt(sheet::Command command);
 
   struct Handler {
     std::string_view name;

@@ -16,6 +16,11 @@
 //   moved back to that character's first byte.
 // - Views returned by Text() and Slice() stay valid until the next call of a
 //   member that is not const.
+// - Keys: the box moves the caret and the selection for the arrows, Home and
+//   End, deletes for Delete and Backspace, types characters, and handles the
+//   clipboard keys Ctrl+Insert, Shift+Delete and Shift+Insert itself. Every
+//   menu shortcut (the command table's, Ctrl+A/C/X/V/Z included) is taken by
+//   the accelerators before the box sees it.
 #include <cstddef>
 #include <functional>
 #include <string>

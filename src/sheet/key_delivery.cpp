@@ -52,22 +52,30 @@ namespace {
 // Sent keys pressed for one key press at most; the worksheet sends two.
 constexpr int kMostSentKeys = 16;
 
-void KeyDownOnly(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host,
-                 const KeyStroke& stroke) {
-  host.KeyPressed(stroke.key);
-  if (!worksheet.OnKeyDown(stroke.key, stroke.modifiers)) {
-    box.DefaultKeyDown(stroke.key, stroke.modifiers, host);
+KeyDownOutcome KeyDownOnly(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host,
+                           const KeyStroke& stroke) {
+  if (stroke.key != 0) {
+    host.KeyPressed(stroke.key);
+    if (const std::optional<Command> command = CommandByShortcut({stroke.modifiers, stroke.key}))
+      return {command, worksheet.Execute(*command)};
+    if (!worksheet.OnKeyDown(stroke.key, stroke.modifiers)) {
+      box.DefaultKeyDown(stroke.key, stroke.modifiers, host);
+    }
   }
   if (stroke.character != 0 && !worksheet.OnCharacter(stroke.character)) {
     box.DefaultCharacter(stroke.character);
   }
+  return {};
 }
 }  // namespace
 
-void KeyDown(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host,
-             const KeyStroke& stroke) {
-  KeyDownOnly(worksheet, box, host, stroke);
+KeyDownOutcome KeyDown(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host,
+                       const KeyStroke& stroke) {
+  const KeyDownOutcome outcome = KeyDownOnly(worksheet, box, host, stroke);
+  // The keys the worksheet sent (NumLock used as a delete key) arrive after
+  // this key's character, as the window's input queue delivers them.
   DeliverSentKeys(worksheet, box, host);
+  return outcome;
 }
 
 void DeliverSentKeys(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host) {
@@ -82,7 +90,7 @@ void DeliverSentKeys(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& hos
 }
 
 void KeyUp(Worksheet& worksheet, const KeyStroke& stroke) {
-  worksheet.OnKeyUp(stroke.key, stroke.modifiers);
+  if (stroke.key != 0) worksheet.OnKeyUp(stroke.key, stroke.modifiers);
 }
 
 void PressKey(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host,

@@ -1,9 +1,12 @@
 #pragma once
-// Key presses delivered to a worksheet over the in-memory edit box in the
-// order Win32 delivers them, with the edit box's own handling of whatever the
-// worksheet does not swallow. The command-line replay and the tests type
-// through these.
+// Key presses delivered to a worksheet over the in-memory edit box as the
+// window delivers them: a menu shortcut becomes its menu command, as the
+// window's accelerators make it, and reaches neither the worksheet's key
+// handling nor the box; any other key goes key down, character, key up, with
+// the edit box's own handling of whatever the worksheet does not swallow.
+// The command-line replay and the tests type through these.
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "sheet/headless_host.h"
@@ -13,9 +16,16 @@
 namespace tl::sheet {
 
 struct KeyStroke {
-  int key = 0;
+  int key = 0;  // 0: a character from an input method, with no key
   int modifiers = kNoModifier;
   Character character = 0;  // the character the key types, 0 for none
+};
+
+// What a key down came to: the menu command its shortcut ran, if any, and
+// what the worksheet made of that command.
+struct KeyDownOutcome {
+  std::optional<Command> shortcut;
+  CommandResult result = CommandResult::Done;
 };
 
 // The stroke that types `character` on a US keyboard (Shift where needed):
@@ -23,11 +33,13 @@ struct KeyStroke {
 // comes from an input method.
 KeyStroke StrokeFor(Character character);
 
-// Key down, then the character the key types, each passed on to the edit box
-// unless the worksheet swallows it; then the keys the worksheet sent through
-// the host meanwhile (DeliverSentKeys). The keyboard reacts first (NumLock
-// switches).
-void KeyDown(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host, const KeyStroke& stroke);
+// The keyboard reacts first (NumLock switches). A menu shortcut runs its
+// command and types nothing. Otherwise key down, then the character the key
+// types, each passed on to the edit box unless the worksheet swallows it;
+// then the keys the worksheet sent through the host meanwhile
+// (DeliverSentKeys).
+KeyDownOutcome KeyDown(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host,
+                       const KeyStroke& stroke);
 void KeyUp(Worksheet& worksheet, const KeyStroke& stroke);
 // Key down, character, key up.
 void PressKey(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host,

@@ -38,6 +38,10 @@ class MemoryEditBox final : public EditBox {
   // The control's own handling of a key down: arrows, Home, End (Ctrl: text
   // start and end), Delete, Shift+arrows extending the selection, Ctrl+A,
   // Ctrl+C / Ctrl+Insert, Ctrl+X / Shift+Delete, Ctrl+V / Shift+Insert.
+  // In the program Ctrl+A, Ctrl+C, Ctrl+X and Ctrl+V never get here: they
+  // are menu shortcuts, which key delivery (key_delivery.h) turns into menu
+  // commands first, as the window's accelerators do. Ctrl+Insert,
+  // Shift+Delete and Shift+Insert stay the box's own.
   void DefaultKeyDown(int key, int modifiers, Host& host);
   // The control's own handling of a character: Backspace (8), a line break
   // for CR or LF, a tab, and every printable character typed over the

@@ -86,6 +86,15 @@ TEST(KeyboardAssist, WideSpaces) {
   });
 }
 
+// A menu shortcut is the window's accelerator: its menu command runs, not the
+// edit box's own key (which would copy nothing without a selection).
+TEST(KeyboardAssist, ShortcutsRunTheirMenuCommand) {
+  SheetFixture f("1+1|\n2", Static);
+  f.Press('C', kCtrl);
+  EXPECT_EQ(f.host.ClipboardText(), "1+1");
+  EXPECT_EQ(f.Shown(), "1+1|\n2");
+}
+
 TEST(KeyboardAssist, NumLockDeletesAndStaysOn) {
   SheetFixture f("123|", Static);
   f.Press(vk::kNumLock);

@@ -47,18 +47,18 @@ void AddTooltip(HWND tooltips, HWND parent, HWND control, const std::wstring& te
 
 }  // namespace
 
-void CreateControls(HWND parent, std::span<const ControlSpec> controls, int dpi, bool balloon) {
+void CreateControls(HWND parent, std::span<const ControlRow> controls, int dpi, bool balloon) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   HWND tooltips = nullptr;
-  for (const ControlSpec& spec : controls) {
-    const KindInfo& info = InfoOf(spec.kind);
-    HWND control = CreateWindowExW(
-        info.exStyle, info.className, Wide(spec.caption).c_str(),
-        WS_CHILD | WS_VISIBLE | info.style | spec.style, Scaled(spec.x, dpi), Scaled(spec.y, dpi),
-        Scaled(spec.width, dpi), Scaled(spec.height, dpi), parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+  for (const ControlRow& row : controls) {
+    const KindInfo& info = InfoOf(row.kind);
+    HWND control =
+        CreateWindowExW(info.exStyle, info.className, Wide(row.caption).c_str(),
+                        WS_CHILD | WS_VISIBLE | info.style | row.style, Scaled(row.x, dpi),
+                        Scaled(row.y, dpi), Scaled(row.width, dpi), Scaled(row.height, dpi), parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont(dpi)), FALSE);
-    if (spec.tooltip.empty()) continue;
+    if (row.tooltip.empty()) continue;
     if (!tooltips) {
       // An owned popup, not a child: the children stay the table's controls.
       tooltips = CreateWindowExW(
@@ -67,25 +67,25 @@ void CreateControls(HWND parent, std::span<const ControlSpec> controls, int dpi,
           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, instance, nullptr);
       SendMessageW(tooltips, TTM_SETMAXTIPWIDTH, 0, Scaled(300, dpi));
     }
-    AddTooltip(tooltips, parent, control, Wide(spec.tooltip));
+    AddTooltip(tooltips, parent, control, Wide(row.tooltip));
   }
 }
 
-void PlaceControls(HWND parent, std::span<const ControlSpec> controls, int dpi) {
+void PlaceControls(HWND parent, std::span<const ControlRow> controls, int dpi) {
   // The table's controls are the window's first children, in table order.
   HWND control = GetWindow(parent, GW_CHILD);
-  for (const ControlSpec& spec : controls) {
+  for (const ControlRow& row : controls) {
     if (!control) return;
-    SetWindowPos(control, nullptr, Scaled(spec.x, dpi), Scaled(spec.y, dpi),
-                 Scaled(spec.width, dpi), Scaled(spec.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(control, nullptr, Scaled(row.x, dpi), Scaled(row.y, dpi), Scaled(row.width, dpi),
+                 Scaled(row.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont(dpi)), TRUE);
     control = GetWindow(control, GW_HWNDNEXT);
   }
 }
 
-int DefaultButtonId(std::span<const ControlSpec> controls) {
-  for (const ControlSpec& spec : controls)
-    if (spec.kind == ControlKind::DefaultButton) return spec.id;
+int DefaultButtonId(std::span<const ControlRow> controls) {
+  for (const ControlRow& row : controls)
+    if (row.kind == ControlKind::DefaultButton) return row.id;
   return 0;
 }
 

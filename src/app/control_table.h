@@ -21,7 +21,7 @@ enum class ControlKind {
   TextPanel,  // read-only multi-line text with a vertical scroll bar
 };
 
-struct ControlSpec {
+struct ControlRow {
   ControlKind kind;
   std::string_view caption;       // GBK
   int x, y, width, height;        // in the client area, at 96 DPI
@@ -33,13 +33,13 @@ struct ControlSpec {
 // Creates the controls as children of `parent` in table order (the Tab
 // order), with the dialog font at `dpi`, and a tooltip window for those
 // that have one (`balloon`: balloon tooltips).
-void CreateControls(HWND parent, std::span<const ControlSpec> controls, int dpi,
+void CreateControls(HWND parent, std::span<const ControlRow> controls, int dpi,
                     bool balloon = false);
 
 // Moves and resizes the table's controls and gives them the font for `dpi`.
-void PlaceControls(HWND parent, std::span<const ControlSpec> controls, int dpi);
+void PlaceControls(HWND parent, std::span<const ControlRow> controls, int dpi);
 
 // The id of the table's default button, 0 when it has none.
-int DefaultButtonId(std::span<const ControlSpec> controls);
+int DefaultButtonId(std::span<const ControlRow> controls);
 
 }  // namespace tl::app

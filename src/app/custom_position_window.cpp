@@ -16,7 +16,7 @@ namespace {
 enum : int { kFirstField = 10, kOk = IDOK, kCancel = IDCANCEL };
 
 // Each field follows its label, so that Tab walks the fields in order.
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {ControlKind::Label, "左边", 16, 18, 50, 22, -1, {}, SS_RIGHT},
     {ControlKind::Field, "", 76, 16, 120, 24, kFirstField},
     {ControlKind::Label, "顶边", 16, 52, 50, 22, -1, {}, SS_RIGHT},
@@ -29,7 +29,7 @@ constexpr ControlSpec kControls[] = {
     {ControlKind::Button, "取消", 110, 156, 86, 28, kCancel},
 };
 
-constexpr WindowSpec kWindow{"自定义窗口位置(请勿超出屏幕！)", 212, 200, kControls};
+constexpr WindowDesign kWindow{"自定义窗口位置(请勿超出屏幕！)", 212, 200, kControls};
 
 struct PositionWindow {
   const settings::SettingsFiles& files;

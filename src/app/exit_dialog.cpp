@@ -8,13 +8,13 @@ namespace {
 
 enum : int { kRemember = 10, kExit = 11, kTray = 12 };
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {ControlKind::CheckBox, "记住设置", 16, 16, 200, 24, kRemember},
     {ControlKind::DefaultButton, "直接退出", 16, 52, 110, 30, kExit},
     {ControlKind::Button, "置托盘", 142, 52, 110, 30, kTray},
 };
 
-constexpr WindowSpec kWindow{"是否要直接退出！", 268, 98, kControls};
+constexpr WindowDesign kWindow{"是否要直接退出！", 268, 98, kControls};
 
 struct ExitDialog {
   HWND mainWindow;

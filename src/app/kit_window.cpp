@@ -17,7 +17,7 @@ constexpr wchar_t kKitProperty[] = L"TallylineKit";
 // What the kit keeps for one window, as a window property; the window's own
 // state is in GWLP_USERDATA.
 struct KitRecord {
-  const WindowSpec* spec;
+  const WindowDesign* design;
   WNDPROC proc;
   void* state;
   void (*release)(void*);  // frees `state`; null when the caller owns it
@@ -42,12 +42,12 @@ LRESULT MsgDpiChanged(HWND window, KitRecord& record, WPARAM wParam, LPARAM lPar
   const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
   SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-  PlaceControls(window, record.spec->controls, record.dpi);
+  PlaceControls(window, record.design->controls, record.dpi);
   return CallWindowProcW(record.proc, window, WM_DPICHANGED, wParam, lParam);
 }
 
-bool HasCancelControl(const WindowSpec& spec) {
-  for (const ControlSpec& control : spec.controls)
+bool HasCancelControl(const WindowDesign& design) {
+  for (const ControlRow& control : design.controls)
     if (control.id == IDCANCEL) return true;
   return false;
 }
@@ -77,13 +77,14 @@ LRESULT CALLBACK KitProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
   if (!record) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
     case WM_CREATE:
-      CreateControls(window, record->spec->controls, record->dpi, record->spec->balloonTooltips);
+      CreateControls(window, record->design->controls, record->dpi,
+                     record->design->balloonTooltips);
       break;
     case DM_GETDEFID:
-      if (int id = DefaultButtonId(record->spec->controls)) return MAKELRESULT(id, DC_HASDEFID);
+      if (int id = DefaultButtonId(record->design->controls)) return MAKELRESULT(id, DC_HASDEFID);
       return 0;
     case WM_COMMAND:
-      if (LOWORD(wParam) == IDCANCEL && !HasCancelControl(*record->spec)) {
+      if (LOWORD(wParam) == IDCANCEL && !HasCancelControl(*record->design)) {
         PostMessageW(window, WM_CLOSE, 0, 0);
         return 0;
       }
@@ -123,8 +124,8 @@ HWND CreateKitWindow(HWND owner, std::unique_ptr<KitRecord>& owned, DWORD exStyl
   RegisterKitClass();
   const KitRecord* record = owned.get();
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  RECT frame{0, 0, Scaled(record->spec->clientWidth, record->dpi),
-             Scaled(record->spec->clientHeight, record->dpi)};
+  RECT frame{0, 0, Scaled(record->design->clientWidth, record->dpi),
+             Scaled(record->design->clientHeight, record->dpi)};
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
   int width = frame.right - frame.left;
   int height = frame.bottom - frame.top;
@@ -132,7 +133,7 @@ HWND CreateKitWindow(HWND owner, std::unique_ptr<KitRecord>& owned, DWORD exStyl
   if (owner && IsWindowVisible(owner) && !IsIconic(owner)) GetWindowRect(owner, &ownerRect);
   int x = (ownerRect.left + ownerRect.right - width) / 2;
   int y = (ownerRect.top + ownerRect.bottom - height) / 2;
-  return CreateWindowExW(exStyle, kKitClass, Wide(record->spec->caption).c_str(), style, x, y,
+  return CreateWindowExW(exStyle, kKitClass, Wide(record->design->caption).c_str(), style, x, y,
                          width, height, owner, nullptr, GetModuleHandleW(nullptr), &owned);
 }
 
@@ -143,10 +144,10 @@ int KitDpi(HWND window) {
   return record ? record->dpi : WindowDpi(window);
 }
 
-void RunModal(HWND owner, const WindowSpec& spec, WNDPROC proc, void* state) {
+void RunModal(HWND owner, const WindowDesign& design, WNDPROC proc, void* state) {
   auto owned = std::make_unique<KitRecord>(
-      KitRecord{&spec, proc, state, nullptr, nullptr, WindowDpi(owner)});
-  HWND window = CreateKitWindow(owner, owned, WS_EX_DLGMODALFRAME | spec.exStyle);
+      KitRecord{&design, proc, state, nullptr, nullptr, WindowDpi(owner)});
+  HWND window = CreateKitWindow(owner, owned, WS_EX_DLGMODALFRAME | design.exStyle);
   if (!window) return;
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(window, SW_SHOW);
@@ -173,7 +174,7 @@ void EndModal(HWND window) {
   PostMessageW(window, WM_NULL, 0, 0);  // wake the modal loop
 }
 
-HWND OpenToolWindowErased(HWND owner, ToolWindows& tools, Tool tool, const WindowSpec& spec,
+HWND OpenToolWindowErased(HWND owner, ToolWindows& tools, Tool tool, const WindowDesign& design,
                           WNDPROC proc, void* state, void (*release)(void*)) {
   if (HWND open = tools[tool]) {
     release(state);
@@ -182,8 +183,8 @@ HWND OpenToolWindowErased(HWND owner, ToolWindows& tools, Tool tool, const Windo
     return open;
   }
   auto owned = std::make_unique<KitRecord>(
-      KitRecord{&spec, proc, state, release, &tools[tool], WindowDpi(owner)});
-  HWND window = CreateKitWindow(owner, owned, spec.exStyle);
+      KitRecord{&design, proc, state, release, &tools[tool], WindowDpi(owner)});
+  HWND window = CreateKitWindow(owner, owned, design.exStyle);
   // A window that failed after it existed freed the state as it went.
   if (!window && owned) release(state);
   if (!window) return nullptr;

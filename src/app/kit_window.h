@@ -17,10 +17,10 @@
 
 namespace tl::app {
 
-struct WindowSpec {
+struct WindowDesign {
   std::string_view caption;       // GBK
   int clientWidth, clientHeight;  // at 96 DPI
-  std::span<const ControlSpec> controls;
+  std::span<const ControlRow> controls;
   bool balloonTooltips = false;
   DWORD exStyle = 0;  // added to the frame's own extended styles
 };
@@ -28,7 +28,7 @@ struct WindowSpec {
 // Runs `proc` as a modal window owned by `owner`, centred on it, until it
 // calls EndModal or is closed. `state` reaches the procedure through
 // GWLP_USERDATA (KitState) from WM_CREATE on.
-void RunModal(HWND owner, const WindowSpec& spec, WNDPROC proc, void* state);
+void RunModal(HWND owner, const WindowDesign& design, WNDPROC proc, void* state);
 
 // Ends the modal loop of the window and destroys it.
 void EndModal(HWND window);
@@ -38,8 +38,8 @@ void EndModal(HWND window);
 // owns `state` and frees it when it is destroyed, which also clears its
 // entry in `tools`.
 template <class T>
-HWND OpenToolWindow(HWND owner, ToolWindows& tools, Tool tool, const WindowSpec& spec, WNDPROC proc,
-                    std::unique_ptr<T> state);
+HWND OpenToolWindow(HWND owner, ToolWindows& tools, Tool tool, const WindowDesign& design,
+                    WNDPROC proc, std::unique_ptr<T> state);
 
 // The state pointer given to RunModal or OpenToolWindow.
 template <class T>
@@ -51,13 +51,13 @@ T* KitState(HWND window) {
 int KitDpi(HWND window);
 
 // Implementation of OpenToolWindow without the state's type.
-HWND OpenToolWindowErased(HWND owner, ToolWindows& tools, Tool tool, const WindowSpec& spec,
+HWND OpenToolWindowErased(HWND owner, ToolWindows& tools, Tool tool, const WindowDesign& design,
                           WNDPROC proc, void* state, void (*release)(void*));
 
 template <class T>
-HWND OpenToolWindow(HWND owner, ToolWindows& tools, Tool tool, const WindowSpec& spec, WNDPROC proc,
-                    std::unique_ptr<T> state) {
-  return OpenToolWindowErased(owner, tools, tool, spec, proc, state.release(),
+HWND OpenToolWindow(HWND owner, ToolWindows& tools, Tool tool, const WindowDesign& design,
+                    WNDPROC proc, std::unique_ptr<T> state) {
+  return OpenToolWindowErased(owner, tools, tool, design, proc, state.release(),
                               [](void* p) { delete static_cast<T*>(p); });
 }
 

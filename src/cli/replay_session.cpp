@@ -183,8 +183,7 @@ std::string ReplaySession::ExecuteMenuCommand(sheet::Command command) {
 }
 
 std::string ReplaySession::NotBuilt(sheet::Command command) {
-  return "the menu command \"" + text::GbkToUtf8(sheet::CaptionOf(command)) +
-         "\" is not built yet";
+  return "the menu command \"" + text::GbkToUtf8(sheet::CaptionOf(command)) + "\" is not built yet";
 }
 
 }  // namespace tl::cli

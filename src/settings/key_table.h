@@ -135,7 +135,7 @@ inline constexpr const KeyInfo* kLoadOrder[] = {
     &Key(kStartWindowSection, "_启动窗口.宽度"), &Key(kStartWindowSection, "_启动窗口.高度"),
     &Key(kStartWindowSection, "_启动窗口.左边"), &Key(kStartWindowSection, "_启动窗口.顶边"),
     &Key(kViewSection, "状态栏状态"), &Key(kViewSection, "菜单栏状态"), &Key(kViewSection, "标题栏状态"),
-    // The single-instance step needs it; no listed start-up step reads it.
+    // Read with the view states: the single-instance check at start-up needs it.
     &Key(kOtherSection, "允许多开"),
     &Key(kRunSection, "背景颜色"), &Key(kRunSection, "皮肤滑块条"), &Key(kRunSection, "加载特效"),
     &Key(kFontSection, "字体加粗"), &Key(kFontSection, "字体倾斜"), &Key(kFontSection, "字体删除线"),

@@ -34,7 +34,7 @@ class Host {
  public:
   virtual ~Host() = default;
 
-  // Part 0 of the status bar.
+  // The status bar's text (its only part).
   virtual void SetStatusText(std::string_view text) = 0;
   virtual std::string StatusText() = 0;
 

@@ -52,12 +52,12 @@ TEST(KitWindow, ExitConfirmationTakesEnterAndEsc) {
 }
 
 enum : int { kField = 10, kSecondField = 11 };
-constexpr ControlSpec kToolControls[] = {
+constexpr ControlRow kToolControls[] = {
     {ControlKind::Field, "", 10, 10, 200, 24, kField},
     {ControlKind::Field, "", 10, 44, 200, 24, kSecondField, "提示"},
     {ControlKind::Button, "确定", 10, 80, 90, 28, IDOK},
 };
-constexpr WindowSpec kToolWindow{"工具", 220, 120, kToolControls};
+constexpr WindowDesign kToolWindow{"工具", 220, 120, kToolControls};
 
 struct ToolState {
   bool* freed;

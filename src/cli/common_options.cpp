@@ -1,6 +1,6 @@
 #include "common_options.h"
 
-#include "settings/file_io.h"
+#include "files/file_io.h"
 #include "settings/files.h"
 #include "settings/key_table.h"
 #include "settings/load.h"
@@ -55,7 +55,7 @@ bool SetByKey(settings::Settings& settings, std::string_view key, std::string_vi
 settings::Settings LoadCommonSettings(const CommonOptions& options, std::string& error) {
   std::filesystem::path file = options.configFile;
   if (file.empty()) file = settings::FilesUnder(settings::ProgramDirectory()).configuration;
-  settings::FileContent content = settings::ReadWholeFile(file);
+  files::FileContent content = files::ReadWholeFile(file);
   settings::Settings result;
   if (!content.error.empty()) {
     error = "cannot read the configuration file: " + content.error;

@@ -5,11 +5,10 @@
 #include <filesystem>
 #include <string_view>
 
-#include "settings/file_io.h"
+#include "files/file_io.h"
 
 namespace tl::cli {
 
-settings::IoResult ReplaceFileKeepingMode(const std::filesystem::path& path,
-                                          std::string_view bytes);
+files::IoResult ReplaceFileKeepingMode(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace tl::cli

@@ -92,7 +92,7 @@ int WriteResult(std::string_view bytes, const RunOptions& options, Console& cons
     return kExitSuccess;
   }
   const std::string_view target = options.inPlace ? options.input : options.output;
-  const settings::IoResult written = ReplaceFileKeepingMode(PathOf(target), bytes);
+  const files::IoResult written = ReplaceFileKeepingMode(PathOf(target), bytes);
   if (!written.ok()) {
     return Fail(console, "run: cannot write '" + std::string(target) + "': " + written.error +
                              (options.inPlace ? "; the file is left as it was" : ""));

@@ -5,8 +5,8 @@
 // keys again; every other key then reads its default at the next start.
 #include <string_view>
 
-#include "file_io.h"
 #include "files.h"
+#include "files/file_io.h"
 #include "settings.h"
 
 namespace tl::settings {
@@ -21,8 +21,8 @@ inline constexpr Geometry kResetWindow{150, 150, 800, 400};
 inline constexpr int kResetEdgeHideHold = 30;
 
 struct ResetResult {
-  bool applied = false;  // false: the answer was not Yes and nothing changed
-  IoResult files;        // deleting the configuration files
+  bool applied = false;       // false: the answer was not Yes and nothing changed
+  tl::files::IoResult files;  // deleting the configuration files
 };
 
 // Sets the font fields and 背景颜色 (the caller applies them to the edit

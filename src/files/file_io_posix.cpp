@@ -6,7 +6,7 @@
 
 #include "file_io.h"
 
-namespace tl::settings {
+namespace tl::files {
 
 namespace fs = std::filesystem;
 
@@ -49,4 +49,4 @@ fs::path TemporaryPathFor(const fs::path& path) {
   return temporary;
 }
 
-}  // namespace tl::settings
+}  // namespace tl::files

@@ -4,7 +4,7 @@
 
 #include "file_io.h"
 
-namespace tl::settings {
+namespace tl::files {
 
 namespace fs = std::filesystem;
 
@@ -57,4 +57,4 @@ fs::path TemporaryPathFor(const fs::path& path) {
   return temporary;
 }
 
-}  // namespace tl::settings
+}  // namespace tl::files

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <system_error>
 
-namespace tl::settings {
+namespace tl::files {
 
 namespace fs = std::filesystem;
 
@@ -71,4 +71,4 @@ bool FileExists(const fs::path& path) {
   return fs::exists(path, error);
 }
 
-}  // namespace tl::settings
+}  // namespace tl::files

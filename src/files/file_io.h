@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace tl::settings {
+namespace tl::files {
 
 // Empty `error` means success; otherwise it says what failed (without the
 // path, which the caller knows and may show in its own encoding).
@@ -43,4 +43,4 @@ IoResult MoveOver(const std::filesystem::path& from, const std::filesystem::path
 // A name beside `path` that no other running process uses.
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& path);
 
-}  // namespace tl::settings
+}  // namespace tl::files

@@ -9,12 +9,14 @@
 #include "cli/help.h"
 #include "cli/input_file.h"
 #include "cli/run_limits.h"
-#include "cli/sheet_file.h"
+#include "files/text_file.h"
 #include "text/encoding.h"
 
 namespace tl::cli {
 
 namespace {
+
+using files::Encoding;
 
 struct RunOptions {
   CommonOptions common;
@@ -117,7 +119,7 @@ int RunCommand(const std::vector<std::string_view>& args, Console& console) {
 
   InputBytes input = ReadInput(options.input, console.in, kMaxInputBytes);
   if (!input.error.empty()) return Fail(console, "run: " + input.error);
-  DecodedSheet sheet = DecodeSheet(std::move(input.bytes), options.encoding);
+  files::DecodedText sheet = files::DecodeText(std::move(input.bytes), options.encoding);
   if (!sheet.error.empty())
     return Fail(console, "run: " + InputName(options.input) + ": " + sheet.error);
 
@@ -127,7 +129,8 @@ int RunCommand(const std::vector<std::string_view>& args, Console& console) {
   if (!batch.error.empty())
     return Fail(console, "run: " + InputName(options.input) + ": " + batch.error);
 
-  const int status = WriteResult(EncodeSheet(std::move(batch.text), sheet.form), options, console);
+  const int status =
+      WriteResult(files::EncodeText(std::move(batch.text), sheet.form), options, console);
   if (status != kExitSuccess) return status;
   if (batch.stoppedAtLine > 0) {
     console.err << "tallyline-cli: run: with " << text::GbkToUtf8("空格分式")

@@ -5,10 +5,10 @@
 #include "cli/batch_run.h"
 #include "cli/commands.h"
 #include "cli/common_options.h"
-#include "cli/file_replace.h"
 #include "cli/help.h"
 #include "cli/input_file.h"
 #include "cli/run_limits.h"
+#include "files/file_io.h"
 #include "files/text_file.h"
 #include "text/encoding.h"
 
@@ -94,7 +94,7 @@ int WriteResult(std::string_view bytes, const RunOptions& options, Console& cons
     return kExitSuccess;
   }
   const std::string_view target = options.inPlace ? options.input : options.output;
-  const files::IoResult written = ReplaceFileKeepingMode(PathOf(target), bytes);
+  const files::IoResult written = files::WriteWholeFile(PathOf(target), bytes);
   if (!written.ok()) {
     return Fail(console, "run: cannot write '" + std::string(target) + "': " + written.error +
                              (options.inPlace ? "; the file is left as it was" : ""));

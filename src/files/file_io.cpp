@@ -41,17 +41,6 @@ FileContent ReadWholeFile(const fs::path& path) {
   return content;
 }
 
-IoResult WriteWholeFile(const fs::path& path, std::string_view bytes) {
-  const fs::path temporary = TemporaryPathFor(path);
-  IoResult result = WriteNewFile(temporary, bytes);
-  if (result.ok()) result = MoveOver(temporary, path);
-  if (!result.ok()) {
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-  }
-  return result;
-}
-
 IoResult RemoveFile(const fs::path& path) {
   std::error_code error;
   fs::remove(path, error);

@@ -25,7 +25,7 @@ struct FileContent {
 FileContent ReadWholeFile(const std::filesystem::path& path);
 
 // Replaces the file's content with `bytes` (creating the file if needed).
-// The folder must exist.
+// A file replaced keeps its permissions. The folder must exist.
 IoResult WriteWholeFile(const std::filesystem::path& path, std::string_view bytes);
 
 // Deletes the file; a missing file is no error.
@@ -35,12 +35,5 @@ IoResult RemoveFile(const std::filesystem::path& path);
 IoResult CreateFolder(const std::filesystem::path& path);
 
 bool FileExists(const std::filesystem::path& path);
-
-// Platform parts of WriteWholeFile: write a new file completely and flush
-// it to the disk, and move one file over another in one step.
-IoResult WriteNewFile(const std::filesystem::path& path, std::string_view bytes);
-IoResult MoveOver(const std::filesystem::path& from, const std::filesystem::path& to);
-// A name beside `path` that no other running process uses.
-std::filesystem::path TemporaryPathFor(const std::filesystem::path& path);
 
 }  // namespace tl::files

@@ -3,7 +3,7 @@
 #include "cli/commands.h"
 #include "cli/input_file.h"
 #include "cli_test_support.h"
-#include "files/file_io.h"
+#include "files/replace_steps.h"
 
 namespace tl::cli {
 namespace {

@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "files/replace_steps.h"
 #include "files/temp_folder.h"
 
 namespace tl::files {

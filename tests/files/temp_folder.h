@@ -5,7 +5,7 @@
 #include <string>
 #include <system_error>
 
-#include "files/file_io.h"
+#include "files/replace_steps.h"
 
 namespace tl::files::testing {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "file_io.h"
+#include "replace_steps.h"
 
 namespace tl::files {
 

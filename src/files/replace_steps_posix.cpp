@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <system_error>
 
-#include "file_io.h"
+#include "replace_steps.h"
 
 namespace tl::files {
 

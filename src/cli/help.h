@@ -20,8 +20,9 @@ Commands:
       failure FILE is left as it was). auto: valid UTF-8 is read as UTF-8,
       anything else as GBK; the output keeps the input's encoding, its UTF-8
       byte-order mark and its LF or CR LF line breaks. UTF-8 with a character
-      GBK has no form for is refused. Failed lines keep their text; standard
-      error gets "failed lines: N" and the exit status is 1 when N > 0.
+      GBK has no form for is refused. Failed lines keep their text; when N > 0
+      lines fail, standard error gets "failed lines: N" and the exit status
+      is 1; a run without failures writes nothing on standard error.
       Inputs of more than 10,000 lines show their progress on a terminal.
       Limits: 512 MiB of input, 4 MiB in one line, and 8 MiB when the text
       goes through one worksheet (with 空格分式 on, or line breaks the

@@ -138,7 +138,9 @@ int RunCommand(const std::vector<std::string_view>& args, Console& console) {
                 << " steps, as the window's does; the text from line " << batch.stoppedAtLine
                 << " on is left as it was\n";
   }
-  console.err << "tallyline-cli: run: failed lines: " << batch.failedLines << '\n';
+  if (batch.failedLines > 0) {
+    console.err << "tallyline-cli: run: failed lines: " << batch.failedLines << '\n';
+  }
   const bool failed = batch.failedLines > 0 || batch.stoppedAtLine > 0;
   return failed ? kExitEvaluationFailed : kExitSuccess;
 }

@@ -60,4 +60,16 @@ bool FileExists(const fs::path& path) {
   return fs::exists(path, error);
 }
 
+ResolvedPath ResolveLinks(const fs::path& path) {
+  std::error_code error;
+  if (!fs::is_symlink(fs::symlink_status(path, error))) return {path, {}};
+  ResolvedPath resolved{fs::canonical(path, error), {}};
+  if (error == std::errc::no_such_file_or_directory) {
+    resolved.error = "the symbolic link leads to no file";
+  } else if (error) {
+    resolved.error = Describe("cannot follow the symbolic link", error);
+  }
+  return resolved;
+}
+
 }  // namespace tl::files

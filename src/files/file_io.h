@@ -25,7 +25,9 @@ struct FileContent {
 FileContent ReadWholeFile(const std::filesystem::path& path);
 
 // Replaces the file's content with `bytes` (creating the file if needed).
-// A file replaced keeps its permissions. The folder must exist.
+// A file replaced keeps its permissions. A symbolic link stays as it is: the
+// file it leads to is the one replaced, and a link that leads to no file is
+// an error. The folder must exist.
 IoResult WriteWholeFile(const std::filesystem::path& path, std::string_view bytes);
 
 // Deletes the file; a missing file is no error.
@@ -35,5 +37,15 @@ IoResult RemoveFile(const std::filesystem::path& path);
 IoResult CreateFolder(const std::filesystem::path& path);
 
 bool FileExists(const std::filesystem::path& path);
+
+struct ResolvedPath {
+  std::filesystem::path path;
+  std::string error;  // empty on success
+};
+
+// The file that `path` names: `path` itself unless it is a symbolic link,
+// otherwise the file at the end of the links. A link that leads to no file,
+// or round in a circle, is an error.
+ResolvedPath ResolveLinks(const std::filesystem::path& path);
 
 }  // namespace tl::files

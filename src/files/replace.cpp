@@ -20,10 +20,14 @@ IoResult SetPermissions(const fs::path& path, fs::perms permissions) {
 }  // namespace
 
 IoResult WriteWholeFile(const fs::path& path, std::string_view bytes) {
+  // The new file goes beside the file a link leads to, where moving it over
+  // that file is one step, and the link stays.
+  const ResolvedPath target = ResolveLinks(path);
+  if (!target.error.empty()) return {target.error};
   std::error_code failure;
-  const fs::file_status old = fs::status(path, failure);
+  const fs::file_status old = fs::status(target.path, failure);
   const bool keepPermissions = !failure && fs::is_regular_file(old);
-  const fs::path temporary = TemporaryPathFor(path);
+  const fs::path temporary = TemporaryPathFor(target.path);
   IoResult result;
   if (keepPermissions) {
     // The temporary file takes the old file's permissions while it is still
@@ -34,7 +38,7 @@ IoResult WriteWholeFile(const fs::path& path, std::string_view bytes) {
   }
   if (result.ok()) result = WriteNewFile(temporary, bytes);
   if (result.ok() && keepPermissions) result = SetPermissions(temporary, old.permissions());
-  if (result.ok()) result = MoveOver(temporary, path);
+  if (result.ok()) result = MoveOver(temporary, target.path);
   if (!result.ok()) fs::remove(temporary, failure);
   return result;
 }

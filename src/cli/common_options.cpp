@@ -18,27 +18,22 @@ std::string_view Trim(std::string_view s) {
 
 }  // namespace
 
-bool TakeCommonOption(const std::vector<std::string_view>& args, std::size_t& i,
-                      CommonOptions& options, std::string& error) {
-  std::string_view arg = args[i];
-  if (arg != "--config" && arg != "--set") return false;
-  if (i + 1 >= args.size()) {
-    error = std::string(arg) + " needs a value";
-    return true;
-  }
-  std::string_view value = args[++i];
-  if (arg == "--config") {
+bool IsCommonOption(std::string_view name) {
+  return name == "--config" || name == "--set";
+}
+
+std::string TakeCommonOption(std::string_view name, std::string_view value,
+                             CommonOptions& options) {
+  if (name == "--config") {
     options.configFile = std::filesystem::path(std::u8string(value.begin(), value.end()));
-    return true;
+    return {};
   }
-  std::size_t equals = value.find('=');
-  if (equals == std::string_view::npos) {
-    error = "--set takes KEY=VALUE, not '" + std::string(value) + "'";
-    return true;
-  }
+  const std::size_t equals = value.find('=');
+  if (equals == std::string_view::npos)
+    return "--set takes KEY=VALUE, not '" + std::string(value) + "'";
   options.overrides.emplace_back(text::Utf8ToGbk(value.substr(0, equals)),
                                  text::Utf8ToGbk(value.substr(equals + 1)));
-  return true;
+  return {};
 }
 
 bool SetByKey(settings::Settings& settings, std::string_view key, std::string_view value) {

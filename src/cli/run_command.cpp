@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "cli/arguments.h"
 #include "cli/batch_run.h"
 #include "cli/commands.h"
 #include "cli/common_options.h"
@@ -22,13 +23,12 @@ struct RunOptions {
   CommonOptions common;
   Encoding encoding = Encoding::Auto;
   std::string_view input = "-";
-  bool inputGiven = false;
   std::string_view output;  // empty: standard output
   bool inPlace = false;
   bool help = false;
 };
 
-bool ParseEncoding(std::string_view name, Encoding& encoding) {
+std::string TakeEncoding(std::string_view name, Encoding& encoding) {
   if (name == "auto") {
     encoding = Encoding::Auto;
   } else if (name == "gbk") {
@@ -36,45 +36,40 @@ bool ParseEncoding(std::string_view name, Encoding& encoding) {
   } else if (name == "utf-8") {
     encoding = Encoding::Utf8;
   } else {
-    return false;
+    return "--encoding takes auto, gbk or utf-8, not '" + std::string(name) + "'";
   }
-  return true;
+  return {};
 }
 
-// Empty on success, otherwise what is wrong with the arguments.
+// Empty on success, otherwise the message for what is wrong with the
+// arguments. A wrong argument wins over --help.
 std::string ParseRunOptions(const std::vector<std::string_view>& args, RunOptions& options) {
-  bool onlyFiles = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string_view arg = args[i];
-    std::string error;
-    const bool option = !onlyFiles && arg.size() > 1 && arg.front() == '-';
-    if (option && arg == "--") {
-      onlyFiles = true;
-    } else if (option && (arg == "-h" || arg == "--help")) {
-      options.help = true;
-    } else if (option && TakeCommonOption(args, i, options.common, error)) {
-      if (!error.empty()) return error;
-    } else if (option && (arg == "--encoding" || arg == "-o")) {
-      if (i + 1 == args.size()) return std::string(arg) + " needs a value";
-      const std::string_view value = args[++i];
-      if (arg == "-o") {
-        options.output = value;
-      } else if (!ParseEncoding(value, options.encoding)) {
-        return "--encoding takes auto, gbk or utf-8, not '" + std::string(value) + "'";
-      }
-    } else if (option && arg == "--in-place") {
-      options.inPlace = true;
-    } else if (option) {
-      return "unknown option '" + std::string(arg) + "'";
-    } else if (options.inputGiven) {
-      return "one input file at most, not also '" + std::string(arg) + "'";
-    } else {
-      options.input = arg;
-      options.inputGiven = true;
-    }
+  const OptionRule rules[] = {
+      {"--encoding", true,
+       [&](std::string_view value) { return TakeEncoding(value, options.encoding); }},
+      {"-o", true,
+       [&](std::string_view value) {
+         options.output = value;
+         return std::string();
+       }},
+      {"--in-place", false,
+       [&](std::string_view) {
+         options.inPlace = true;
+         return std::string();
+       }},
+  };
+  const Arguments walked = WalkArguments(args, {.command = "run",
+                                                .options = rules,
+                                                .common = &options.common,
+                                                .single = "input file",
+                                                .hintEveryError = true});
+  if (!walked.error.empty()) return walked.error;
+  options.help = walked.help;
+  if (!walked.positionals.empty()) options.input = walked.positionals.front();
+  if (options.inPlace && !options.output.empty()) {
+    return "run: -o and --in-place exclude each other (try --help)";
   }
-  if (options.inPlace && !options.output.empty()) return "-o and --in-place exclude each other";
-  if (options.inPlace && options.input == "-") return "--in-place needs a FILE";
+  if (options.inPlace && options.input == "-") return "run: --in-place needs a FILE (try --help)";
   return {};
 }
 
@@ -107,7 +102,7 @@ int WriteResult(std::string_view bytes, const RunOptions& options, Console& cons
 int RunCommand(const std::vector<std::string_view>& args, Console& console) {
   RunOptions options;
   if (const std::string error = ParseRunOptions(args, options); !error.empty()) {
-    return Fail(console, "run: " + error + " (try --help)");
+    return Fail(console, error);
   }
   if (options.help) {
     console.out << HelpText();

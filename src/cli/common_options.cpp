@@ -29,8 +29,9 @@ std::string TakeCommonOption(std::string_view name, std::string_view value,
     return {};
   }
   const std::size_t equals = value.find('=');
-  if (equals == std::string_view::npos)
+  if (equals == std::string_view::npos) {
     return "--set takes KEY=VALUE, not '" + std::string(value) + "'";
+  }
   options.overrides.emplace_back(text::Utf8ToGbk(value.substr(0, equals)),
                                  text::Utf8ToGbk(value.substr(equals + 1)));
   return {};

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "cli/batch_run.h"
-#include "cli/sheet_file.h"
 #include "engine/engine.h"
+#include "files/text_file.h"
 #include "settings/settings.h"
 
 namespace {
@@ -78,10 +78,10 @@ void Run(benchmark::State& state) {
       Corpus(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
   tl::settings::Settings settings;
   for (auto _ : state) {
-    DecodedSheet sheet = DecodeSheet(corpus, Encoding::Auto);
+    tl::files::DecodedText sheet = tl::files::DecodeText(corpus, tl::files::Encoding::Auto);
     Progress quiet(nullptr, sheet.text.size());
     BatchResult result = BatchEvaluateText(std::move(sheet.text), settings, quiet);
-    std::string bytes = EncodeSheet(std::move(result.text), sheet.form);
+    std::string bytes = tl::files::EncodeText(std::move(result.text), sheet.form);
     benchmark::DoNotOptimize(bytes);
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "dpi.h"
+#include "files/file_io.h"
 #include "hot_key.h"
 #include "main_window_state.h"
-#include "settings/file_io.h"
 #include "settings/load.h"
 #include "settings/writers.h"
 #include "sheet/status_messages.h"
@@ -42,7 +42,7 @@ void PlaceWindow(MainWindow& state) {
 // the lock: it is restored and this one ends without saving anything.
 bool TakeSingleInstance(MainWindow& state) {
   if (state.settings.允许多开) return true;
-  settings::CreateFolder(state.files.runFolder);
+  files::CreateFolder(state.files.runFolder);
   if (!state.lock.Acquire(state.files.instanceLock)) {
     HWND first = reinterpret_cast<HWND>(static_cast<INT_PTR>(state.settings.窗口代号));
     SendMessageA(first, WM_SYSCOMMAND, SC_RESTORE, 0);
@@ -74,7 +74,7 @@ void CreateChildren(MainWindow& state) {
 // The text kept from the last run, or an empty sheet.
 void RestoreContent(MainWindow& state) {
   if (state.settings.退出保存) {
-    settings::FileContent backup = settings::ReadWholeFile(state.files.contentBackup);
+    files::FileContent backup = files::ReadWholeFile(state.files.contentBackup);
     if (backup.exists && backup.error.empty()) {
       state.edit->SetText(backup.bytes);
       sheet::PlaceCaret(*state.edit, static_cast<std::size_t>(state.settings.起始选择位置 > 0

@@ -1,6 +1,6 @@
 #include "common_options.h"
 
-#include "settings/file_io.h"
+#include "files/file_io.h"
 #include "settings/files.h"
 #include "settings/key_table.h"
 #include "settings/load.h"
@@ -18,27 +18,23 @@ std::string_view Trim(std::string_view s) {
 
 }  // namespace
 
-bool TakeCommonOption(const std::vector<std::string_view>& args, std::size_t& i,
-                      CommonOptions& options, std::string& error) {
-  std::string_view arg = args[i];
-  if (arg != "--config" && arg != "--set") return false;
-  if (i + 1 >= args.size()) {
-    error = std::string(arg) + " needs a value";
-    return true;
-  }
-  std::string_view value = args[++i];
-  if (arg == "--config") {
+bool IsCommonOption(std::string_view name) {
+  return name == "--config" || name == "--set";
+}
+
+std::string TakeCommonOption(std::string_view name, std::string_view value,
+                             CommonOptions& options) {
+  if (name == "--config") {
     options.configFile = std::filesystem::path(std::u8string(value.begin(), value.end()));
-    return true;
+    return {};
   }
-  std::size_t equals = value.find('=');
+  const std::size_t equals = value.find('=');
   if (equals == std::string_view::npos) {
-    error = "--set takes KEY=VALUE, not '" + std::string(value) + "'";
-    return true;
+    return "--set takes KEY=VALUE, not '" + std::string(value) + "'";
   }
   options.overrides.emplace_back(text::Utf8ToGbk(value.substr(0, equals)),
                                  text::Utf8ToGbk(value.substr(equals + 1)));
-  return true;
+  return {};
 }
 
 bool SetByKey(settings::Settings& settings, std::string_view key, std::string_view value) {
@@ -55,7 +51,7 @@ bool SetByKey(settings::Settings& settings, std::string_view key, std::string_vi
 settings::Settings LoadCommonSettings(const CommonOptions& options, std::string& error) {
   std::filesystem::path file = options.configFile;
   if (file.empty()) file = settings::FilesUnder(settings::ProgramDirectory()).configuration;
-  settings::FileContent content = settings::ReadWholeFile(file);
+  files::FileContent content = files::ReadWholeFile(file);
   settings::Settings result;
   if (!content.error.empty()) {
     error = "cannot read the configuration file: " + content.error;

@@ -1,5 +1,5 @@
 #pragma once
-// The options every subcommand takes: --config FILE and --set KEY=VALUE.
+// The options eval, run and replay take: --config FILE and --set KEY=VALUE.
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -14,11 +14,11 @@ struct CommonOptions {
   std::vector<std::pair<std::string, std::string>> overrides;  // GBK key and value, in order
 };
 
-// Takes --config or --set at args[i], leaving i on its value.
-// Returns false when args[i] is not one of them; sets `error` when it is but
-// is malformed.
-bool TakeCommonOption(const std::vector<std::string_view>& args, std::size_t& i,
-                      CommonOptions& options, std::string& error);
+bool IsCommonOption(std::string_view name);
+
+// Takes the value of --config or --set; returns what is wrong with it, or
+// nothing.
+std::string TakeCommonOption(std::string_view name, std::string_view value, CommonOptions& options);
 
 // The settings the options describe: the configuration file (a missing file
 // gives the defaults), then each override. `error` names an override whose

@@ -1,5 +1,6 @@
 #include "cli/eval_command.h"
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/common_options.h"
 #include "cli/help.h"
@@ -33,35 +34,24 @@ LineEvaluation EvaluateExpression(std::string_view expression, const settings::S
 
 int EvalCommand(const std::vector<std::string_view>& args, Console& console) {
   CommonOptions options;
-  std::size_t i = 0;
   // Options come first; an argument such as "-5+3" is an expression.
-  for (; i < args.size(); ++i) {
-    std::string error;
-    if (args[i] == "--") {
-      ++i;
-      break;
-    }
-    if (args[i] == "-h" || args[i] == "--help") {
-      console.out << HelpText();
-      return kExitSuccess;
-    }
-    if (TakeCommonOption(args, i, options, error)) {
-      if (!error.empty()) return Fail(console, "eval: " + error);
-      continue;
-    }
-    if (args[i].starts_with("--")) {
-      return Fail(console, "eval: unknown option '" + std::string(args[i]) + "' (try --help)");
-    }
-    break;
+  const Arguments walked =
+      WalkArguments(args, {.command = "eval", .common = &options, .optionsFirst = true});
+  if (walked.help) {
+    console.out << HelpText();
+    return kExitSuccess;
   }
-  if (i == args.size()) return Fail(console, "eval: an expression is required (try --help)");
+  if (!walked.error.empty()) return Fail(console, walked.error);
+  if (walked.positionals.empty()) {
+    return Fail(console, "eval: an expression is required (try --help)");
+  }
   std::string error;
   const settings::Settings settings = LoadCommonSettings(options, error);
   if (!error.empty()) return Fail(console, "eval: " + error);
 
   int status = kExitSuccess;
-  for (; i < args.size(); ++i) {
-    const LineEvaluation result = EvaluateExpression(text::Utf8ToGbk(args[i]), settings);
+  for (const std::string_view expression : walked.positionals) {
+    const LineEvaluation result = EvaluateExpression(text::Utf8ToGbk(expression), settings);
     console.out << text::GbkToUtf8(result.line) << '\t' << text::GbkToUtf8(result.status) << '\n';
     if (!result.written) status = kExitEvaluationFailed;
   }

@@ -17,11 +17,14 @@ Commands:
       Batch-evaluates a whole worksheet file (or standard input) as the
       "&F.批量运算" command does, and writes the text with its results to
       standard output, to OUT, or back to FILE (replaced in one step; on any
-      failure FILE is left as it was). auto: valid UTF-8 is read as UTF-8,
-      anything else as GBK; the output keeps the input's encoding, its UTF-8
-      byte-order mark and its LF or CR LF line breaks. UTF-8 with a character
-      GBK has no form for is refused. Failed lines keep their text; standard
-      error gets "failed lines: N" and the exit status is 1 when N > 0.
+      failure FILE is left as it was). An OUT or FILE that is a symbolic link
+      stays: the file it leads to is replaced. auto: valid UTF-8 is read as
+      UTF-8, anything else as GBK; the output keeps the input's encoding, its
+      UTF-8 byte-order mark and its LF or CR LF line breaks. UTF-8 with a
+      character GBK has no form for is refused. Failed lines keep their text;
+      when N > 0 lines fail, standard error gets "failed lines: N" and the
+      exit status is 1; a run without failures writes nothing on standard
+      error.
       Inputs of more than 10,000 lines show their progress on a terminal.
       Limits: 512 MiB of input, 4 MiB in one line, and 8 MiB when the text
       goes through one worksheet (with 空格分式 on, or line breaks the

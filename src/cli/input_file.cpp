@@ -4,6 +4,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "files/file_io.h"
+
 namespace tl::cli {
 
 namespace {
@@ -52,7 +54,13 @@ InputBytes ReadInput(std::string_view name, std::istream& standardInput, std::si
     if (!input.error.empty()) input.bytes = {};
     return input;
   }
-  const fs::path path(std::u8string(name.begin(), name.end()));
+  const files::ResolvedPath target =
+      files::ResolveLinks(fs::path(std::u8string(name.begin(), name.end())));
+  if (!target.error.empty()) {
+    input.error = InputName(name) + ": " + target.error;
+    return input;
+  }
+  const fs::path& path = target.path;
   std::error_code failure;
   const fs::file_status status = fs::status(path, failure);
   if (status.type() == fs::file_type::not_found) {

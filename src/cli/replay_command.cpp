@@ -1,4 +1,5 @@
 // `replay`: a script of worksheet events read from a file or standard input.
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/common_options.h"
 #include "cli/help.h"
@@ -12,30 +13,17 @@ namespace tl::cli {
 
 int ReplayCommand(const std::vector<std::string_view>& args, Console& console) {
   CommonOptions options;
-  std::string_view script;
-  bool scriptGiven = false;
-  bool onlyFiles = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string_view arg = args[i];
-    std::string error;
-    const bool option = !onlyFiles && arg.size() > 1 && arg.front() == '-';
-    if (option && arg == "--") {
-      onlyFiles = true;
-    } else if (option && (arg == "-h" || arg == "--help")) {
-      console.out << HelpText();
-      return kExitSuccess;
-    } else if (option && TakeCommonOption(args, i, options, error)) {
-      if (!error.empty()) return Fail(console, "replay: " + error);
-    } else if (option) {
-      return Fail(console, "replay: unknown option '" + std::string(arg) + "' (try --help)");
-    } else if (scriptGiven) {
-      return Fail(console, "replay: one script at most, not also '" + std::string(arg) + "'");
-    } else {
-      script = arg;
-      scriptGiven = true;
-    }
+  const Arguments walked =
+      WalkArguments(args, {.command = "replay", .common = &options, .single = "script"});
+  if (walked.help) {
+    console.out << HelpText();
+    return kExitSuccess;
   }
-  if (!scriptGiven) return Fail(console, "replay: a SCRIPT (or - for standard input) is required");
+  if (!walked.error.empty()) return Fail(console, walked.error);
+  if (walked.positionals.empty()) {
+    return Fail(console, "replay: a SCRIPT (or - for standard input) is required");
+  }
+  const std::string_view script = walked.positionals.front();
   std::string error;
   settings::Settings settings = LoadCommonSettings(options, error);
   if (!error.empty()) return Fail(console, "replay: " + error);

@@ -2,31 +2,33 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "cli/arguments.h"
 #include "cli/batch_run.h"
 #include "cli/commands.h"
 #include "cli/common_options.h"
-#include "cli/file_replace.h"
 #include "cli/help.h"
 #include "cli/input_file.h"
 #include "cli/run_limits.h"
-#include "cli/sheet_file.h"
+#include "files/file_io.h"
+#include "files/text_file.h"
 #include "text/encoding.h"
 
 namespace tl::cli {
 
 namespace {
 
+using files::Encoding;
+
 struct RunOptions {
   CommonOptions common;
   Encoding encoding = Encoding::Auto;
   std::string_view input = "-";
-  bool inputGiven = false;
   std::string_view output;  // empty: standard output
   bool inPlace = false;
   bool help = false;
 };
 
-bool ParseEncoding(std::string_view name, Encoding& encoding) {
+std::string TakeEncoding(std::string_view name, Encoding& encoding) {
   if (name == "auto") {
     encoding = Encoding::Auto;
   } else if (name == "gbk") {
@@ -34,45 +36,40 @@ bool ParseEncoding(std::string_view name, Encoding& encoding) {
   } else if (name == "utf-8") {
     encoding = Encoding::Utf8;
   } else {
-    return false;
+    return "--encoding takes auto, gbk or utf-8, not '" + std::string(name) + "'";
   }
-  return true;
+  return {};
 }
 
-// Empty on success, otherwise what is wrong with the arguments.
+// Empty on success, otherwise the message for what is wrong with the
+// arguments. A wrong argument wins over --help.
 std::string ParseRunOptions(const std::vector<std::string_view>& args, RunOptions& options) {
-  bool onlyFiles = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string_view arg = args[i];
-    std::string error;
-    const bool option = !onlyFiles && arg.size() > 1 && arg.front() == '-';
-    if (option && arg == "--") {
-      onlyFiles = true;
-    } else if (option && (arg == "-h" || arg == "--help")) {
-      options.help = true;
-    } else if (option && TakeCommonOption(args, i, options.common, error)) {
-      if (!error.empty()) return error;
-    } else if (option && (arg == "--encoding" || arg == "-o")) {
-      if (i + 1 == args.size()) return std::string(arg) + " needs a value";
-      const std::string_view value = args[++i];
-      if (arg == "-o") {
-        options.output = value;
-      } else if (!ParseEncoding(value, options.encoding)) {
-        return "--encoding takes auto, gbk or utf-8, not '" + std::string(value) + "'";
-      }
-    } else if (option && arg == "--in-place") {
-      options.inPlace = true;
-    } else if (option) {
-      return "unknown option '" + std::string(arg) + "'";
-    } else if (options.inputGiven) {
-      return "one input file at most, not also '" + std::string(arg) + "'";
-    } else {
-      options.input = arg;
-      options.inputGiven = true;
-    }
+  const OptionRule rules[] = {
+      {"--encoding", true,
+       [&](std::string_view value) { return TakeEncoding(value, options.encoding); }},
+      {"-o", true,
+       [&](std::string_view value) {
+         options.output = value;
+         return std::string();
+       }},
+      {"--in-place", false,
+       [&](std::string_view) {
+         options.inPlace = true;
+         return std::string();
+       }},
+  };
+  const Arguments walked = WalkArguments(args, {.command = "run",
+                                                .options = rules,
+                                                .common = &options.common,
+                                                .single = "input file",
+                                                .hintEveryError = true});
+  if (!walked.error.empty()) return walked.error;
+  options.help = walked.help;
+  if (!walked.positionals.empty()) options.input = walked.positionals.front();
+  if (options.inPlace && !options.output.empty()) {
+    return "run: -o and --in-place exclude each other (try --help)";
   }
-  if (options.inPlace && !options.output.empty()) return "-o and --in-place exclude each other";
-  if (options.inPlace && options.input == "-") return "--in-place needs a FILE";
+  if (options.inPlace && options.input == "-") return "run: --in-place needs a FILE (try --help)";
   return {};
 }
 
@@ -92,7 +89,7 @@ int WriteResult(std::string_view bytes, const RunOptions& options, Console& cons
     return kExitSuccess;
   }
   const std::string_view target = options.inPlace ? options.input : options.output;
-  const settings::IoResult written = ReplaceFileKeepingMode(PathOf(target), bytes);
+  const files::IoResult written = files::WriteWholeFile(PathOf(target), bytes);
   if (!written.ok()) {
     return Fail(console, "run: cannot write '" + std::string(target) + "': " + written.error +
                              (options.inPlace ? "; the file is left as it was" : ""));
@@ -105,7 +102,7 @@ int WriteResult(std::string_view bytes, const RunOptions& options, Console& cons
 int RunCommand(const std::vector<std::string_view>& args, Console& console) {
   RunOptions options;
   if (const std::string error = ParseRunOptions(args, options); !error.empty()) {
-    return Fail(console, "run: " + error + " (try --help)");
+    return Fail(console, error);
   }
   if (options.help) {
     console.out << HelpText();
@@ -117,7 +114,7 @@ int RunCommand(const std::vector<std::string_view>& args, Console& console) {
 
   InputBytes input = ReadInput(options.input, console.in, kMaxInputBytes);
   if (!input.error.empty()) return Fail(console, "run: " + input.error);
-  DecodedSheet sheet = DecodeSheet(std::move(input.bytes), options.encoding);
+  files::DecodedText sheet = files::DecodeText(std::move(input.bytes), options.encoding);
   if (!sheet.error.empty())
     return Fail(console, "run: " + InputName(options.input) + ": " + sheet.error);
 
@@ -127,7 +124,8 @@ int RunCommand(const std::vector<std::string_view>& args, Console& console) {
   if (!batch.error.empty())
     return Fail(console, "run: " + InputName(options.input) + ": " + batch.error);
 
-  const int status = WriteResult(EncodeSheet(std::move(batch.text), sheet.form), options, console);
+  const int status =
+      WriteResult(files::EncodeText(std::move(batch.text), sheet.form), options, console);
   if (status != kExitSuccess) return status;
   if (batch.stoppedAtLine > 0) {
     console.err << "tallyline-cli: run: with " << text::GbkToUtf8("空格分式")
@@ -135,7 +133,9 @@ int RunCommand(const std::vector<std::string_view>& args, Console& console) {
                 << " steps, as the window's does; the text from line " << batch.stoppedAtLine
                 << " on is left as it was\n";
   }
-  console.err << "tallyline-cli: run: failed lines: " << batch.failedLines << '\n';
+  if (batch.failedLines > 0) {
+    console.err << "tallyline-cli: run: failed lines: " << batch.failedLines << '\n';
+  }
   const bool failed = batch.failedLines > 0 || batch.stoppedAtLine > 0;
   return failed ? kExitEvaluationFailed : kExitSuccess;
 }

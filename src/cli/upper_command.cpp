@@ -1,5 +1,6 @@
 // `upper`: numbers in Chinese upper-case numerals and as amounts in words, as
 // the number conversion window "数值转大写" shows them.
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/help.h"
 #include "sheet/chinese_numerals.h"
@@ -8,31 +9,23 @@
 namespace tl::cli {
 
 int UpperCommand(const std::vector<std::string_view>& args, Console& console) {
-  std::size_t i = 0;
   // Options come first; an argument such as "-3" is a number.
-  for (; i < args.size(); ++i) {
-    if (args[i] == "--") {
-      ++i;
-      break;
-    }
-    if (args[i] == "-h" || args[i] == "--help") {
-      console.out << HelpText();
-      return kExitSuccess;
-    }
-    if (args[i].starts_with("--")) {
-      return Fail(console, "upper: unknown option '" + std::string(args[i]) + "' (try --help)");
-    }
-    break;
+  const Arguments walked = WalkArguments(args, {.command = "upper", .optionsFirst = true});
+  if (walked.help) {
+    console.out << HelpText();
+    return kExitSuccess;
   }
-  if (i == args.size()) return Fail(console, "upper: a NUMBER is required (try --help)");
-  for (std::size_t k = i; k < args.size(); ++k) {
+  if (!walked.error.empty()) return Fail(console, walked.error);
+  const std::vector<std::string_view>& numbers = walked.positionals;
+  if (numbers.empty()) return Fail(console, "upper: a NUMBER is required (try --help)");
+  for (std::size_t k = 0; k < numbers.size(); ++k) {
     // Checked before anything is printed: a bad argument prints nothing.
-    if (!text::IsValidUtf8(args[k])) {
-      return Fail(console, "upper: NUMBER " + std::to_string(k - i + 1) + " is not UTF-8");
+    if (!text::IsValidUtf8(numbers[k])) {
+      return Fail(console, "upper: NUMBER " + std::to_string(k + 1) + " is not UTF-8");
     }
   }
-  for (; i < args.size(); ++i) {
-    const sheet::NumberInWords words = sheet::ConvertNumberField(text::Utf8ToGbk(args[i]));
+  for (const std::string_view number : numbers) {
+    const sheet::NumberInWords words = sheet::ConvertNumberField(text::Utf8ToGbk(number));
     console.out << text::GbkToUtf8(words.upperCase) << '\t' << text::GbkToUtf8(words.amount)
                 << '\n';
   }

@@ -1,9 +1,11 @@
 #include "load.h"
 
-#include "file_io.h"
+#include "files/file_io.h"
 #include "profile.h"
 
 namespace tl::settings {
+
+using files::ReadWholeFile;
 
 void ReadKeys(Settings& settings, std::string_view content, std::span<const KeyInfo* const> keys) {
   for (const KeyInfo* key : keys) {

@@ -4,6 +4,9 @@
 
 namespace tl::settings {
 
+using files::IoResult;
+using files::RemoveFile;
+
 namespace {
 
 struct ResetValue {

@@ -5,8 +5,8 @@
 // keys again; every other key then reads its default at the next start.
 #include <string_view>
 
-#include "file_io.h"
 #include "files.h"
+#include "files/file_io.h"
 #include "settings.h"
 
 namespace tl::settings {
@@ -22,7 +22,7 @@ inline constexpr int kResetEdgeHideHold = 30;
 
 struct ResetResult {
   bool applied = false;            // false: the answer was not Yes and nothing changed
-  IoResult files;                  // deleting the configuration files
+  tl::files::IoResult files;       // deleting the configuration files
   Geometry window = kResetWindow;  // where the caller puts the main window
 };
 

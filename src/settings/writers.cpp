@@ -7,6 +7,13 @@
 
 namespace tl::settings {
 
+using files::CreateFolder;
+using files::FileContent;
+using files::FileExists;
+using files::IoResult;
+using files::ReadWholeFile;
+using files::WriteWholeFile;
+
 namespace {
 std::string JoinErrors(const IoResult& first, const IoResult& second) {
   std::string joined = first.error;

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "file_io.h"
 #include "files.h"
+#include "files/file_io.h"
 #include "key_table.h"
 #include "settings.h"
 
@@ -26,10 +26,11 @@ std::vector<KeyWrite> FieldWrites(const Settings& settings, std::span<const KeyI
 
 // Applies the writes in order to the file's text and replaces the file.
 // A file that exists but cannot be read is left alone.
-IoResult WriteKeys(const std::filesystem::path& configuration, std::span<const KeyWrite> writes);
+files::IoResult WriteKeys(const std::filesystem::path& configuration,
+                          std::span<const KeyWrite> writes);
 
 // The options dialog's "确定", after it has copied its controls into `settings`.
-IoResult SaveOptions(const Settings& settings, const SettingsFiles& files);
+files::IoResult SaveOptions(const Settings& settings, const SettingsFiles& files);
 
 // The main window is destroyed. Before the call the caller has stored the
 // edit box font (字体*), the window's 窗口状态 and the three view states in
@@ -39,25 +40,26 @@ IoResult SaveOptions(const Settings& settings, const SettingsFiles& files);
 // writes the font, the geometry (with 记住窗口), the run state and the view
 // states, counts this run in 运行次数, and with 退出保存 replaces the content
 // backup with the worksheet text.
-IoResult SaveAtExit(Settings& settings, const SettingsFiles& files, const Geometry& normalGeometry,
-                    int caret, std::string_view worksheetText);
+files::IoResult SaveAtExit(Settings& settings, const SettingsFiles& files,
+                           const Geometry& normalGeometry, int caret,
+                           std::string_view worksheetText);
 
 // Every close request records whether the virtual keyboard window is open.
-IoResult SaveCloseRequest(Settings& settings, const SettingsFiles& files, bool keyboardOpen);
+files::IoResult SaveCloseRequest(Settings& settings, const SettingsFiles& files, bool keyboardOpen);
 
 // The virtual keyboard window opened (after reading kKeyboardReadOrder).
-IoResult SaveKeyboardOpened(const SettingsFiles& files);
+files::IoResult SaveKeyboardOpened(const SettingsFiles& files);
 // The virtual keyboard window closed; `settings` holds its geometry and layout.
-IoResult SaveKeyboardClosed(const Settings& settings, const SettingsFiles& files);
+files::IoResult SaveKeyboardClosed(const Settings& settings, const SettingsFiles& files);
 
 // The custom window position window shows and writes the four _启动窗口 keys
 // as texts (left, top, width, height), exactly as typed.
 std::array<std::string, 4> ReadCustomWindowPosition(const SettingsFiles& files);
-IoResult SaveCustomWindowPosition(const SettingsFiles& files,
-                                  const std::array<std::string, 4>& texts);
+files::IoResult SaveCustomWindowPosition(const SettingsFiles& files,
+                                         const std::array<std::string, 4>& texts);
 
 // Start-up records the running instance's window handle (its 32
 // significant bits, as HandleToLong gives them).
-IoResult SaveWindowHandle(Settings& settings, const SettingsFiles& files, int handle);
+files::IoResult SaveWindowHandle(Settings& settings, const SettingsFiles& files, int handle);
 
 }  // namespace tl::settings

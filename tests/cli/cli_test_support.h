@@ -41,6 +41,27 @@ inline Invocation Invoke(Subcommand subcommand, const std::vector<std::string>& 
   return result;
 }
 
+// A replay script read from standard input and what it prints.
+struct ReplayScenario {
+  const char* name;
+  const char8_t* script;
+  const char8_t* output;
+};
+
+inline void ExpectReplayPrints(const ReplayScenario& s) {
+  const Invocation run = Invoke(ReplayCommand, {"-"}, Utf8(s.script));
+  EXPECT_EQ(run.status, kExitSuccess) << s.name << ": " << run.err;
+  EXPECT_EQ(run.out, Utf8(s.output)) << s.name;
+}
+
+// A replay script from standard input that stops with `message`, which
+// starts with the line it names.
+inline void ExpectReplayStops(const std::string& script, const std::string& message) {
+  const Invocation run = Invoke(ReplayCommand, {"-"}, script);
+  EXPECT_EQ(run.status, kExitError) << script;
+  EXPECT_EQ(run.err, "tallyline-cli: replay: standard input " + message + "\n") << script;
+}
+
 // A fresh folder under the system's temporary folder, removed afterwards.
 class ScratchFolder {
  public:

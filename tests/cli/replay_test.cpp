@@ -11,13 +11,7 @@ namespace {
 using testing::Invoke;
 using testing::Utf8;
 
-struct Scenario {
-  const char* name;
-  const char8_t* script;
-  const char8_t* output;
-};
-
-const Scenario kScenarios[] = {
+const testing::ReplayScenario kScenarios[] = {
     {"live mode shows the result while typing",
      u8R"(type "1+2"
 print
@@ -197,11 +191,7 @@ clipboard: ""
 };
 
 TEST(Replay, Scenarios) {
-  for (const Scenario& s : kScenarios) {
-    const testing::Invocation run = Invoke(ReplayCommand, {"-"}, Utf8(s.script));
-    EXPECT_EQ(run.status, kExitSuccess) << s.name << ": " << run.err;
-    EXPECT_EQ(run.out, Utf8(s.output)) << s.name;
-  }
+  for (const testing::ReplayScenario& s : kScenarios) testing::ExpectReplayPrints(s);
 }
 
 TEST(Replay, StopsAtTheFirstBadLineAndNamesIt) {
@@ -225,11 +215,7 @@ TEST(Replay, StopsAtTheFirstBadLineAndNamesIt) {
       {"answer maybe\n", "line 1: answer takes yes, no, cancel or ok, not 'maybe'"},
       {"print\n\xFF\n", "line 2: not UTF-8"},
   };
-  for (const Case& c : cases) {
-    const testing::Invocation run = Invoke(ReplayCommand, {"-"}, c.script);
-    EXPECT_EQ(run.status, kExitError) << c.script;
-    EXPECT_EQ(run.err, "tallyline-cli: replay: standard input " + c.message + "\n") << c.script;
-  }
+  for (const Case& c : cases) testing::ExpectReplayStops(c.script, c.message);
   // What came before the bad line has run.
   EXPECT_EQ(Invoke(ReplayCommand, {"-"}, cases[0].script).out,
             "text: \"\"\ncaret: 0 0\nstatus: \"\"\nclipboard: \"\"\n");

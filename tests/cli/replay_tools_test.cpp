@@ -2,22 +2,14 @@
 // windows' buttons, and NumLock as a delete key, with the output they print.
 #include <gtest/gtest.h>
 
-#include "cli/commands.h"
 #include "cli_test_support.h"
 
 namespace tl::cli {
 namespace {
 
-using testing::Invoke;
 using testing::Utf8;
 
-struct Scenario {
-  const char* name;
-  const char8_t* script;
-  const char8_t* output;
-};
-
-const Scenario kScenarios[] = {
+const testing::ReplayScenario kScenarios[] = {
     {"double-clicks select a number, a signed number, an operator, the line",
      u8R"(set 动态刷新 假
 text "12-3.57×-5\r\nx\r\n"
@@ -235,11 +227,7 @@ clipboard: ""
 };
 
 TEST(ReplayTools, Scenarios) {
-  for (const Scenario& s : kScenarios) {
-    const testing::Invocation run = Invoke(ReplayCommand, {"-"}, Utf8(s.script));
-    EXPECT_EQ(run.status, kExitSuccess) << s.name << ": " << run.err;
-    EXPECT_EQ(run.out, Utf8(s.output)) << s.name;
-  }
+  for (const testing::ReplayScenario& s : kScenarios) testing::ExpectReplayPrints(s);
 }
 
 TEST(ReplayTools, MalformedCommandsStopTheScript) {
@@ -265,16 +253,12 @@ TEST(ReplayTools, MalformedCommandsStopTheScript) {
       {u8"replace-selection \"1\" \"2\" case 3\n", u8"replace-selection takes 2 or 3 arguments"},
   };
   for (const Case& c : cases) {
-    const testing::Invocation run = Invoke(ReplayCommand, {"-"}, Utf8(c.script));
-    EXPECT_EQ(run.status, kExitError) << Utf8(c.script);
-    EXPECT_EQ(run.err, "tallyline-cli: replay: standard input line 1: " + Utf8(c.message) + "\n");
+    testing::ExpectReplayStops(Utf8(c.script), "line 1: " + Utf8(c.message));
   }
   // A record can be chosen once only, as the window's list 2 holds it once.
-  const testing::Invocation twice =
-      Invoke(ReplayCommand, {"-"},
-             Utf8(u8"set 动态刷新 假\ncommand \"&A.记录\"\ntype \"1+1\\n\"\n"
-                  u8"accumulator ok 求和 1 1\n"));
-  EXPECT_EQ(twice.err, "tallyline-cli: replay: standard input line 4: record 1 is chosen twice\n");
+  testing::ExpectReplayStops(Utf8(u8"set 动态刷新 假\ncommand \"&A.记录\"\ntype \"1+1\\n\"\n"
+                                  u8"accumulator ok 求和 1 1\n"),
+                             "line 4: record 1 is chosen twice");
 }
 
 }  // namespace

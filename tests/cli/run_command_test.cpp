@@ -3,7 +3,7 @@
 #include "cli/commands.h"
 #include "cli/input_file.h"
 #include "cli_test_support.h"
-#include "settings/file_io.h"
+#include "files/replace_steps.h"
 
 namespace tl::cli {
 namespace {
@@ -14,7 +14,9 @@ using testing::ScratchFolder;
 using testing::Utf8;
 using testing::WriteFile;
 
+// Standard error after a run: nothing when every line succeeded.
 std::string FailedLines(std::size_t n) {
+  if (n == 0) return "";
   return "tallyline-cli: run: failed lines: " + std::to_string(n) + "\n";
 }
 
@@ -117,7 +119,7 @@ TEST(RunCommand, LeavesTheFileWhenTheWriteFails) {
   WriteFile(sheet, "1+1\n");
   // The new content goes to a temporary file beside the old one first; a
   // folder in its place makes that write fail, whoever runs the test.
-  std::filesystem::create_directory(settings::TemporaryPathFor(sheet));
+  std::filesystem::create_directory(files::TemporaryPathFor(sheet));
   testing::Invocation run = Invoke(RunCommand, {"--in-place", sheet.string()});
   EXPECT_EQ(run.status, kExitError);
   EXPECT_TRUE(run.err.ends_with("; the file is left as it was\n")) << run.err;
@@ -143,7 +145,7 @@ TEST(RunCommand, KeepsThePermissionsOfTheFileItReplaces) {
   EXPECT_EQ(run.status, kExitSuccess) << run.err;
   EXPECT_EQ(ReadFile(sheet), "1+1=2\n");
   EXPECT_EQ(std::filesystem::status(sheet).permissions(), kPrivate);
-  EXPECT_FALSE(std::filesystem::exists(settings::TemporaryPathFor(sheet)));
+  EXPECT_FALSE(std::filesystem::exists(files::TemporaryPathFor(sheet)));
 }
 
 TEST(RunCommand, LeavesTheFileInAReadOnlyFolder) {

@@ -7,14 +7,16 @@
 #include <utility>
 #include <vector>
 
+#include "files/temp_folder.h"
 #include "settings/profile.h"
-#include "settings/temp_folder.h"
 
 namespace tl::settings {
 namespace {
 
+using files::testing::TempFolder;
+
 TEST(LoadSettings, NoRunFolderGivesEveryDefault) {
-  testing::TempFolder folder;
+  TempFolder folder;
   const SettingsFiles files = FilesUnder(folder.path() / "never-created");
   EXPECT_EQ(LoadSettings(files), Settings{});
   // The table's default texts read as the record's initial values.

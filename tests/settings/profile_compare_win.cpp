@@ -19,14 +19,16 @@
 #include <string>
 #include <vector>
 
-#include "settings/file_io.h"
+#include "files/file_io.h"
+#include "files/temp_folder.h"
 #include "settings/profile.h"
-#include "settings/temp_folder.h"
 
 namespace tl::settings {
 namespace {
 
 namespace fs = std::filesystem;
+using files::ReadWholeFile;
+using files::WriteWholeFile;
 
 constexpr char kMissing[] = "\x01missing";
 
@@ -133,7 +135,7 @@ class ProfileCompare : public ::testing::Test {
   }
 
  private:
-  testing::TempFolder folder_;
+  files::testing::TempFolder folder_;
   int count_ = 0;
 };
 

@@ -2,15 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include "files/temp_folder.h"
 #include "settings/load.h"
 #include "settings/profile.h"
 #include "settings/reset.h"
-#include "settings/temp_folder.h"
 
 namespace tl::settings {
 namespace {
 
 namespace fs = std::filesystem;
+using files::CreateFolder;
+using files::FileExists;
+using files::ReadWholeFile;
+using files::WriteWholeFile;
+using files::testing::TempFolder;
 
 std::string FileText(const fs::path& path) {
   return ReadWholeFile(path).bytes;
@@ -18,7 +23,7 @@ std::string FileText(const fs::path& path) {
 
 // A program folder with a run folder, optionally holding a configuration.
 struct Installation {
-  testing::TempFolder folder;
+  TempFolder folder;
   SettingsFiles files = FilesUnder(folder.path());
 
   explicit Installation(std::string_view configuration = {}) {

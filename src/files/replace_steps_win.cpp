@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "file_io.h"
+#include "replace_steps.h"
 
-namespace tl::settings {
+namespace tl::files {
 
 namespace fs = std::filesystem;
 
@@ -57,4 +57,4 @@ fs::path TemporaryPathFor(const fs::path& path) {
   return temporary;
 }
 
-}  // namespace tl::settings
+}  // namespace tl::files

@@ -1,13 +1,16 @@
-#include "cli/sheet_file.h"
+#include "files/text_file.h"
 
 #include <gtest/gtest.h>
 
-#include "cli_test_support.h"
+#include <algorithm>
 
-namespace tl::cli {
+namespace tl::files {
 namespace {
 
-using testing::Utf8;
+// Test data in UTF-8 whatever the compiler does with ordinary literals.
+std::string Utf8(const char8_t* s) {
+  return reinterpret_cast<const char*>(s);
+}
 
 struct DecodeCase {
   std::string name;
@@ -17,7 +20,7 @@ struct DecodeCase {
   FileForm form;
 };
 
-TEST(SheetFile, DecodesAndWritesBackInTheSameForm) {
+TEST(TextFile, DecodesAndWritesBackInTheSameForm) {
   const std::string chinese = Utf8(u8"总计 1+2\n×3\n");
   const DecodeCase cases[] = {
       {"empty", "", Encoding::Auto, "", {Encoding::Utf8, false, false}},
@@ -48,17 +51,17 @@ TEST(SheetFile, DecodesAndWritesBackInTheSameForm) {
       {"mixed breaks", "1\r2\n", Encoding::Auto, "1\r2\n", {Encoding::Utf8, false, false}},
   };
   for (const DecodeCase& c : cases) {
-    const DecodedSheet decoded = DecodeSheet(c.bytes, c.requested);
+    const DecodedText decoded = DecodeText(c.bytes, c.requested);
     ASSERT_EQ(decoded.error, "") << c.name;
     EXPECT_EQ(decoded.text, c.text) << c.name;
     EXPECT_EQ(decoded.form.encoding, c.form.encoding) << c.name;
     EXPECT_EQ(decoded.form.lineFeeds, c.form.lineFeeds) << c.name;
     EXPECT_EQ(decoded.form.byteOrderMark, c.form.byteOrderMark) << c.name;
-    EXPECT_EQ(EncodeSheet(decoded.text, decoded.form), c.bytes) << c.name;
+    EXPECT_EQ(EncodeText(decoded.text, decoded.form), c.bytes) << c.name;
   }
 }
 
-TEST(SheetFile, RefusesWhatCannotComeBackUnchanged) {
+TEST(TextFile, RefusesWhatCannotComeBackUnchanged) {
   struct Case {
     std::string bytes;
     Encoding requested;
@@ -72,31 +75,31 @@ TEST(SheetFile, RefusesWhatCannotComeBackUnchanged) {
       {Utf8(u8"?×?\n"), Encoding::Auto, ""},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(DecodeSheet(c.bytes, c.requested).error, c.error) << c.bytes;
+    EXPECT_EQ(DecodeText(c.bytes, c.requested).error, c.error) << c.bytes;
   }
 }
 
-TEST(SheetFile, ConvertsLargeTextsPieceByPiece) {
+TEST(TextFile, ConvertsLargeTextsPieceByPiece) {
   // More than one conversion piece, with two- and three-byte characters on
   // every boundary the pieces could fall on.
   std::string utf8;
   while (utf8.size() < 3 * (std::size_t{1} << 20)) utf8 += Utf8(u8"×÷√ 合计12.5+π\n");
   utf8 += Utf8(u8"line 末 😀");
-  const DecodedSheet refused = DecodeSheet(utf8, Encoding::Auto);
+  const DecodedText refused = DecodeText(utf8, Encoding::Auto);
   const std::size_t lines = static_cast<std::size_t>(std::count(utf8.begin(), utf8.end(), '\n'));
   EXPECT_EQ(refused.error,
             "line " + std::to_string(lines + 1) +
                 " holds a character that GBK has no form for; the worksheet cannot take it");
 
   utf8.erase(utf8.rfind(' '));
-  const DecodedSheet decoded = DecodeSheet(utf8, Encoding::Auto);
+  const DecodedText decoded = DecodeText(utf8, Encoding::Auto);
   ASSERT_EQ(decoded.error, "");
   std::string gbk;
   for (std::size_t i = 0; i < lines; ++i) gbk += "×÷√ 合计12.5+π\r\n";
   gbk += "line 末";
   EXPECT_TRUE(decoded.text == gbk);
-  EXPECT_TRUE(EncodeSheet(decoded.text, decoded.form) == utf8);
+  EXPECT_TRUE(EncodeText(decoded.text, decoded.form) == utf8);
 }
 
 }  // namespace
-}  // namespace tl::cli
+}  // namespace tl::files

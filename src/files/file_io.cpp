@@ -4,7 +4,7 @@
 #include <iterator>
 #include <system_error>
 
-namespace tl::settings {
+namespace tl::files {
 
 namespace fs = std::filesystem;
 
@@ -41,17 +41,6 @@ FileContent ReadWholeFile(const fs::path& path) {
   return content;
 }
 
-IoResult WriteWholeFile(const fs::path& path, std::string_view bytes) {
-  const fs::path temporary = TemporaryPathFor(path);
-  IoResult result = WriteNewFile(temporary, bytes);
-  if (result.ok()) result = MoveOver(temporary, path);
-  if (!result.ok()) {
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-  }
-  return result;
-}
-
 IoResult RemoveFile(const fs::path& path) {
   std::error_code error;
   fs::remove(path, error);
@@ -71,4 +60,16 @@ bool FileExists(const fs::path& path) {
   return fs::exists(path, error);
 }
 
-}  // namespace tl::settings
+ResolvedPath ResolveLinks(const fs::path& path) {
+  std::error_code error;
+  if (!fs::is_symlink(fs::symlink_status(path, error))) return {path, {}};
+  ResolvedPath resolved{fs::canonical(path, error), {}};
+  if (error == std::errc::no_such_file_or_directory) {
+    resolved.error = "the symbolic link leads to no file";
+  } else if (error) {
+    resolved.error = Describe("cannot follow the symbolic link", error);
+  }
+  return resolved;
+}
+
+}  // namespace tl::files

@@ -5,15 +5,15 @@
 #include <string>
 #include <system_error>
 
-#include "settings/file_io.h"
+#include "files/replace_steps.h"
 
-namespace tl::settings::testing {
+namespace tl::files::testing {
 
 class TempFolder {
  public:
   TempFolder() {
     static int counter = 0;
-    const auto base = std::filesystem::temp_directory_path() / "tallyline-settings-test";
+    const auto base = std::filesystem::temp_directory_path() / "tallyline-test";
     // The process id in the name keeps parallel test runs apart.
     path_ = TemporaryPathFor(base / ("folder" + std::to_string(counter++)));
     std::error_code ignored;
@@ -33,4 +33,4 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-}  // namespace tl::settings::testing
+}  // namespace tl::files::testing

@@ -4,9 +4,9 @@
 #include <cerrno>
 #include <system_error>
 
-#include "file_io.h"
+#include "replace_steps.h"
 
-namespace tl::settings {
+namespace tl::files {
 
 namespace fs = std::filesystem;
 
@@ -49,4 +49,4 @@ fs::path TemporaryPathFor(const fs::path& path) {
   return temporary;
 }
 
-}  // namespace tl::settings
+}  // namespace tl::files

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace tl::settings {
+namespace tl::files {
 
 // Empty `error` means success; otherwise it says what failed (without the
 // path, which the caller knows and may show in its own encoding).
@@ -25,7 +25,9 @@ struct FileContent {
 FileContent ReadWholeFile(const std::filesystem::path& path);
 
 // Replaces the file's content with `bytes` (creating the file if needed).
-// The folder must exist.
+// A file replaced keeps its permissions. A symbolic link stays as it is: the
+// file it leads to is the one replaced, and a link that leads to no file is
+// an error. The folder must exist.
 IoResult WriteWholeFile(const std::filesystem::path& path, std::string_view bytes);
 
 // Deletes the file; a missing file is no error.
@@ -36,11 +38,14 @@ IoResult CreateFolder(const std::filesystem::path& path);
 
 bool FileExists(const std::filesystem::path& path);
 
-// Platform parts of WriteWholeFile: write a new file completely and flush
-// it to the disk, and move one file over another in one step.
-IoResult WriteNewFile(const std::filesystem::path& path, std::string_view bytes);
-IoResult MoveOver(const std::filesystem::path& from, const std::filesystem::path& to);
-// A name beside `path` that no other running process uses.
-std::filesystem::path TemporaryPathFor(const std::filesystem::path& path);
+struct ResolvedPath {
+  std::filesystem::path path;
+  std::string error;  // empty on success
+};
 
-}  // namespace tl::settings
+// The file that `path` names: `path` itself unless it is a symbolic link,
+// otherwise the file at the end of the links. A link that leads to no file,
+// or round in a circle, is an error.
+ResolvedPath ResolveLinks(const std::filesystem::path& path);
+
+}  // namespace tl::files

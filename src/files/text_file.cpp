@@ -1,11 +1,11 @@
-#include "cli/sheet_file.h"
+#include "text_file.h"
 
 #include <algorithm>
 
 #include "text/encoding.h"
 #include "text/gbk.h"
 
-namespace tl::cli {
+namespace tl::files {
 
 namespace {
 
@@ -102,8 +102,8 @@ bool ConvertToGbk(std::string_view body, bool lineFeeds, std::string& text, std:
 
 }  // namespace
 
-DecodedSheet DecodeSheet(std::string bytes, Encoding encoding) {
-  DecodedSheet result;
+DecodedText DecodeText(std::string bytes, Encoding encoding) {
+  DecodedText result;
   const bool ascii = IsAscii(bytes);
   if (encoding == Encoding::Auto) {
     encoding = ascii || text::IsValidUtf8(bytes) ? Encoding::Utf8 : Encoding::Gbk;
@@ -138,7 +138,7 @@ DecodedSheet DecodeSheet(std::string bytes, Encoding encoding) {
   return result;
 }
 
-std::string EncodeSheet(std::string text, const FileForm& form) {
+std::string EncodeText(std::string text, const FileForm& form) {
   if (form.encoding == Encoding::Utf8 && !IsAscii(text)) {
     std::string utf8;
     utf8.reserve(text.size() + text.size() / 2);
@@ -154,4 +154,4 @@ std::string EncodeSheet(std::string text, const FileForm& form) {
   return text;
 }
 
-}  // namespace tl::cli
+}  // namespace tl::files

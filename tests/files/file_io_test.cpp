@@ -1,12 +1,13 @@
-#include "settings/file_io.h"
+#include "files/file_io.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "settings/temp_folder.h"
+#include "files/replace_steps.h"
+#include "files/temp_folder.h"
 
-namespace tl::settings {
+namespace tl::files {
 namespace {
 
 namespace fs = std::filesystem;
@@ -66,4 +67,4 @@ TEST(FileIo, AFolderIsNotReadAsAFile) {
 }
 
 }  // namespace
-}  // namespace tl::settings
+}  // namespace tl::files

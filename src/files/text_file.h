@@ -1,0 +1,38 @@
+#pragma once
+// Text files as the worksheet reads and writes them: GBK or UTF-8, CR LF or
+// LF line breaks. Inside, the worksheet text is always GBK with CR LF; the
+// file is written back in the form it was read in.
+#include <string>
+#include <string_view>
+
+namespace tl::files {
+
+enum class Encoding {
+  Auto,  // valid UTF-8 is UTF-8, anything else GBK
+  Gbk,
+  Utf8,
+};
+
+// How a file was written.
+struct FileForm {
+  Encoding encoding = Encoding::Gbk;  // Gbk or Utf8
+  bool lineFeeds = false;             // LF line breaks: the file holds no CR at all
+  bool byteOrderMark = false;         // UTF-8 that starts with EF BB BF
+};
+
+struct DecodedText {
+  std::string text;  // GBK, CR LF
+  FileForm form;
+  std::string error;  // why the bytes cannot be taken; empty on success
+};
+
+// The worksheet text of a file's bytes, read as `encoding`. Takes the bytes
+// over, so that a file that needs no change is not copied. UTF-8 whose
+// characters GBK cannot all hold is refused (writing it back would lose
+// them), and so are bytes that are not UTF-8 when UTF-8 is asked for.
+DecodedText DecodeText(std::string bytes, Encoding encoding);
+
+// The bytes of `text` written in `form`; line breaks are changed in place.
+std::string EncodeText(std::string text, const FileForm& form);
+
+}  // namespace tl::files

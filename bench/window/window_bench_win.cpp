@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "edit_box_win.h"
-#include "menus.h"
+#include "app/edit_box_win.h"
+#include "app/menus.h"
+#include "app/win_host.h"
 #include "sheet/keys.h"
 #include "sheet/worksheet.h"
-#include "win_host.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Menu commands: the window's own, and the worksheet's.
-#include "main_window_state.h"
+#include "app/main_window_state.h"
+#include "app/worksheet_font.h"
 #include "settings/reset.h"
-#include "worksheet_font.h"
 
 namespace tl::app {
 

@@ -1,9 +1,9 @@
-#include "control_table.h"
+#include "app/control_table.h"
 
 #include <commctrl.h>
 
-#include "dpi.h"
-#include "win_text.h"
+#include "app/dpi.h"
+#include "app/win_text.h"
 
 namespace tl::app {
 

@@ -1,13 +1,13 @@
-#include "custom_position_window.h"
+#include "app/custom_position_window.h"
 
 #include <array>
 #include <string>
 
-#include "kit_window.h"
+#include "app/kit_window.h"
+#include "app/win_text.h"
+#include "app/window_geometry.h"
 #include "settings/writers.h"
 #include "text/number_text.h"
-#include "win_text.h"
-#include "window_geometry.h"
 
 namespace tl::app {
 

@@ -1,4 +1,4 @@
-#include "dpi.h"
+#include "app/dpi.h"
 
 #include <map>
 

@@ -1,6 +1,6 @@
 // Parking the window at a screen edge, and the show/hide hot key.
-#include "main_window_state.h"
-#include "window_geometry.h"
+#include "app/main_window_state.h"
+#include "app/window_geometry.h"
 
 namespace tl::app {
 

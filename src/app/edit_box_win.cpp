@@ -1,9 +1,9 @@
-#include "edit_box_win.h"
+#include "app/edit_box_win.h"
 
 #include <algorithm>
 
+#include "app/win_text.h"
 #include "text/gbk.h"
-#include "win_text.h"
 
 namespace tl::app {
 

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "main_window_state.h"
+#include "app/main_window_state.h"
 #include "text/encoding.h"
 
 namespace tl::app {

@@ -1,6 +1,6 @@
-#include "exit_dialog.h"
+#include "app/exit_dialog.h"
 
-#include "kit_window.h"
+#include "app/kit_window.h"
 
 namespace tl::app {
 

@@ -1,4 +1,4 @@
-#include "hot_key.h"
+#include "app/hot_key.h"
 
 namespace tl::app {
 

@@ -1,7 +1,7 @@
-#include "kit_window.h"
+#include "app/kit_window.h"
 
-#include "dpi.h"
-#include "win_text.h"
+#include "app/dpi.h"
+#include "app/win_text.h"
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0

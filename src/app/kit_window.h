@@ -12,8 +12,8 @@
 #include <span>
 #include <string_view>
 
-#include "control_table.h"
-#include "tool_windows.h"
+#include "app/control_table.h"
+#include "app/tool_windows.h"
 
 namespace tl::app {
 

@@ -1,12 +1,12 @@
-#include "main_window.h"
+#include "app/main_window.h"
 
 #include <commctrl.h>
 
-#include "hot_key.h"
-#include "main_window_state.h"
-#include "tray_icon.h"
-#include "win_text.h"
-#include "worksheet_font.h"
+#include "app/hot_key.h"
+#include "app/main_window_state.h"
+#include "app/tray_icon.h"
+#include "app/win_text.h"
+#include "app/worksheet_font.h"
 
 namespace tl::app {
 

@@ -6,15 +6,15 @@
 
 #include <memory>
 
-#include "edit_box_win.h"
-#include "instance_lock.h"
-#include "layout.h"
-#include "menus.h"
+#include "app/edit_box_win.h"
+#include "app/instance_lock.h"
+#include "app/layout.h"
+#include "app/menus.h"
+#include "app/tool_windows.h"
+#include "app/win_host.h"
 #include "settings/files.h"
 #include "settings/settings.h"
 #include "sheet/worksheet.h"
-#include "tool_windows.h"
-#include "win_host.h"
 
 namespace tl::app {
 

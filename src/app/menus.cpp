@@ -1,11 +1,11 @@
-#include "menus.h"
+#include "app/menus.h"
 
 #include <map>
 #include <string>
 #include <vector>
 
+#include "app/win_text.h"
 #include "sheet/keys.h"
-#include "win_text.h"
 
 namespace tl::app {
 

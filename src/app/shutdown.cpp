@@ -1,9 +1,9 @@
 // The close request with its three behaviours, and the save at exit.
-#include "exit_dialog.h"
-#include "hot_key.h"
-#include "main_window_state.h"
+#include "app/exit_dialog.h"
+#include "app/hot_key.h"
+#include "app/main_window_state.h"
+#include "app/tray_icon.h"
 #include "settings/writers.h"
-#include "tray_icon.h"
 
 namespace tl::app {
 

@@ -5,15 +5,15 @@
 
 #include <string>
 
-#include "dpi.h"
+#include "app/dpi.h"
+#include "app/hot_key.h"
+#include "app/main_window_state.h"
+#include "app/tray_icon.h"
+#include "app/window_geometry.h"
 #include "files/file_io.h"
-#include "hot_key.h"
-#include "main_window_state.h"
 #include "settings/load.h"
 #include "settings/writers.h"
 #include "sheet/status_messages.h"
-#include "tray_icon.h"
-#include "window_geometry.h"
 
 namespace tl::app {
 

@@ -1,4 +1,4 @@
-#include "tool_windows.h"
+#include "app/tool_windows.h"
 
 namespace tl::app {
 

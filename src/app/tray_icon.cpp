@@ -1,8 +1,8 @@
-#include "tray_icon.h"
+#include "app/tray_icon.h"
 
 #include <shellapi.h>
 
-#include "menus.h"
+#include "app/menus.h"
 
 namespace tl::app {
 

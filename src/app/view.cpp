@@ -3,8 +3,8 @@
 
 #include <commctrl.h>
 
-#include "main_window_state.h"
-#include "window_geometry.h"
+#include "app/main_window_state.h"
+#include "app/window_geometry.h"
 
 namespace tl::app {
 

@@ -1,10 +1,10 @@
-#include "win_host.h"
+#include "app/win_host.h"
 
 #include <commctrl.h>
 
 #include <cstring>
 
-#include "win_text.h"
+#include "app/win_text.h"
 
 namespace tl::app {
 

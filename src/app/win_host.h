@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "menus.h"
+#include "app/menus.h"
 #include "sheet/host.h"
 
 namespace tl::app {

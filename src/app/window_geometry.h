@@ -2,7 +2,7 @@
 // The arithmetic of the main window's placement: the start-up check, the
 // geometry the layout remembers, the custom position check, and parking at a
 // screen edge. Pure functions; W and H are the primary screen's size.
-#include "layout.h"
+#include "app/layout.h"
 
 namespace tl::app {
 

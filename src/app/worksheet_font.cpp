@@ -1,9 +1,9 @@
-#include "worksheet_font.h"
+#include "app/worksheet_font.h"
 
 #include <commdlg.h>
 
-#include "dpi.h"
-#include "win_text.h"
+#include "app/dpi.h"
+#include "app/win_text.h"
 
 namespace tl::app {
 

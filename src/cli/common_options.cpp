@@ -1,4 +1,4 @@
-#include "common_options.h"
+#include "cli/common_options.h"
 
 #include "files/file_io.h"
 #include "settings/files.h"

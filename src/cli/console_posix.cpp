@@ -1,6 +1,6 @@
 #include <unistd.h>
 
-#include "console.h"
+#include "cli/console.h"
 
 namespace tl::cli {
 

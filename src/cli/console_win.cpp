@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-#include "console.h"
+#include "cli/console.h"
 
 namespace tl::cli {
 

@@ -1,4 +1,4 @@
-#include "script_line.h"
+#include "cli/script_line.h"
 
 #include "text/encoding.h"
 

@@ -3,8 +3,8 @@
 #include <fstream>
 #include <system_error>
 
-#include "file_io.h"
-#include "replace_steps.h"
+#include "files/file_io.h"
+#include "files/replace_steps.h"
 
 namespace tl::files {
 

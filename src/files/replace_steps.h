@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "file_io.h"
+#include "files/file_io.h"
 
 namespace tl::files {
 

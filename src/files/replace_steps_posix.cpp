@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <system_error>
 
-#include "replace_steps.h"
+#include "files/replace_steps.h"
 
 namespace tl::files {
 

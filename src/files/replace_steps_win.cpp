@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "replace_steps.h"
+#include "files/replace_steps.h"
 
 namespace tl::files {
 

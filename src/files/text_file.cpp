@@ -1,4 +1,4 @@
-#include "text_file.h"
+#include "files/text_file.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "files.h"
+#include "settings/files.h"
 
 namespace tl::settings {
 

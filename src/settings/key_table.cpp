@@ -1,6 +1,6 @@
-#include "key_table.h"
+#include "settings/key_table.h"
 
-#include "values.h"
+#include "settings/values.h"
 
 namespace tl::settings {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <variant>
 
-#include "settings.h"
+#include "settings/settings.h"
 
 namespace tl::settings {
 

@@ -1,7 +1,7 @@
-#include "load.h"
+#include "settings/load.h"
 
 #include "files/file_io.h"
-#include "profile.h"
+#include "settings/profile.h"
 
 namespace tl::settings {
 

@@ -4,9 +4,9 @@
 #include <span>
 #include <string_view>
 
-#include "files.h"
-#include "key_table.h"
-#include "settings.h"
+#include "settings/files.h"
+#include "settings/key_table.h"
+#include "settings/settings.h"
 
 namespace tl::settings {
 

@@ -1,4 +1,4 @@
-#include "profile.h"
+#include "settings/profile.h"
 
 #include <vector>
 

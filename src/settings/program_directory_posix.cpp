@@ -1,6 +1,6 @@
 #include <system_error>
 
-#include "files.h"
+#include "settings/files.h"
 
 namespace tl::settings {
 

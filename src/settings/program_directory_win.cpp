@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "files.h"
+#include "settings/files.h"
 
 namespace tl::settings {
 

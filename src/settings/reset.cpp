@@ -1,6 +1,6 @@
-#include "reset.h"
+#include "settings/reset.h"
 
-#include "key_table.h"
+#include "settings/key_table.h"
 
 namespace tl::settings {
 

@@ -5,9 +5,9 @@
 // keys again; every other key then reads its default at the next start.
 #include <string_view>
 
-#include "files.h"
 #include "files/file_io.h"
-#include "settings.h"
+#include "settings/files.h"
+#include "settings/settings.h"
 
 namespace tl::settings {
 

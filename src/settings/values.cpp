@@ -1,4 +1,4 @@
-#include "values.h"
+#include "settings/values.h"
 
 #include <cmath>
 #include <limits>

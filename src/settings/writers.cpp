@@ -1,9 +1,9 @@
-#include "writers.h"
+#include "settings/writers.h"
 
 #include <limits>
 
-#include "profile.h"
-#include "values.h"
+#include "settings/profile.h"
+#include "settings/values.h"
 
 namespace tl::settings {
 

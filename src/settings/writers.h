@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "files.h"
 #include "files/file_io.h"
-#include "key_table.h"
-#include "settings.h"
+#include "settings/files.h"
+#include "settings/key_table.h"
+#include "settings/settings.h"
 
 namespace tl::settings {
 

@@ -1,4 +1,4 @@
-#include "encoding.h"
+#include "text/encoding.h"
 
 namespace tl::text {
 

@@ -1,7 +1,7 @@
 // The custom window position window, driven from a second thread as a user
 // would: it shows the stored keys, enables "确定" only for a reachable
 // position, and writes the fields exactly as typed.
-#include "custom_position_window.h"
+#include "app/custom_position_window.h"
 
 #include <gtest/gtest.h>
 

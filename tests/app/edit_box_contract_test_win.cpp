@@ -1,7 +1,7 @@
 // The EDIT control adapter satisfies the same contract as the in-memory box.
 #include <windows.h>
 
-#include "edit_box_win.h"
+#include "app/edit_box_win.h"
 #include "sheet/edit_box_contract.h"
 
 namespace tl::app {

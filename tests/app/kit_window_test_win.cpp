@@ -6,9 +6,9 @@
 #include <memory>
 #include <thread>
 
-#include "exit_dialog.h"
-#include "kit_window.h"
-#include "win_host.h"
+#include "app/exit_dialog.h"
+#include "app/kit_window.h"
+#include "app/win_host.h"
 
 namespace tl::app {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "menus.h"
-#include "program_process_win.h"
-#include "win_text.h"
+#include "app/menus.h"
+#include "app/program_process_win.h"
+#include "app/win_text.h"
 
 namespace tl::app::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "menus.h"
+#include "app/menus.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "program_process_win.h"
+#include "app/program_process_win.h"
 
 #include <commctrl.h>
 
 #include <fstream>
 #include <sstream>
 
-#include "main_window.h"
+#include "app/main_window.h"
 
 namespace tl::app::testing {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "program_process_win.h"
+#include "app/program_process_win.h"
 
 namespace tl::app::testing {
 namespace {

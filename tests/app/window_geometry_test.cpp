@@ -1,4 +1,4 @@
-#include "window_geometry.h"
+#include "app/window_geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/cli_test_support.h"
 #include "cli/commands.h"
-#include "cli_test_support.h"
 
 namespace tl::cli {
 namespace {

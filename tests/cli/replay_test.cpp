@@ -1,9 +1,9 @@
 // Worksheet scenarios as replay scripts with the output they print.
 #include <gtest/gtest.h>
 
+#include "cli/cli_test_support.h"
 #include "cli/commands.h"
 #include "cli/print_quote.h"
-#include "cli_test_support.h"
 
 namespace tl::cli {
 namespace {

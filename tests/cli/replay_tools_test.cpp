@@ -2,7 +2,7 @@
 // windows' buttons, and NumLock as a delete key, with the output they print.
 #include <gtest/gtest.h>
 
-#include "cli_test_support.h"
+#include "cli/cli_test_support.h"
 
 namespace tl::cli {
 namespace {

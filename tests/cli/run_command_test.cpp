@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "cli/cli_test_support.h"
 #include "cli/commands.h"
 #include "cli/input_file.h"
-#include "cli_test_support.h"
 #include "files/replace_steps.h"
 
 namespace tl::cli {

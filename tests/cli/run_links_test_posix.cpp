@@ -3,8 +3,8 @@
 
 #include <set>
 
+#include "cli/cli_test_support.h"
 #include "cli/commands.h"
-#include "cli_test_support.h"
 
 namespace tl::cli {
 namespace {

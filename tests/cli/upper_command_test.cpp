@@ -1,8 +1,8 @@
 // `upper`: one line per NUMBER, the numeral and the amount with a TAB between.
 #include <gtest/gtest.h>
 
+#include "cli/cli_test_support.h"
 #include "cli/commands.h"
-#include "cli_test_support.h"
 
 namespace tl::cli {
 namespace {

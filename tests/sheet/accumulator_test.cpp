@@ -2,7 +2,7 @@
 // and "&R.求和".
 #include "sheet/accumulator.h"
 
-#include "worksheet_fixture.h"
+#include "sheet/worksheet_fixture.h"
 
 namespace tl::sheet {
 namespace {

@@ -1,7 +1,7 @@
 // What typing turns into: the doubled keys, the typing rules, the notebook
 // keys, "*" and "/" as "×" and "÷", and the last result added at a line start.
 #include "sheet/status_messages.h"
-#include "worksheet_fixture.h"
+#include "sheet/worksheet_fixture.h"
 
 namespace tl::sheet {
 namespace {

@@ -1,6 +1,6 @@
 // Keys with a second meaning: the main-keyboard digits with 成对括号, wide
 // spaces with 空格分式, and NumLock as a delete key.
-#include "worksheet_fixture.h"
+#include "sheet/worksheet_fixture.h"
 
 namespace tl::sheet {
 namespace {

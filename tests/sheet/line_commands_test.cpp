@@ -1,7 +1,7 @@
 // The right-click line commands, the function templates and the two copy
 // commands.
 #include "sheet/function_templates.h"
-#include "worksheet_fixture.h"
+#include "sheet/worksheet_fixture.h"
 
 namespace tl::sheet {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "sheet/edit_box_contract.h"
 #include "sheet/headless_host.h"
-#include "sheet_test_text.h"
+#include "sheet/sheet_test_text.h"
 
 namespace tl::sheet {
 namespace {

@@ -1,6 +1,6 @@
 // Double-click selection with 双击复制, and Alt + left button release copying
 // the selection below.
-#include "worksheet_fixture.h"
+#include "sheet/worksheet_fixture.h"
 
 namespace tl::sheet {
 namespace {

@@ -1,7 +1,7 @@
 // "&F.批量运算" and "&F.分数转换".
 #include "engine/messages.h"
 #include "sheet/status_messages.h"
-#include "worksheet_fixture.h"
+#include "sheet/worksheet_fixture.h"
 
 namespace tl::sheet {
 namespace {

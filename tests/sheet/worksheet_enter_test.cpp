@@ -1,7 +1,7 @@
 // Enter, the write-back and the status prompts.
 #include "engine/messages.h"
 #include "sheet/status_messages.h"
-#include "worksheet_fixture.h"
+#include "sheet/worksheet_fixture.h"
 
 namespace tl::sheet {
 namespace {

@@ -14,8 +14,8 @@
 #include "sheet/headless_host.h"
 #include "sheet/key_delivery.h"
 #include "sheet/memory_edit_box.h"
+#include "sheet/sheet_test_text.h"
 #include "sheet/worksheet.h"
-#include "sheet_test_text.h"
 
 namespace tl::sheet {
 

@@ -2,7 +2,7 @@
 // live refresh of a finished chain, and the line-break repair.
 #include "engine/messages.h"
 #include "sheet/status_messages.h"
-#include "worksheet_fixture.h"
+#include "sheet/worksheet_fixture.h"
 
 namespace tl::sheet {
 namespace {

@@ -1,7 +1,7 @@
 // Undo and redo, live mode and its menu items, the accumulator records, and
 // the commands the worksheet does not build yet.
 #include "sheet/status_messages.h"
-#include "worksheet_fixture.h"
+#include "sheet/worksheet_fixture.h"
 
 namespace tl::sheet {
 namespace {

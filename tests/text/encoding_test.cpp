@@ -29,8 +29,10 @@ TEST(Encoding, RoundTripsTheWorksheetCharacters) {
 }
 
 TEST(Encoding, UnrepresentableCharactersBecomeQuestionMarks) {
-  EXPECT_EQ(Utf8ToGbk("a\xF0\x9F\x98\x80" "b"), "a?b");  // an emoji has no GBK form
-  EXPECT_EQ(Utf16ToGbk(u"a\u0E01b"), "a?b");             // nor has Thai
+  EXPECT_EQ(Utf8ToGbk("a\xF0\x9F\x98\x80"
+                      "b"),
+            "a?b");                           // an emoji has no GBK form
+  EXPECT_EQ(Utf16ToGbk(u"a\u0E01b"), "a?b");  // nor has Thai
 }
 
 TEST(Encoding, ValidUtf8) {

@@ -45,7 +45,9 @@ TEST(Gbk, CharStartResolvesRunsOfLeadBytes) {
 // Found by fuzzing the worksheet: a first byte before a line feed made the
 // line feed a second byte, and the caret landed inside that "character".
 TEST(Gbk, FirstByteBeforeALineBreakIsACharacterOfItsOwn) {
-  const std::string text = "\xB2\xB2\xB2\n\r\n\xB2" "1";
+  const std::string text =
+      "\xB2\xB2\xB2\n\r\n\xB2"
+      "1";
   EXPECT_EQ(NextChar(text, 0), 2u);
   EXPECT_EQ(NextChar(text, 2), 3u);  // B2 before LF stands alone
   EXPECT_EQ(CharStart(text, 3), 3u);
@@ -107,7 +109,7 @@ TEST(Gbk, RemoveSpacesKeepsEveryRunBetweenSpaces) {
       {"  1 + 2  ", "1+2"},
       {"\xA1\xA1\xA1\xA1 x\xA1\xA1", "x"},
       {"\xB0\xA1\xA1\xB0", "\xB0\xA1\xA1\xB0"},  // A1 A1 across two characters
-      {"\xA1 1", "\xA1\x31"},  // a lead byte before a space stands alone
+      {"\xA1 1", "\xA1\x31"},                    // a lead byte before a space stands alone
       {"\xD6\xD0 \xD6\xD0\xA1\xA1\x35", "\xD6\xD0\xD6\xD0\x35"},
   };
   for (const Case& c : cases) EXPECT_EQ(RemoveSpaces(c.text), c.expected) << c.text;
@@ -151,11 +153,16 @@ TEST(Gbk, EqualsWithoutSpacesComparesAsIfTheSpacesWereRemoved) {
 }
 
 TEST(Gbk, SpacesAndCaseLeaveSecondBytesAlone) {
-  EXPECT_EQ(RemoveSpaces("1 +\xA1\xA1" "2"), "1+2");
+  EXPECT_EQ(RemoveSpaces("1 +\xA1\xA1"
+                         "2"),
+            "1+2");
   EXPECT_EQ(RemoveSpaces("\xA1\xA1\xA1"), "\xA1");  // a lone lead byte at the end stays
   EXPECT_EQ(ToLowerAscii("SIN" + kRightAngle + "X"), "sin" + kRightAngle + "x");
   EXPECT_EQ(ToLowerAscii("\xC3\x41"), "\xC3\x41");  // second byte "A" stays upper-case
-  EXPECT_EQ(ReplaceAll("2\xA1\xC1" "3\xA1\xC1", "\xA1\xC1", "*"), "2*3*");
+  EXPECT_EQ(ReplaceAll("2\xA1\xC1"
+                       "3\xA1\xC1",
+                       "\xA1\xC1", "*"),
+            "2*3*");
   EXPECT_EQ(ReplaceAll(kRightAngle + "N", "N", "n"), kRightAngle + "n");
 }
 

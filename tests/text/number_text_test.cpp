@@ -26,8 +26,8 @@ TEST(NumberToText, WritesThirteenSignificantDigitsWithThreeDigitExponent) {
       {1.0 / 3, "0.3333333333333"},
       {2.0 / 3, "0.6666666666667"},
       {0.9999999999999, "0.9999999999999"},
-      {0.99999999999999, "1"},            // rounds to 13 digits, then 1
-      {9999999999999.5, "1e+013"},        // rounding carries into the exponent
+      {0.99999999999999, "1"},      // rounds to 13 digits, then 1
+      {9999999999999.5, "1e+013"},  // rounding carries into the exponent
       {1e100, "1e+100"},
       {1.5e-300, "1.5e-300"},
       {std::pow(2.0, 70), "1.180591620717e+021"},
@@ -68,12 +68,12 @@ TEST(TextToNumber, ReadsTheLeadingNumberLikeAtof) {
       {"-", 0, 0},
       {"1e3", 1000, 3},
       {"1E-2x", 0.01, 4},
-      {"2e", 2, 1},       // an exponent without digits is not read
+      {"2e", 2, 1},  // an exponent without digits is not read
       {"2e+", 2, 1},
       {"1,234", 1, 1},
       {"0.3333333333333", 0.3333333333333, 15},
       {"1.5e+020", 1.5e20, 8},
-      {"inf", 0, 0},      // only plain decimal notation
+      {"inf", 0, 0},  // only plain decimal notation
       {"0x10", 0, 1},
   };
   for (const auto& c : cases) {

@@ -10,9 +10,9 @@
 #include <string>
 #include <thread>
 
-#include "custom_position_window.h"
-#include "dpi.h"
-#include "exit_dialog.h"
+#include "app/custom_position_window.h"
+#include "app/dpi.h"
+#include "app/exit_dialog.h"
 
 namespace {
 

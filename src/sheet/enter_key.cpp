@@ -1,10 +1,12 @@
 // Keys and characters: Enter's short and long press, the keyboard shortcuts
 // taken on key down, the continuation of a finished line on typing, and the
 // live refresh after a key.
+#include <algorithm>
 #include <array>
 #include <string>
 #include <utility>
 
+#include "sheet/line_span.h"
 #include "sheet/shown_value.h"
 #include "sheet/status_messages.h"
 #include "sheet/worksheet.h"
@@ -33,8 +35,10 @@ bool Contains(const Keys& keys, int key) {
 }  // namespace
 
 bool Worksheet::OnKeyDown(int key, int modifiers) {
+  EndUserAction();
   swallowCharacter_ = 0;
   if (key == vk::kReturn) {
+    enterModifiers_ = modifiers;
     longPress_ = false;
     host_.StartEnterTimer(kEnterHoldMs);
     host_.FocusEditBox();
@@ -88,6 +92,11 @@ bool Worksheet::OnCharacter(Character character) {
 }
 
 void Worksheet::OnKeyUp(int key, int modifiers) {
+  KeyUp(key, modifiers);
+  EndUserAction();
+}
+
+void Worksheet::KeyUp(int key, int modifiers) {
   ReplaceReleasedDigit(key, modifiers);
   host_.StopEnterTimer();
   if (key != vk::kReturn) {
@@ -106,7 +115,7 @@ void Worksheet::OnKeyUp(int key, int modifiers) {
     LiveRefreshAfterKey(key, modifiers);
     return;
   }
-  const bool ctrlEnter = modifiers == kCtrl;
+  const bool ctrlEnter = enterModifiers_ == kCtrl;
   if (ctrlEnter != settings_.回车换行) {
     box_.ReplaceSelection(text::kCrLf);
     return;
@@ -141,9 +150,19 @@ void Worksheet::LiveRefreshAfterKey(int key, int modifiers) {
   if (!settings_.动态刷新) return;
   if (Contains(kSilentKeys, key)) return;
   if (modifiers == kCtrl && Contains(kSilentCtrlKeys, key)) return;
+  // A key that selected (Shift+arrows, Ctrl+A, whichever key goes up first)
+  // leaves its selection for the next copy or cut.
+  if (box_.SelectionLength() > 0) return;
+  // The caret stays on its line: behind a shown result at the line's end it
+  // stays behind the result, whatever its new length; elsewhere where it
+  // was, never past the line's end.
   const std::size_t caret = box_.Caret();
+  const std::size_t lineStart = AfterLineFeedBefore(box_, caret);
+  const bool atLineEnd =
+      caret == CarriageReturnFrom(box_, caret) && FinishedNumberBeforeCaret(true);
   EvaluateCurrentLine();
-  PlaceCaret(box_, caret);
+  const std::size_t lineEnd = CarriageReturnFrom(box_, lineStart);
+  PlaceCaret(box_, atLineEnd ? lineEnd : std::min(caret, lineEnd));
 }
 
 }  // namespace tl::sheet

@@ -61,8 +61,11 @@ std::optional<CaretPlace> LocateCaret(EditBox& box, std::size_t caret, LineBreak
     lineStart = at + 2;
   }
   if (lineStart == tail.size()) {
-    // The text up to the caret ends with CR LF: the empty piece after it does
-    // not count, the line before it is the last piece.
+    // At the very end of a text that ends with CR LF the caret stands on the
+    // empty last line.
+    if (caret >= box.Size()) return CaretPlace{breaks + 1, 1};
+    // Between the CR and the LF: the empty piece after them does not count,
+    // the line before it is the last piece.
     return CaretPlace{breaks, lineStart - 2 - previousStart};
   }
   return CaretPlace{breaks + 1, tail.size() - lineStart};

@@ -20,6 +20,7 @@ constexpr std::string_view kOperatorBytes = "-+*=/^%";
 }  // namespace
 
 void Worksheet::OnLeftButtonDown() {
+  EndUserAction();
   selectionAtPress_ = box_.SelectionLength() > 0;
 }
 
@@ -57,7 +58,11 @@ void Worksheet::OnDoubleClick() {
 }
 
 void Worksheet::OnLeftButtonUp(int modifiers) {
-  if (modifiers != kAlt) return;
+  if (modifiers == kAlt) CopySelectionBelow();
+  EndUserAction();
+}
+
+void Worksheet::CopySelectionBelow() {
   const std::string selected(SelectedText(box_));
   const std::size_t lineBreak = box_.FindBytes(text::kCrLf, box_.Caret());
   std::size_t copyAt;

@@ -9,6 +9,12 @@ void Worksheet::RecordSnapshot() {
     doNotRecord_ = false;
     return;
   }
+  snapshotPending_ = true;
+}
+
+void Worksheet::EndUserAction() {
+  if (!history_ || !snapshotPending_) return;
+  snapshotPending_ = false;
   history_->Record(box_.Text(), static_cast<std::int64_t>(box_.Caret()),
                    UndoHistory::LimitFor(settings_.撤销设置));
 }

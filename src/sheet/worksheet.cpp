@@ -72,18 +72,21 @@ bool Worksheet::Handles(Command command) {
 }
 
 CommandResult Worksheet::Execute(Command command) {
+  // A change still unrecorded belongs to the action before; undo and redo
+  // then start from it.
+  EndUserAction();
+  CommandResult result = CommandResult::NotBuilt;
   if (InsertFunctionTemplate(command)) {
-    host_.FocusEditBox();
-    return CommandResult::Done;
+    result = CommandResult::Done;
+  } else {
+    for (const CommandHandler& handler : Handlers())
+      if (handler.command == command) result = handler.run(*this);
+    if (result == CommandResult::NotBuilt) return result;
   }
-  for (const CommandHandler& handler : Handlers()) {
-    if (handler.command != command) continue;
-    const CommandResult result = handler.run(*this);
-    // The right-click menu takes the focus; give it back to the worksheet.
-    host_.FocusEditBox();
-    return result;
-  }
-  return CommandResult::NotBuilt;
+  EndUserAction();
+  // The right-click menu takes the focus; give it back to the worksheet.
+  host_.FocusEditBox();
+  return result;
 }
 
 void Worksheet::Insert(std::string_view text) {

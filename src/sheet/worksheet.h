@@ -77,6 +77,11 @@ class Worksheet {
   // Runs a menu command; NotBuilt for the commands the worksheet does not
   // handle (yet), which the window keeps disabled.
   CommandResult Execute(Command command);
+  // One undo snapshot per user action: the changes of a key press (key
+  // down, character, the control's insertion, key up), a mouse action or a
+  // command are recorded together when the action ends. A change made from
+  // outside the worksheet's events (a tool window's replace) ends with this.
+  void EndUserAction();
   static bool Handles(Command command);
 
   // Evaluates the caret's line and writes the result behind it. True when a
@@ -127,6 +132,7 @@ class Worksheet {
 
   // Keys (enter_key.cpp).
   bool FinishedNumberBeforeCaret(bool ignoreSeparators);
+  void KeyUp(int key, int modifiers);
   void EvaluateByEnter();
   void LiveRefreshAfterKey(int key, int modifiers);
 
@@ -134,6 +140,9 @@ class Worksheet {
   std::string_view ContentPrompt();
   void RecordSnapshot();
   void ShowCaretPositionFrom(LineBreakMark mark);
+
+  // The mouse (mouse.cpp).
+  void CopySelectionBelow();
 
   // Input assistance (input_rewrites.cpp, character_input.cpp, key_assist.cpp).
   void RewriteTyping();
@@ -192,6 +201,10 @@ class Worksheet {
   std::vector<AccumulatorRecord> accumulator_;
   std::optional<UndoHistory> history_;
   bool doNotRecord_ = false;
+  bool snapshotPending_ = false;  // the text changed since the last snapshot
+  // The modifiers held when Enter went down: a Ctrl released first still
+  // makes Ctrl+Enter.
+  int enterModifiers_ = kNoModifier;
   // Line-break repairs made so far: a walk over the lines recounts after one.
   std::size_t repairs_ = 0;
   // What is known of the text's line breaks, kept from line to line so that

@@ -40,7 +40,8 @@ TEST(LineBreaks, LocatesTheCaretByLineAndColumn) {
       {"ab\r\ncd", 4, CaretPlace{2, 1}},
       {"ab\r\ncd", 2, CaretPlace{1, 3}},  // at the line end the CR counts
       {"ab\r\ncd", 6, CaretPlace{2, 2}},  // at the end of the text
-      {"ab\r\n", 4, CaretPlace{1, 2}},    // no trailing empty piece
+      {"ab\r\n", 4, CaretPlace{2, 1}},    // the empty last line
+      {"ab\r\n", 3, CaretPlace{1, 2}},    // between CR and LF
       {"ab\r\n\r\n", 4, CaretPlace{2, 1}},
       {"\r\n", 1, CaretPlace{1, 0}},
   };

@@ -20,7 +20,7 @@ TEST(WorksheetBatch, EvaluatesEveryLineFromTheTop) {
        Live,
        {batch},
        "1|+1=2\n",
-       "   [当前位置] _ 行: 1,列: 5"},
+       "   [当前位置] _ 行: 2,列: 1"},
       {"a malformed line does not stop the pass",
        "1+1\n1+\n2+2",
        Live,
@@ -81,7 +81,7 @@ TEST(WorksheetBatch, CaretPositionIsCountedAlongTheLines) {
        Live,
        {batch},
        "1|\n2\n3\n4\n",
-       "   [当前位置] _ 行: 4,列: 1"},
+       "   [当前位置] _ 行: 5,列: 1"},
   });
 }
 

@@ -171,6 +171,49 @@ TEST(WorksheetEnter, LiveModeEvaluatesAfterEveryKeyAndKeepsTheCaret) {
   });
 }
 
+TEST(WorksheetEnter, LiveModeKeepsTheCaretOnItsLine) {
+  RunScenarios({
+      {"a shorter result",
+       "2÷3=0.666666666667|",
+       Live,
+       {Press('3', kCtrl)},
+       "2÷3=0.667|",
+       msg::kRefreshed},
+      {"a longer one", "2÷3=0.67|\n", Live, {Press('4', kCtrl)}, "2÷3=0.6667|\n", msg::kRefreshed},
+      {"inside the line",
+       "2÷|3=0.67",
+       Live,
+       {Press(vk::kEnd)},
+       "2÷3=0.666666666667|",
+       msg::kRefreshed},
+  });
+}
+
+// A released key leaves a selection as it is, whichever key goes up first;
+// Ctrl+Enter is decided by the key down.
+TEST(WorksheetEnter, LiveModeKeepsSelectionsAndDecidesByTheKeyDown) {
+  SheetFixture down("|1+2\n3", Live);
+  down.Press(vk::kDown, kShift);
+  EXPECT_EQ(down.box.SelectionLength(), 5u);
+  struct Row {
+    const char* text;
+    KeyStroke press;
+    std::size_t selected;
+    const char* shown;
+  };
+  const Row rows[] = {
+      {"1+2|", {'A', kCtrl}, 3, "|1+2"},
+      {"1+2|", {vk::kReturn, kCtrl, '\n'}, 0, "1+2\n|"},
+  };
+  for (const Row& row : rows) {
+    SheetFixture f(row.text, Live);
+    KeyDown(*f.sheet, f.box, f.host, row.press);
+    KeyUp(*f.sheet, {row.press.key, kNoModifier, row.press.character});  // Ctrl went up first
+    EXPECT_EQ(f.box.SelectionLength(), row.selected) << row.press.key;
+    EXPECT_EQ(f.Shown(), row.shown) << row.press.key;
+  }
+}
+
 TEST(WorksheetEnter, CtrlShortcutsOnKeyDown) {
   SheetFixture f("1÷3|", Static);
   EXPECT_TRUE(f.sheet->OnKeyDown(vk::Digit(5), kCtrl));

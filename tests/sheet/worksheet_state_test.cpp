@@ -49,6 +49,26 @@ TEST(WorksheetUndo, HistoryKeepsTheSetNumberOfSnapshots) {
   EXPECT_EQ(f.Shown(), "abx|");
 }
 
+// One Undo takes back one user action: a key with the refresh it caused, or
+// a whole command.
+TEST(WorksheetUndo, EachUserActionIsOneStep) {
+  SheetFixture f("|", Live);
+  f.Type("1+2");
+  ASSERT_EQ(f.Shown(), "1+2|=3");
+  for (const char* shown : {"1+|", "1|", "|"}) {
+    f.Run(Command::Undo);
+    EXPECT_EQ(f.Shown(), shown);
+  }
+  for (int i = 0; i < 3; ++i) f.Run(Command::Redo);
+  EXPECT_EQ(f.Shown(), "1+2|=3");
+
+  SheetFixture batch("|1+1\n2+2\n3+3", Static);
+  batch.Run(Command::BatchEvaluate);
+  ASSERT_EQ(batch.sheet->History()->Count(), 2u);
+  batch.Run(Command::Undo);
+  EXPECT_EQ(batch.Shown(), "|1+1\n2+2\n3+3");
+}
+
 TEST(WorksheetUndo, AWorksheetWithoutHistoryRefusesUndo) {
   settings::Settings settings;
   HeadlessHost host;

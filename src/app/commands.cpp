@@ -1,4 +1,5 @@
 // Menu commands: the window's own, and the worksheet's.
+#include "app/dpi.h"
 #include "app/main_window_state.h"
 #include "app/worksheet_font.h"
 #include "settings/reset.h"
@@ -36,7 +37,8 @@ void Show(MainWindow& state, Command) {
   ShowWindow(state.window, SW_SHOW);
 }
 void PickFont(MainWindow& state, Command) {
-  if (ChooseWorksheetFont(state.window, state.settings)) ApplyWorksheetFont(state);
+  if (ChooseWorksheetFont(state.window, state.settings, WindowDpi(state.window)))
+    ApplyWorksheetFont(state);
 }
 void Reset(MainWindow& state, Command) {
   ResetAllSettings(state);

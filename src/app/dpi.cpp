@@ -4,12 +4,16 @@
 
 namespace tl::app {
 
+namespace {
+
 int ScreenDpi() {
   HDC screen = GetDC(nullptr);
   int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
   return dpi > 0 ? dpi : kBaseDpi;
 }
+
+}  // namespace
 
 int WindowDpi(HWND window) {
   // GetDpiForWindow exists from Windows 10 on; the program also runs on 7.

@@ -3,12 +3,14 @@
 // scaled for the window's monitor (the program is per-monitor DPI aware).
 #include <windows.h>
 
+// Sent from Windows 8.1 on; the program's Windows 7 headers do not name it.
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
 namespace tl::app {
 
 inline constexpr int kBaseDpi = 96;
-
-// The screen's DPI, as GDI scales fonts.
-int ScreenDpi();
 
 // The window's DPI (its monitor's where the system tells it per window,
 // else the screen's).

@@ -50,6 +50,7 @@ void WinEditBox::SetText(std::string_view text) {
     if (!batchChanged_) controlText_ = Cache();
     cache_.assign(text);
     batchChanged_ = true;
+    editFrom_ = 0;
     selectionStart_ = selectionLength_ = 0;
     selectionMoved_ = true;
   } else {
@@ -108,9 +109,13 @@ void WinEditBox::ReplaceSelection(std::string_view text) {
   std::size_t start = Caret();
   std::size_t length = SelectionLength();
   if (batchDepth_ > 0) {
-    if (!batchChanged_) controlText_ = Cache();
+    if (!batchChanged_) {
+      controlText_ = Cache();
+      editFrom_ = start;
+    }
     cache_.replace(start, length, text);
     batchChanged_ = true;
+    editFrom_ = std::min(editFrom_, start);
     selectionStart_ = start + text.size();
     selectionLength_ = 0;
     selectionMoved_ = true;
@@ -148,7 +153,10 @@ void WinEditBox::EndBatch() {
 }
 
 // One replacement of the range between the common start and the common end
-// of what the control holds and what the cache holds.
+// of what the control holds and what the cache holds. The common start goes
+// no further than the batch's first edit: inside a run of equal characters
+// (empty lines) it could run on to the end of the text, and a replacement
+// there would scroll the view to the end.
 void WinEditBox::Flush() {
   if (batchChanged_ && cache_ == controlText_)
     batchChanged_ = false;  // a refresh that changed nothing
@@ -156,8 +164,8 @@ void WinEditBox::Flush() {
     const std::string& now = cache_;
     const std::string& before = controlText_;
     std::size_t prefix = 0;
-    std::size_t limit = std::min(now.size(), before.size());
-    while (prefix < limit && now[prefix] == before[prefix]) ++prefix;
+    const std::size_t limit = std::min(now.size(), before.size());
+    while (prefix < std::min(limit, editFrom_) && now[prefix] == before[prefix]) ++prefix;
     prefix = text::CharStart(now, prefix);
     std::size_t suffix = 0;
     while (suffix < limit - prefix &&

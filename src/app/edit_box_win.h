@@ -51,6 +51,7 @@ class WinEditBox final : public sheet::EditBox {
 
   int batchDepth_ = 0;
   bool batchChanged_ = false;       // the cache differs from the control
+  std::size_t editFrom_ = 0;        // where the batch's first changed byte lies
   bool selectionMoved_ = false;     // the selection differs from the control's
   std::string controlText_;         // what the control holds while the batch changes the cache
   std::size_t selectionStart_ = 0;  // the selection within a batch, in bytes

@@ -3,10 +3,6 @@
 #include "app/dpi.h"
 #include "app/win_text.h"
 
-#ifndef WM_DPICHANGED
-#define WM_DPICHANGED 0x02E0
-#endif
-
 namespace tl::app {
 
 namespace {

@@ -13,14 +13,11 @@ struct Rect {
   int left, top, width, height;
 };
 
-// The edit box at the top left, 17 pixels narrower and 82 pixels lower than the
-// window, plus the height of each bar that is hidden.
-inline Rect EditBoxRect(int windowWidth, int windowHeight, ViewFlags view) {
-  int height = windowHeight - 82;
-  if (!view.menuBar) height += 26;
-  if (!view.statusBar) height += 22;
-  if (!view.titleBar) height += 20;
-  return {0, 0, windowWidth - 17, height};
+// The edit box fills the client area above the status bar (`statusBarHeight`
+// 0 when the bar is hidden), at every DPI and in every view state.
+inline Rect EditBoxRect(int clientWidth, int clientHeight, int statusBarHeight) {
+  int height = clientHeight - statusBarHeight;
+  return {0, 0, clientWidth, height > 0 ? height : 0};
 }
 
 }  // namespace tl::app

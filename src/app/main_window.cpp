@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/dpi.h"
 #include "app/hot_key.h"
 #include "app/main_window_state.h"
 #include "app/tray_icon.h"
@@ -73,6 +74,17 @@ void MsgTray(MainWindow& state, LPARAM lParam) {
   }
 }
 
+// Moved to a monitor of another DPI: the fonts follow, then the layout.
+void MsgDpiChanged(MainWindow& state, const RECT* suggested) {
+  SendMessageW(state.statusBar, WM_SETFONT,
+               reinterpret_cast<WPARAM>(UiFont(WindowDpi(state.window))), FALSE);
+  ApplyWorksheetFont(state);
+  SetWindowPos(state.window, nullptr, suggested->left, suggested->top,
+               suggested->right - suggested->left, suggested->bottom - suggested->top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  Layout(state);
+}
+
 LRESULT MsgColour(MainWindow& state, HDC dc) {
   SetTextColor(dc, state.settings.字体颜色);
   SetBkColor(dc, state.settings.背景颜色);
@@ -87,6 +99,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   switch (message) {
     case WM_SIZE:
       Layout(*state);
+      return 0;
+    case WM_DPICHANGED:
+      MsgDpiChanged(*state, reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_SETFOCUS:
       SetFocus(state->editBox);
@@ -128,7 +143,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 void ApplyWorksheetFont(MainWindow& state) {
-  HFONT font = CreateWorksheetFont(state.settings);
+  HFONT font = CreateWorksheetFont(state.settings, WindowDpi(state.window));
   SendMessageW(state.editBox, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   if (state.font) DeleteObject(state.font);
   state.font = font;

@@ -50,10 +50,16 @@ void Layout(MainWindow& state) {
   GetClientRect(state.window, &client);
   int part = client.right - client.left;
   SendMessageW(state.statusBar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&part));
-  SendMessageW(state.statusBar, WM_SIZE, 0, 0);
-  Rect window = WindowRect(state.window);
-  Rect edit = EditBoxRect(window.width, window.height, ViewOf(state.settings));
+  SendMessageW(state.statusBar, WM_SIZE, 0, 0);  // the bar sizes itself for its font
+  int statusHeight = 0;
+  if (ViewOf(state.settings).statusBar) {
+    RECT bar;
+    GetWindowRect(state.statusBar, &bar);
+    statusHeight = bar.bottom - bar.top;
+  }
+  Rect edit = EditBoxRect(client.right - client.left, client.bottom - client.top, statusHeight);
   MoveWindow(state.editBox, edit.left, edit.top, edit.width, edit.height, TRUE);
+  Rect window = WindowRect(state.window);
   if (IsIconic(state.window) || !LayoutRemembers(window, ScreenWidth(), ScreenHeight())) return;
   bool maximized = IsZoomed(state.window);
   if (!maximized) state.normalGeometry = {window.left, window.top, window.width, window.height};

@@ -9,9 +9,9 @@ namespace tl::app {
 
 namespace {
 
-LOGFONTW LogFontOf(const settings::Settings& s) {
+LOGFONTW LogFontOf(const settings::Settings& s, int dpi) {
   LOGFONTW font{};
-  font.lfHeight = -MulDiv(s.字体大小 > 0 ? s.字体大小 : 1, ScreenDpi(), 72);
+  font.lfHeight = -MulDiv(s.字体大小 > 0 ? s.字体大小 : 1, dpi, 72);
   font.lfWeight = s.字体加粗 ? FW_BOLD : FW_NORMAL;
   font.lfItalic = s.字体倾斜;
   font.lfUnderline = s.字体下划线;
@@ -24,13 +24,13 @@ LOGFONTW LogFontOf(const settings::Settings& s) {
 
 }  // namespace
 
-HFONT CreateWorksheetFont(const settings::Settings& settings) {
-  LOGFONTW font = LogFontOf(settings);
+HFONT CreateWorksheetFont(const settings::Settings& settings, int dpi) {
+  LOGFONTW font = LogFontOf(settings, dpi);
   return CreateFontIndirectW(&font);
 }
 
-bool ChooseWorksheetFont(HWND owner, settings::Settings& settings) {
-  LOGFONTW font = LogFontOf(settings);
+bool ChooseWorksheetFont(HWND owner, settings::Settings& settings, int dpi) {
+  LOGFONTW font = LogFontOf(settings, dpi);
   CHOOSEFONTW choose{};
   choose.lStructSize = sizeof choose;
   choose.hwndOwner = owner;

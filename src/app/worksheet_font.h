@@ -6,11 +6,11 @@
 
 namespace tl::app {
 
-// A font made from 字体名称, 字体大小 (points) and the four style flags.
-HFONT CreateWorksheetFont(const settings::Settings& settings);
+// A font made from 字体名称, 字体大小 (points, at `dpi`) and the four style flags.
+HFONT CreateWorksheetFont(const settings::Settings& settings, int dpi);
 
 // The font dialog, initialised from the settings; true when confirmed, with
 // the settings updated from the choice.
-bool ChooseWorksheetFont(HWND owner, settings::Settings& settings);
+bool ChooseWorksheetFont(HWND owner, settings::Settings& settings, int dpi);
 
 }  // namespace tl::app

@@ -171,5 +171,69 @@ TEST_F(MainWindowTest, SaveAtExitKeepsTheSheetForTheNextStart) {
   EXPECT_TRUE(again.Close());
 }
 
+// A new line below the last result leaves the earlier lines in view.
+TEST_F(MainWindowTest, NewLinesKeepEarlierLinesInView) {
+  folder.WriteConfiguration(Configuration("动态刷新=假\r\n"));
+  ProgramProcess program(folder);
+  program.Type(L"1+1");
+  program.Press(VK_RETURN);
+  program.Press(VK_END);
+  program.Press(VK_RETURN);
+  EXPECT_EQ(program.EditText().substr(0, 9), L"1+1=2\r\n\r\n");
+  EXPECT_EQ(SendMessageW(program.EditBox(), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  EXPECT_TRUE(program.Close());
+}
+
+// Each typed key with its live refresh is one Undo.
+TEST_F(MainWindowTest, UndoTakesBackOneKeyAtATime) {
+  folder.WriteConfiguration(Configuration("动态刷新=真\r\n"));
+  ProgramProcess program(folder);
+  const std::wstring before = program.EditText();
+  program.Type(L"int(7.9)");
+  ASSERT_EQ(program.EditText().substr(0, 10), L"int(7.9)=7");
+  for (int i = 0; i < 8; ++i) program.Command(CommandId(Command::Undo));
+  EXPECT_EQ(program.EditText(), before);
+  EXPECT_TRUE(program.Close());
+}
+
+struct ViewRow {
+  const char* keys;  // 窗口状态设置 lines
+  bool statusBar;
+};
+
+// The edit box fills the client area down to the status bar in every view
+// state (run at 96 and at 144 DPI).
+TEST_F(MainWindowTest, LayoutFillsTheClientArea) {
+  const ViewRow rows[] = {
+      {"", true},
+      {"状态栏状态=假\r\n", false},
+      {"标题栏状态=假\r\n", true},
+      {"菜单栏状态=假\r\n标题栏状态=假\r\n", true},
+  };
+  for (const ViewRow& row : rows) {
+    folder.WriteConfiguration(Configuration("") + "[窗口状态设置]\r\n" + row.keys);
+    ProgramProcess program(folder);
+    HWND window = program.MainWindow();
+    RECT client, edit;
+    GetClientRect(window, &client);
+    GetWindowRect(program.EditBox(), &edit);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&edit), 2);
+    int bottom = client.bottom;
+    HWND bar = FindWindowExW(window, nullptr, L"msctls_statusbar32", nullptr);
+    EXPECT_EQ(IsWindowVisible(bar) != FALSE, row.statusBar) << row.keys;
+    if (row.statusBar) {
+      RECT status;
+      GetWindowRect(bar, &status);
+      MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&status), 2);
+      bottom = status.top;
+      EXPECT_EQ(status.bottom, client.bottom) << row.keys;
+    }
+    EXPECT_EQ(edit.left, 0) << row.keys;
+    EXPECT_EQ(edit.right, client.right) << row.keys;
+    EXPECT_EQ(edit.bottom, bottom) << row.keys;
+    EXPECT_TRUE(program.Close());
+  }
+}
+
 }  // namespace
 }  // namespace tl::app::testing

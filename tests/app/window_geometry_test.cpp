@@ -35,11 +35,11 @@ TEST(WindowGeometry, CustomPositionNeedsTopPlusWidthAndHeightOf50) {
   EXPECT_FALSE(CustomPositionAcceptable({100, 100, 400, 49}, kW, kH));
 }
 
-TEST(WindowGeometry, EditBoxGrowsByEachHiddenBar) {
-  EXPECT_EQ(EditBoxRect(800, 600, {}).height, 518);
-  EXPECT_EQ(EditBoxRect(800, 600, {false, true, true}).height, 518 + 22);
-  EXPECT_EQ(EditBoxRect(800, 600, {false, false, false}).height, 518 + 68);
-  EXPECT_EQ(EditBoxRect(800, 600, {}).width, 783);
+TEST(WindowGeometry, EditBoxFillsTheClientAreaAboveTheStatusBar) {
+  EXPECT_EQ(EditBoxRect(800, 600, 33).height, 567);
+  EXPECT_EQ(EditBoxRect(800, 600, 0).height, 600);
+  EXPECT_EQ(EditBoxRect(800, 600, 33).width, 800);
+  EXPECT_EQ(EditBoxRect(800, 20, 33).height, 0);  // a window shrunk to its bars
 }
 
 TEST(WindowGeometry, ParksAtTheTouchedEdgeAndComesBack) {

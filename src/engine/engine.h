@@ -15,10 +15,10 @@ struct Options {
   FractionForm fractionForm = FractionForm::Decimal;  // 分数类型, or the detected form
   bool ignoreThousands = false;                       // 忽略千分符
   int thousandsSeparator = 0;                         // 逗号千分割: 0 none, 1 ";", 2 ","
-  int angleMode = 1;                                  // 角度制选中: 1 degrees, 2 radians, else gradians
-  int precision = 12;                                 // 运算精度设置: decimals of decimal output
-  bool dropTrailingZeros = true;                      // 小数类型
-  EvaluationMode mode = EvaluationMode::Normal;       // ConversionApply forces fraction output
+  int angleMode = 1;              // 角度制选中: 1 degrees, 2 radians, else gradians
+  int precision = 12;             // 运算精度设置: decimals of decimal output
+  bool dropTrailingZeros = true;  // 小数类型
+  EvaluationMode mode = EvaluationMode::Normal;  // ConversionApply forces fraction output
 };
 
 enum class Status {

@@ -15,7 +15,9 @@ namespace {
 // never loses the rest of the text.
 using SkipLength = std::size_t (*)(const char* bytes, std::size_t left);
 
-std::size_t OneByte(const char*, std::size_t) { return 1; }
+std::size_t OneByte(const char*, std::size_t) {
+  return 1;
+}
 
 // A whole UTF-8 sequence, so one character gives one replacement.
 std::size_t Utf8Sequence(const char* bytes, std::size_t left) {
@@ -75,10 +77,13 @@ std::string GbkToUtf8(std::string_view gbk) {
   return Convert("UTF-8", "CP936", gbk, kUtf8Replacement, OneByte);
 }
 
-std::string Utf8ToGbk(std::string_view utf8) { return Convert("CP936", "UTF-8", utf8, "?", Utf8Sequence); }
+std::string Utf8ToGbk(std::string_view utf8) {
+  return Convert("CP936", "UTF-8", utf8, "?", Utf8Sequence);
+}
 
 std::u16string GbkToUtf16(std::string_view gbk) {
-  std::string bytes = Convert("UTF-16LE", "CP936", gbk, std::string_view(kUtf16Replacement, 2), OneByte);
+  std::string bytes =
+      Convert("UTF-16LE", "CP936", gbk, std::string_view(kUtf16Replacement, 2), OneByte);
   std::u16string out(bytes.size() / 2, u'\0');
   std::memcpy(out.data(), bytes.data(), out.size() * 2);
   return out;

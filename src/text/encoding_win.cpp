@@ -10,7 +10,8 @@ constexpr UINT kGbk = 936;
 
 std::wstring ToWide(UINT codePage, std::string_view bytes) {
   if (bytes.empty()) return {};
-  int n = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  int n =
+      MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
   std::wstring out(static_cast<std::size_t>(n), L'\0');
   MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(), n);
   return out;
@@ -30,7 +31,9 @@ std::string FromWide(UINT codePage, std::wstring_view wide) {
 
 }  // namespace
 
-std::string GbkToUtf8(std::string_view gbk) { return FromWide(CP_UTF8, ToWide(kGbk, gbk)); }
+std::string GbkToUtf8(std::string_view gbk) {
+  return FromWide(CP_UTF8, ToWide(kGbk, gbk));
+}
 
 std::string Utf8ToGbk(std::string_view utf8) {
   std::wstring wide = ToWide(CP_UTF8, utf8);

@@ -7,7 +7,9 @@ namespace tl::text {
 
 namespace {
 // A byte below 0x40 is never the second byte of a character.
-bool IsBoundaryByte(char c) { return static_cast<unsigned char>(c) < 0x40; }
+bool IsBoundaryByte(char c) {
+  return static_cast<unsigned char>(c) < 0x40;
+}
 
 // Whether a byte of `text` is " " or a first byte (and so perhaps starts an
 // ideographic space). Eight bytes at a time: a byte of w ^ 0x2020… is zero
@@ -136,7 +138,8 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
   std::string out;
   out.reserve(text.size());
   std::size_t p = 0;
-  for (std::size_t hit; !from.empty() && (hit = Find(text, from, p)) != npos; p = hit + from.size()) {
+  for (std::size_t hit; !from.empty() && (hit = Find(text, from, p)) != npos;
+       p = hit + from.size()) {
     out.append(text.substr(p, hit - p)).append(to);
   }
   out.append(text.substr(p));

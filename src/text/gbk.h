@@ -21,7 +21,9 @@ inline constexpr std::size_t npos = std::string_view::npos;
 inline constexpr std::string_view kCrLf = "\r\n";
 inline constexpr std::string_view kIdeographicSpace = "\xA1\xA1";
 
-inline bool IsLeadByte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
+inline bool IsLeadByte(char c) {
+  return static_cast<unsigned char>(c) >= 0x80;
+}
 
 // True when `lead` and `next` form one two-byte character.
 inline bool FormsPair(char lead, char next) {

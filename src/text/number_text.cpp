@@ -8,8 +8,12 @@
 namespace tl::text {
 
 namespace {
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsWhite(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsWhite(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // Appends the exponent as a sign and at least three digits.
 void AppendExponent(std::string& out, int exponent) {
@@ -50,8 +54,8 @@ std::string NumberToText(double value) {
   // Scientific form with 13 significant digits, correctly rounded:
   // "d.dddddddddddde+XX".
   char buffer[40];
-  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                 std::chars_format::scientific, 12);
+  auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 12);
   (void)ec;  // 40 bytes always suffice
   std::string_view sci(buffer, static_cast<std::size_t>(end - buffer));
   std::size_t ePos = sci.find('e');

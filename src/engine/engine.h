@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/messages.h"  // the status messages an outcome may carry
+
 namespace tl::engine {
 
 enum class EvaluationMode { Normal = 0, ConversionCheck = 1, ConversionApply = 2 };
@@ -43,5 +45,21 @@ struct Outcome {
 // result text: prepare, normalise with the bracket checks, tokenise with the
 // syntax checks, mark signs, convert to postfix, evaluate, format.
 Outcome Evaluate(std::string_view exprText, const Options& options);
+
+// The fraction conversion's look at a shown result before it is rewritten.
+struct ShownResultCheck {
+  // Result: `next` holds; Empty: nothing but spaces; Message: `text` is the
+  // one status message.
+  Status status = Status::Empty;
+  std::string text;
+  FractionForm next = FractionForm::Decimal;  // the form to write the result in next
+};
+
+// `shownText` is the text after the line's last "=". A decimal is written next
+// as a fraction, a fraction as a mixed number, a mixed number as a decimal.
+// Anything but digits, ".", ",", ";", "-", "∟" and spaces is no shown result
+// (msg::kComputeFirst); more than three "∟"-separated parts give
+// msg::kFractionFormat.
+ShownResultCheck CheckShownResult(std::string_view shownText);
 
 }  // namespace tl::engine

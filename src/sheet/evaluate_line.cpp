@@ -1,10 +1,6 @@
 // EvaluateCurrentLine: picks the caret's line, honours a pending line cut and
 // the fraction conversion's check pass, calls the engine, and hands a result
 // to the write-back.
-#include <variant>
-
-#include "engine/conversion_check.h"
-#include "engine/prepare.h"
 #include "sheet/shown_value.h"
 #include "sheet/worksheet.h"
 #include "text/gbk.h"
@@ -12,8 +8,6 @@
 namespace tl::sheet {
 
 namespace {
-constexpr std::string_view kEndMarker = " ";
-
 engine::FractionForm FractionFormOf(int setting) {
   switch (setting) {
     case 1:
@@ -120,14 +114,13 @@ void Worksheet::CutLine(const ExpressionPick& pick) {
 }
 
 Worksheet::LineOutcome Worksheet::RemoveShownResult(const ExpressionPick& pick) {
-  const std::string prepared = engine::PrepareExpression(pick.exprText);
-  if (prepared == kEndMarker) return LineOutcome::NotWritten;
-  const auto inspected = engine::InspectShownResult(prepared);
-  if (const auto* failure = std::get_if<engine::Diagnostic>(&inspected)) {
-    host_.SetStatusText(failure->message);
+  const engine::ShownResultCheck check = engine::CheckShownResult(pick.exprText);
+  if (check.status == engine::Status::Empty) return LineOutcome::NotWritten;
+  if (check.status == engine::Status::Message) {
+    host_.SetStatusText(check.text);
     return LineOutcome::NotWritten;
   }
-  detectedFractionForm_ = std::get<engine::ShownResult>(inspected).detected;
+  detectedFractionForm_ = check.next;
   // A value with no "=" before it is not a result; there is nothing to convert.
   if (pick.lastEquals == text::npos) return LineOutcome::NotWritten;
   // The "=" and the shown value, exactly as they stand in the line.

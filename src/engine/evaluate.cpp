@@ -19,11 +19,9 @@ namespace {
 
 constexpr double kTolerance = 1e-7;
 
-// Result kinds while evaluating: a typed fraction asks for fraction output,
+// The result kind while evaluating: a typed fraction asks for fraction output,
 // anything that forces a decimal wins for good.
-constexpr int kKindDecimal = 0;
-constexpr int kKindFraction = 1;
-constexpr int kKindForcedDecimal = 2;
+enum class Kind { Decimal, Fraction, ForcedDecimal };
 
 Diagnostic Fail(std::string_view message) {
   return Diagnostic{std::string(message)};
@@ -88,7 +86,7 @@ StepResult<double> FractionValue(std::string_view token) {
 
 class Evaluation {
  public:
-  Evaluation(std::size_t size, int angleMode) : operands_(size), angleMode_(angleMode) {}
+  Evaluation(std::size_t size, AngleMode angleMode) : operands_(size), angleMode_(angleMode) {}
 
   std::optional<Diagnostic> Step(std::string_view token) {
     if (IsNumberToken(token)) return Number(token);
@@ -115,12 +113,12 @@ class Evaluation {
   }
 
   StepResult<Evaluated> Finish(EvaluationMode mode) {
-    if (kind_ == kKindForcedDecimal) kind_ = kKindDecimal;
-    if (mode == EvaluationMode::ConversionApply) kind_ = kKindFraction;
+    const bool fraction = kind_ == Kind::Fraction || mode == EvaluationMode::ConversionApply;
     if (operands_.Size() != 1) return Fail(msg::kCannotComplete);
     // An argument list outside a function is no value.
     if (operands_.TopCount() != 1) return Fail(msg::kCommaPosition);
-    return Evaluated{std::string(operands_.TopText()), operands_.TopValue(), kind_};
+    return Evaluated{std::string(operands_.TopText()), operands_.TopValue(),
+                     fraction ? ResultKind::FractionTyped : ResultKind::Decimal};
   }
 
  private:
@@ -131,7 +129,7 @@ class Evaluation {
   }
 
   std::optional<Diagnostic> Number(std::string_view token) {
-    if (Contains(token, '.')) kind_ = kKindForcedDecimal;
+    if (Contains(token, '.')) kind_ = Kind::ForcedDecimal;
     if (!Contains(token, '/')) {
       const double value = text::ReadNumberText(token);
       if (!std::isfinite(value)) return Fail(msg::kNumberTooLarge);
@@ -142,7 +140,7 @@ class Evaluation {
     if (const auto* failure = std::get_if<Diagnostic>(&value)) return *failure;
     if (!std::isfinite(std::get<double>(value))) return Fail(msg::kNumberTooLarge);
     operands_.Push(std::get<double>(value));
-    if (kind_ != kKindForcedDecimal) kind_ = kKindFraction;
+    if (kind_ != Kind::ForcedDecimal) kind_ = Kind::Fraction;
     return std::nullopt;
   }
 
@@ -159,7 +157,7 @@ class Evaluation {
   }
 
   std::optional<Diagnostic> OneArgument(const OneArgumentFunction& function) {
-    kind_ = kKindForcedDecimal;
+    kind_ = Kind::ForcedDecimal;
     if (operands_.Size() == 0) return Diagnostic{msg::EmptyArgument(NameOf(function))};
     if (operands_.TopCount() != 1) return Diagnostic{msg::TooManyArguments(NameOf(function))};
     const StepResult<double> result = ApplyFunction(function, operands_.TopValue(), angleMode_);
@@ -169,7 +167,7 @@ class Evaluation {
   }
 
   std::optional<Diagnostic> List(const ListFunction& function) {
-    kind_ = kKindForcedDecimal;
+    kind_ = Kind::ForcedDecimal;
     if (operands_.Size() == 0) return Diagnostic{msg::EmptyListArgument(NameOf(function))};
     std::vector<double> arguments(operands_.TopCount());
     for (std::size_t k = 0; k < arguments.size(); ++k) arguments[k] = operands_.TopValue(k);
@@ -185,13 +183,13 @@ class Evaluation {
   }
 
   OperandStack operands_;
-  int angleMode_;
-  int kind_ = kKindDecimal;
+  AngleMode angleMode_;
+  Kind kind_ = Kind::Decimal;
 };
 
 }  // namespace
 
-StepResult<Evaluated> EvaluatePostfix(const PostfixList& postfix, int angleMode,
+StepResult<Evaluated> EvaluatePostfix(const PostfixList& postfix, AngleMode angleMode,
                                       EvaluationMode mode) {
   Evaluation evaluation(postfix.size(), angleMode);
   for (const std::string_view token : postfix) {

@@ -23,8 +23,6 @@ constexpr double kShortTwoPi = 6.28318530718;
 constexpr double kShortHalfPi = 1.57079632675;
 constexpr double kOutOfRange = 555;  // the inverse routines' answer beyond ±1
 constexpr double kTolerance = 1e-7;
-constexpr int kDegrees = 1;
-constexpr int kRadians = 2;
 
 // A result, or the message of a check made before the result exists.
 struct Computed {
@@ -32,9 +30,15 @@ struct Computed {
   std::string_view failure = {};
 };
 
-double ToRadians(double x, int angleMode) {
-  if (angleMode == kDegrees) return x / 180 * kShortPi;
-  if (angleMode == kRadians) return x;
+double ToRadians(double x, AngleMode angleMode) {
+  switch (angleMode) {
+    case AngleMode::Degrees:
+      return x / 180 * kShortPi;
+    case AngleMode::Radians:
+      return x;
+    case AngleMode::Gradians:
+      break;
+  }
   return x * kShortTwoPi / 400;
 }
 
@@ -57,29 +61,35 @@ bool IsOutOfRangeMarker(double a) {
   return std::fabs(a - kOutOfRange) <= kTolerance;
 }
 
-Computed Arcsine(double x, int angleMode) {
+Computed Arcsine(double x, AngleMode angleMode) {
   const double a = ArcsineRoutine(x);
   if (IsOutOfRangeMarker(a)) return {0, msg::kSineRange};
-  return {angleMode == kDegrees ? a / kLongPi * 180 : a};
+  return {angleMode == AngleMode::Degrees ? a / kLongPi * 180 : a};
 }
 
-Computed Arccosine(double x, int angleMode) {
+Computed Arccosine(double x, AngleMode angleMode) {
   const double a = ArccosineRoutine(x);
   if (IsOutOfRangeMarker(a)) return {0, msg::kCosineRange};
-  if (angleMode == kDegrees) return {a / kShortPi * 180};
-  if (angleMode == kRadians) return {a};
+  switch (angleMode) {
+    case AngleMode::Degrees:
+      return {a / kShortPi * 180};
+    case AngleMode::Radians:
+      return {a};
+    case AngleMode::Gradians:
+      break;
+  }
   return {a * 400 / kShortTwoPi};
 }
 
-Computed InverseTangent(double x, int angleMode) {
+Computed InverseTangent(double x, AngleMode angleMode) {
   const double t = Arctangent(x);
-  return {angleMode == kDegrees ? t / kLongPi * 180 : t};
+  return {angleMode == AngleMode::Degrees ? t / kLongPi * 180 : t};
 }
 
 // 1 × 2 × … × n for a whole n from 1 to 150. A value a hair below a whole
 // (2.9999999999997, the 13-digit form of 1÷3×3×3) counts as that whole, as
 // the integer rule has it, rather than the whole below.
-Computed Factorial(double x, int) {
+Computed Factorial(double x, AngleMode) {
   const double n = IntegerRule(x);
   if (x <= kTolerance || x - 150 > kTolerance || std::fabs(x - n) > kTolerance)
     return {0, msg::kFactorial};
@@ -99,7 +109,7 @@ double HalfSum(double x) {
 
 struct OneArgumentFunction {
   std::string_view name;
-  Computed (*compute)(double x, int angleMode);
+  Computed (*compute)(double x, AngleMode angleMode);
   // The message for a result that is not finite; empty for the composed
   // "function failed" message.
   std::string_view notFinite;
@@ -108,25 +118,28 @@ struct OneArgumentFunction {
 namespace {
 
 constexpr std::array<OneArgumentFunction, 19> kFunctions = {{
-    {"sin", [](double x, int mode) { return Computed{Sine(ToRadians(x, mode))}; }, msg::kSine},
-    {"cos", [](double x, int mode) { return Computed{Cosine(ToRadians(x, mode))}; }, msg::kCosine},
-    {"tan", [](double x, int mode) { return Computed{Tangent(ToRadians(x, mode))}; },
+    {"sin", [](double x, AngleMode mode) { return Computed{Sine(ToRadians(x, mode))}; },
+     msg::kSine},
+    {"cos", [](double x, AngleMode mode) { return Computed{Cosine(ToRadians(x, mode))}; },
+     msg::kCosine},
+    {"tan", [](double x, AngleMode mode) { return Computed{Tangent(ToRadians(x, mode))}; },
      msg::kTangent},
-    {"sqr", [](double x, int) { return Computed{std::sqrt(x)}; }, msg::kSquareRoot},
+    {"sqr", [](double x, AngleMode) { return Computed{std::sqrt(x)}; }, msg::kSquareRoot},
     {"asin", Arcsine, msg::kArcsine},
     {"acos", Arccosine, {}},
     {"atan", InverseTangent, {}},
-    {"sinh", [](double x, int) { return Computed{HalfDifference(x)}; }, msg::kSinh},
-    {"cosh", [](double x, int) { return Computed{HalfSum(x)}; }, msg::kCosh},
-    {"tanh", [](double x, int) { return Computed{HalfDifference(x) / HalfSum(x)}; }, msg::kTanh},
-    {"abs", [](double x, int) { return Computed{std::fabs(x)}; }, {}},
-    {"exp", [](double x, int) { return Computed{Exp(x)}; }, {}},
-    {"int", [](double x, int) { return Computed{IntegerRule(x)}; }, {}},
-    {"ln", [](double x, int) { return Computed{Ln(x)}; }, {}},
-    {"lg", [](double x, int) { return Computed{Ln(x) / Ln(10)}; }, {}},
-    {"~", [](double x, int) { return Computed{-x}; }, {}},
-    {"%", [](double x, int) { return Computed{x / 100}; }, {}},
-    {kPerMille, [](double x, int) { return Computed{x / 1000}; }, {}},
+    {"sinh", [](double x, AngleMode) { return Computed{HalfDifference(x)}; }, msg::kSinh},
+    {"cosh", [](double x, AngleMode) { return Computed{HalfSum(x)}; }, msg::kCosh},
+    {"tanh", [](double x, AngleMode) { return Computed{HalfDifference(x) / HalfSum(x)}; },
+     msg::kTanh},
+    {"abs", [](double x, AngleMode) { return Computed{std::fabs(x)}; }, {}},
+    {"exp", [](double x, AngleMode) { return Computed{Exp(x)}; }, {}},
+    {"int", [](double x, AngleMode) { return Computed{IntegerRule(x)}; }, {}},
+    {"ln", [](double x, AngleMode) { return Computed{Ln(x)}; }, {}},
+    {"lg", [](double x, AngleMode) { return Computed{Ln(x) / Ln(10)}; }, {}},
+    {"~", [](double x, AngleMode) { return Computed{-x}; }, {}},
+    {"%", [](double x, AngleMode) { return Computed{x / 100}; }, {}},
+    {kPerMille, [](double x, AngleMode) { return Computed{x / 1000}; }, {}},
     {"!", Factorial, {}},
 }};
 
@@ -143,7 +156,8 @@ std::string_view NameOf(const OneArgumentFunction& function) {
   return function.name;
 }
 
-StepResult<double> ApplyFunction(const OneArgumentFunction& function, double x, int angleMode) {
+StepResult<double> ApplyFunction(const OneArgumentFunction& function, double x,
+                                 AngleMode angleMode) {
   const Computed computed = function.compute(x, angleMode);
   if (!computed.failure.empty()) return Diagnostic{std::string(computed.failure)};
   if (!std::isfinite(computed.value)) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/diagnostic.h"
+#include "engine/engine.h"
 
 namespace tl::engine {
 
@@ -17,8 +18,8 @@ const OneArgumentFunction* FindOneArgumentFunction(std::string_view name);
 std::string_view NameOf(const OneArgumentFunction& function);
 
 // The result for argument x, or the function's message. A result that is not
-// a finite number is always a failure. angleMode: 1 degrees, 2 radians, any
-// other value gradians.
-StepResult<double> ApplyFunction(const OneArgumentFunction& function, double x, int angleMode);
+// a finite number is always a failure.
+StepResult<double> ApplyFunction(const OneArgumentFunction& function, double x,
+                                 AngleMode angleMode);
 
 }  // namespace tl::engine

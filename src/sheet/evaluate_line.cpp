@@ -1,24 +1,12 @@
 // EvaluateCurrentLine: picks the caret's line, honours a pending line cut and
 // the fraction conversion's check pass, calls the engine, and hands a result
 // to the write-back.
+#include "sheet/engine_options.h"
 #include "sheet/shown_value.h"
 #include "sheet/worksheet.h"
 #include "text/gbk.h"
 
 namespace tl::sheet {
-
-namespace {
-engine::FractionForm FractionFormOf(int setting) {
-  switch (setting) {
-    case 1:
-      return engine::FractionForm::Fraction;
-    case 2:
-      return engine::FractionForm::Mixed;
-    default:
-      return engine::FractionForm::Decimal;
-  }
-}
-}  // namespace
 
 bool Worksheet::EvaluateCurrentLine() {
   LineOutcome outcome = EvaluateLine(true);
@@ -37,15 +25,10 @@ bool Worksheet::EvaluateCurrentLine() {
 }
 
 engine::Options Worksheet::EngineOptions() const {
-  engine::Options options;
-  options.fractionForm = evaluationMode_ == engine::EvaluationMode::ConversionApply
-                             ? detectedFractionForm_
-                             : FractionFormOf(settings_.分数类型);
-  options.ignoreThousands = settings_.忽略千分符;
-  options.thousandsSeparator = settings_.逗号千分割;
-  options.angleMode = settings_.角度制选中;
-  options.precision = settings_.运算精度设置;
-  options.dropTrailingZeros = settings_.小数类型;
+  engine::Options options = EngineOptionsFrom(settings_);
+  if (evaluationMode_ == engine::EvaluationMode::ConversionApply) {
+    options.fractionForm = detectedFractionForm_;
+  }
   options.mode = evaluationMode_;
   return options;
 }

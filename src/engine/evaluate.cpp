@@ -6,11 +6,10 @@
 #include <vector>
 
 #include "engine/exponential.h"
-#include "engine/list_functions.h"
+#include "engine/function_table.h"
 #include "engine/messages.h"
 #include "engine/operand_stack.h"
 #include "engine/token_kinds.h"
-#include "engine/unary_functions.h"
 #include "text/number_text_buffer.h"
 
 namespace tl::engine {
@@ -88,10 +87,11 @@ class Evaluation {
  public:
   Evaluation(std::size_t size, AngleMode angleMode) : operands_(size), angleMode_(angleMode) {}
 
-  std::optional<Diagnostic> Step(std::string_view token) {
-    if (IsNumberToken(token)) return Number(token);
-    if (token.size() == 1) {
-      switch (token[0]) {
+  std::optional<Diagnostic> Step(const Token& token) {
+    const std::string_view text = token.text;
+    if (IsNumberToken(text)) return Number(text);
+    if (text.size() == 1) {
+      switch (text[0]) {
         case ',':
           return Join();
         case '+':
@@ -101,15 +101,14 @@ class Evaluation {
         case '\\':
         case '^':
         case '|':
-          return Binary(token[0]);
+          return Binary(text[0]);
         default:
           break;
       }
     }
-    if (const OneArgumentFunction* function = FindOneArgumentFunction(token))
-      return OneArgument(*function);
-    if (const ListFunction* function = FindListFunction(token)) return List(*function);
-    return Fail(msg::kBadOperator);
+    if (!token.function) return Fail(msg::kBadOperator);
+    if (token.function->kind == FunctionKind::List) return List(*token.function);
+    return OneArgument(*token.function);
   }
 
   StepResult<Evaluated> Finish(EvaluationMode mode) {
@@ -156,22 +155,22 @@ class Evaluation {
     return std::nullopt;
   }
 
-  std::optional<Diagnostic> OneArgument(const OneArgumentFunction& function) {
+  std::optional<Diagnostic> OneArgument(const Function& function) {
     kind_ = Kind::ForcedDecimal;
-    if (operands_.Size() == 0) return Diagnostic{msg::EmptyArgument(NameOf(function))};
-    if (operands_.TopCount() != 1) return Diagnostic{msg::TooManyArguments(NameOf(function))};
-    const StepResult<double> result = ApplyFunction(function, operands_.TopValue(), angleMode_);
+    if (operands_.Size() == 0) return Diagnostic{msg::EmptyArgument(function.name)};
+    if (operands_.TopCount() != 1) return Diagnostic{msg::TooManyArguments(function.name)};
+    const StepResult<double> result = ApplyOneArgument(function, operands_.TopValue(), angleMode_);
     if (const auto* failure = std::get_if<Diagnostic>(&result)) return *failure;
     operands_.ReplaceTop(std::get<double>(result));
     return std::nullopt;
   }
 
-  std::optional<Diagnostic> List(const ListFunction& function) {
+  std::optional<Diagnostic> List(const Function& function) {
     kind_ = Kind::ForcedDecimal;
-    if (operands_.Size() == 0) return Diagnostic{msg::EmptyListArgument(NameOf(function))};
+    if (operands_.Size() == 0) return Diagnostic{msg::EmptyListArgument(function.name)};
     std::vector<double> arguments(operands_.TopCount());
     for (std::size_t k = 0; k < arguments.size(); ++k) arguments[k] = operands_.TopValue(k);
-    const StepResult<ListAnswer> result = ApplyFunction(function, arguments);
+    const StepResult<ListAnswer> result = ApplyList(function, arguments);
     if (const auto* failure = std::get_if<Diagnostic>(&result)) return *failure;
     const ListAnswer& answer = std::get<ListAnswer>(result);
     if (answer.chosenArgument) {
@@ -192,8 +191,8 @@ class Evaluation {
 StepResult<Evaluated> EvaluatePostfix(const PostfixList& postfix, AngleMode angleMode,
                                       EvaluationMode mode) {
   Evaluation evaluation(postfix.size(), angleMode);
-  for (const std::string_view token : postfix) {
-    if (token == kEndMarker) break;
+  for (const Token& token : postfix) {
+    if (token.text == kEndMarker) break;
     if (std::optional<Diagnostic> failure = evaluation.Step(token)) return std::move(*failure);
   }
   return evaluation.Finish(mode);

@@ -1,10 +1,7 @@
 #include "engine/unary_functions.h"
 
-#include <array>
 #include <cmath>
-#include <string>
 
-#include "engine/alphabet.h"
 #include "engine/exponential.h"
 #include "engine/integer_rule.h"
 #include "engine/messages.h"
@@ -23,12 +20,6 @@ constexpr double kShortTwoPi = 6.28318530718;
 constexpr double kShortHalfPi = 1.57079632675;
 constexpr double kOutOfRange = 555;  // the inverse routines' answer beyond ±1
 constexpr double kTolerance = 1e-7;
-
-// A result, or the message of a check made before the result exists.
-struct Computed {
-  double value = 0;
-  std::string_view failure = {};
-};
 
 double ToRadians(double x, AngleMode angleMode) {
   switch (angleMode) {
@@ -61,13 +52,37 @@ bool IsOutOfRangeMarker(double a) {
   return std::fabs(a - kOutOfRange) <= kTolerance;
 }
 
-Computed Arcsine(double x, AngleMode angleMode) {
+double HalfDifference(double x) {
+  return (Exp(x) - Exp(-x)) / 2;
+}
+double HalfSum(double x) {
+  return (Exp(x) + Exp(-x)) / 2;
+}
+
+}  // namespace
+
+namespace unary {
+
+Computed Sin(double x, AngleMode angleMode) {
+  return {Sine(ToRadians(x, angleMode))};
+}
+Computed Cos(double x, AngleMode angleMode) {
+  return {Cosine(ToRadians(x, angleMode))};
+}
+Computed Tan(double x, AngleMode angleMode) {
+  return {Tangent(ToRadians(x, angleMode))};
+}
+Computed Sqr(double x, AngleMode) {
+  return {std::sqrt(x)};
+}
+
+Computed Asin(double x, AngleMode angleMode) {
   const double a = ArcsineRoutine(x);
   if (IsOutOfRangeMarker(a)) return {0, msg::kSineRange};
   return {angleMode == AngleMode::Degrees ? a / kLongPi * 180 : a};
 }
 
-Computed Arccosine(double x, AngleMode angleMode) {
+Computed Acos(double x, AngleMode angleMode) {
   const double a = ArccosineRoutine(x);
   if (IsOutOfRangeMarker(a)) return {0, msg::kCosineRange};
   switch (angleMode) {
@@ -81,9 +96,43 @@ Computed Arccosine(double x, AngleMode angleMode) {
   return {a * 400 / kShortTwoPi};
 }
 
-Computed InverseTangent(double x, AngleMode angleMode) {
+Computed Atan(double x, AngleMode angleMode) {
   const double t = Arctangent(x);
   return {angleMode == AngleMode::Degrees ? t / kLongPi * 180 : t};
+}
+
+Computed Sinh(double x, AngleMode) {
+  return {HalfDifference(x)};
+}
+Computed Cosh(double x, AngleMode) {
+  return {HalfSum(x)};
+}
+Computed Tanh(double x, AngleMode) {
+  return {HalfDifference(x) / HalfSum(x)};
+}
+Computed Abs(double x, AngleMode) {
+  return {std::fabs(x)};
+}
+Computed Exp(double x, AngleMode) {
+  return {engine::Exp(x)};
+}
+Computed Int(double x, AngleMode) {
+  return {IntegerRule(x)};
+}
+Computed Ln(double x, AngleMode) {
+  return {engine::Ln(x)};
+}
+Computed Lg(double x, AngleMode) {
+  return {engine::Ln(x) / engine::Ln(10)};
+}
+Computed Negate(double x, AngleMode) {
+  return {-x};
+}
+Computed Percent(double x, AngleMode) {
+  return {x / 100};
+}
+Computed PerMille(double x, AngleMode) {
+  return {x / 1000};
 }
 
 // 1 × 2 × … × n for a whole n from 1 to 150. A value a hair below a whole
@@ -98,73 +147,6 @@ Computed Factorial(double x, AngleMode) {
   return {product};
 }
 
-double HalfDifference(double x) {
-  return (Exp(x) - Exp(-x)) / 2;
-}
-double HalfSum(double x) {
-  return (Exp(x) + Exp(-x)) / 2;
-}
-
-}  // namespace
-
-struct OneArgumentFunction {
-  std::string_view name;
-  Computed (*compute)(double x, AngleMode angleMode);
-  // The message for a result that is not finite; empty for the composed
-  // "function failed" message.
-  std::string_view notFinite;
-};
-
-namespace {
-
-constexpr std::array<OneArgumentFunction, 19> kFunctions = {{
-    {"sin", [](double x, AngleMode mode) { return Computed{Sine(ToRadians(x, mode))}; },
-     msg::kSine},
-    {"cos", [](double x, AngleMode mode) { return Computed{Cosine(ToRadians(x, mode))}; },
-     msg::kCosine},
-    {"tan", [](double x, AngleMode mode) { return Computed{Tangent(ToRadians(x, mode))}; },
-     msg::kTangent},
-    {"sqr", [](double x, AngleMode) { return Computed{std::sqrt(x)}; }, msg::kSquareRoot},
-    {"asin", Arcsine, msg::kArcsine},
-    {"acos", Arccosine, {}},
-    {"atan", InverseTangent, {}},
-    {"sinh", [](double x, AngleMode) { return Computed{HalfDifference(x)}; }, msg::kSinh},
-    {"cosh", [](double x, AngleMode) { return Computed{HalfSum(x)}; }, msg::kCosh},
-    {"tanh", [](double x, AngleMode) { return Computed{HalfDifference(x) / HalfSum(x)}; },
-     msg::kTanh},
-    {"abs", [](double x, AngleMode) { return Computed{std::fabs(x)}; }, {}},
-    {"exp", [](double x, AngleMode) { return Computed{Exp(x)}; }, {}},
-    {"int", [](double x, AngleMode) { return Computed{IntegerRule(x)}; }, {}},
-    {"ln", [](double x, AngleMode) { return Computed{Ln(x)}; }, {}},
-    {"lg", [](double x, AngleMode) { return Computed{Ln(x) / Ln(10)}; }, {}},
-    {"~", [](double x, AngleMode) { return Computed{-x}; }, {}},
-    {"%", [](double x, AngleMode) { return Computed{x / 100}; }, {}},
-    {kPerMille, [](double x, AngleMode) { return Computed{x / 1000}; }, {}},
-    {"!", Factorial, {}},
-}};
-
-}  // namespace
-
-const OneArgumentFunction* FindOneArgumentFunction(std::string_view name) {
-  for (const OneArgumentFunction& function : kFunctions) {
-    if (function.name == name) return &function;
-  }
-  return nullptr;
-}
-
-std::string_view NameOf(const OneArgumentFunction& function) {
-  return function.name;
-}
-
-StepResult<double> ApplyFunction(const OneArgumentFunction& function, double x,
-                                 AngleMode angleMode) {
-  const Computed computed = function.compute(x, angleMode);
-  if (!computed.failure.empty()) return Diagnostic{std::string(computed.failure)};
-  if (!std::isfinite(computed.value)) {
-    if (function.notFinite.empty()) return Diagnostic{msg::FunctionFailed(function.name)};
-    return Diagnostic{std::string(function.notFinite)};
-  }
-  return computed.value;
-}
+}  // namespace unary
 
 }  // namespace tl::engine

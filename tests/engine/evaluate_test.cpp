@@ -19,8 +19,7 @@ struct PostfixValueCase {
 };
 
 StepResult<Evaluated> EvaluateTexts(const TokenList& postfix) {
-  return EvaluatePostfix(PostfixList(postfix.begin(), postfix.end()), AngleMode::Degrees,
-                         EvaluationMode::Normal);
+  return EvaluatePostfix(TokensOf(postfix), AngleMode::Degrees, EvaluationMode::Normal);
 }
 
 std::string ValueOrMessage(const StepResult<Evaluated>& result) {

@@ -46,8 +46,7 @@ Outcome Evaluate(std::string_view exprText, const Options& options) {
   if (auto* failure = std::get_if<Diagnostic>(&tokens)) return MessageOutcome(*failure);
   const bool hasOperator = !IsBareNumber(std::get<Tokens>(tokens), exprText);
 
-  const Tokens signedTokens = MarkSigns(std::move(std::get<Tokens>(tokens)));
-  StepResult<PostfixList> postfix = ToPostfix(signedTokens);
+  StepResult<PostfixList> postfix = ToPostfix(MarkSigns(std::move(std::get<Tokens>(tokens))));
   if (auto* failure = std::get_if<Diagnostic>(&postfix))
     return MessageOutcome(*failure, hasOperator);
 

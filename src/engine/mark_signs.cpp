@@ -45,7 +45,8 @@ Tokens MarkSigns(Tokens&& tokens) {
     afterOpening = opens;
     if (isSign && token.text == "+") continue;
     if (isSign) token = {kSignMinus->name, kSignMinus};
-    tokens[kept++] = token;
+    if (kept != i) tokens[kept] = token;
+    ++kept;
   }
   tokens.resize(kept);
   return std::move(tokens);

@@ -6,7 +6,6 @@
 #include "engine/function_table.h"
 #include "engine/messages.h"
 #include "engine/token_kinds.h"
-#include "engine/token_writer.h"
 
 namespace tl::engine {
 
@@ -28,11 +27,11 @@ enum class Role {
 };
 
 Role RoleOf(const Token& resolved) {
-  if (resolved.function)
-    return resolved.function->kind == FunctionKind::Postfix ? Role::Postfix : Role::Function;
   const std::string_view token = resolved.text;
   if (token.empty()) return Role::Ignored;
   if (IsDigit(token[0]) || token[0] == '.') return Role::Number;
+  if (resolved.function)
+    return resolved.function->kind == FunctionKind::Postfix ? Role::Postfix : Role::Function;
   if (token.size() == 1) {
     switch (token[0]) {
       case ' ':
@@ -61,14 +60,16 @@ Role RoleOf(const Token& resolved) {
   return Role::Ignored;
 }
 
+// Writes the postfix order over the signed tokens it reads: every token goes
+// to the output at most once and only after it has been read, so the output
+// never reaches a token not yet read.
 class Converter {
  public:
-  // Every token at most once, and the end marker.
-  explicit Converter(std::size_t size) : output_(list_, size + 1) { stack_.reserve(size); }
+  explicit Converter(Tokens& tokens) : tokens_(tokens) { stack_.reserve(tokens.size()); }
 
   // Moves the top of the operator stack to the output.
   void PopToOutput() {
-    output_.Put(*stack_.back().token);
+    Output(stack_.back().token);
     stack_.pop_back();
   }
   void PopWhileTopIs(Role role, Role other) {
@@ -82,7 +83,7 @@ class Converter {
   }
 
   void Number(const Token& token) {
-    output_.Put(token);
+    Output(token);
     PopCompletedFunctions();
   }
   void AddOrSubtract(const Token& token) {
@@ -103,19 +104,19 @@ class Converter {
     if (!stack_.empty()) stack_.pop_back();
     PopCompletedFunctions();
   }
-  void Push(const Token& token, Role role) { stack_.push_back({&token, role}); }
-  void Append(const Token& token) { output_.Put(token); }
+  void Push(const Token& token, Role role) { stack_.push_back({token, role}); }
+  void Output(const Token& token) { tokens_[written_++] = token; }
 
   PostfixList Finish() {
     while (!stack_.empty()) PopToOutput();
-    output_.Put({kEndMarker});
-    output_.Finish();
-    return std::move(list_);
+    tokens_.resize(written_);
+    tokens_.push_back({kEndMarker});
+    return std::move(tokens_);
   }
 
  private:
   struct Waiting {
-    const Token* token;  // in the signed token list
+    Token token;  // a copy: its place in the list may be written over
     Role role;
   };
 
@@ -124,15 +125,15 @@ class Converter {
     return stack_.back().role == Role::OpenBracket || stack_.back().role == Role::Comma;
   }
 
-  PostfixList list_;
-  TokenWriter output_;
+  Tokens& tokens_;
+  std::size_t written_ = 0;
   std::vector<Waiting> stack_;
 };
 
 }  // namespace
 
-StepResult<PostfixList> ToPostfix(const Tokens& signedTokens) {
-  Converter converter(signedTokens.size());
+StepResult<PostfixList> ToPostfix(Tokens&& signedTokens) {
+  Converter converter(signedTokens);
   for (const Token& token : signedTokens) {
     const Role role = RoleOf(token);
     switch (role) {
@@ -143,7 +144,7 @@ StepResult<PostfixList> ToPostfix(const Tokens& signedTokens) {
         converter.Push(token, role);
         break;
       case Role::Postfix:
-        converter.Append(token);
+        converter.Output(token);
         break;
       case Role::Number:
         converter.Number(token);

@@ -18,7 +18,8 @@ using PostfixList = Tokens;
 // and ends the list with it. A number may begin with "." (.5 reads as 0.5); a
 // number that begins with the fraction bar, or any other unknown token, is
 // dropped. Fails with msg::kCommaPosition for a "," that has no "(" below it.
-StepResult<PostfixList> ToPostfix(const Tokens& signedTokens);
+// The list is reused.
+StepResult<PostfixList> ToPostfix(Tokens&& signedTokens);
 // The same for texts, resolved as TokensOf does; the list views them.
 StepResult<PostfixList> ToPostfix(const TokenList& signedTokens);
 

@@ -79,9 +79,9 @@ constexpr std::array<const Function*, 256> kSymbols = [] {
 // skips a byte) and returns the message of a syntax fault, else empty.
 class Reader {
  public:
-  // At most two tokens a byte ("(" after an operand brings its "*"), and the
-  // end marker.
-  explicit Reader(std::string_view text) : text_(text), writer_(tokens_, 2 * text.size() + 1) {}
+  // Rarely more than a token a byte ("(" after an operand brings its "*"),
+  // and the end marker.
+  explicit Reader(std::string_view text) : text_(text), writer_(tokens_, text.size() + 2) {}
 
   StepResult<Tokens> Read() {
     while (p_ < text_.size()) {

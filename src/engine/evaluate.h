@@ -22,8 +22,8 @@ struct Evaluated {
 // The result kind is FractionTyped when a fraction was typed and nothing forced
 // decimal output, Decimal otherwise: a typed "." or any function or unary
 // operator forces it. A ConversionApply evaluation always asks for
-// FractionTyped. No value that is not a
-// finite number is ever left: the step that would make one fails instead.
+// FractionTyped. No value that is not a finite number is ever left: the step
+// that would make one fails instead.
 StepResult<Evaluated> EvaluatePostfix(const PostfixList& postfix, AngleMode angleMode,
                                       EvaluationMode mode);
 

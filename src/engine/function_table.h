@@ -4,7 +4,6 @@
 // tokeniser resolves a name to its entry once; the sign pass, the postfix
 // conversion and the evaluation work from the entry.
 #include <array>
-#include <span>
 #include <string_view>
 
 #include "engine/alphabet.h"

@@ -19,8 +19,8 @@ Options OptionsFrom(std::uint8_t a, std::uint8_t b) {
   Options o;
   o.fractionForm = static_cast<tl::engine::FractionForm>(a % 3);
   o.ignoreThousands = (a >> 2) & 1;
-  o.thousandsSeparator = (a >> 3) % 3;
-  o.angleMode = 1 + (a >> 5) % 3;
+  o.thousandsSeparator = static_cast<tl::engine::ThousandsSeparator>((a >> 3) % 3);
+  o.angleMode = static_cast<tl::engine::AngleMode>((a >> 5) % 3);
   o.precision = b % 16;
   o.dropTrailingZeros = (b >> 4) & 1;
   o.mode = (b >> 5) & 1 ? tl::engine::EvaluationMode::ConversionApply

@@ -5,14 +5,14 @@
 
 namespace tl::engine {
 
-inline bool IsDigit(char c) {
+constexpr bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
-inline bool IsLetter(char c) {
+constexpr bool IsLetter(char c) {
   return c >= 'a' && c <= 'z';
 }
 // Digits, "." and the fraction bar "/" make up a number.
-inline bool IsNumberChar(char c) {
+constexpr bool IsNumberChar(char c) {
   return IsDigit(c) || c == '.' || c == '/';
 }
 

@@ -2,6 +2,8 @@
 
 #include "engine/alphabet.h"
 #include "engine/messages.h"
+#include "engine/prepare.h"
+#include "engine/token_kinds.h"
 #include "text/gbk.h"
 
 namespace tl::engine {
@@ -39,8 +41,23 @@ StepResult<ShownResult> InspectShownResult(std::string_view prepared) {
     default:
       return Diagnostic{std::string(msg::kFractionFormat)};
   }
-  const bool hasEndMarker = !prepared.empty() && prepared.back() == ' ';
-  return ShownResult{detected, prepared.size() - (hasEndMarker ? 1 : 0)};
+  const bool hasEndMarker = prepared.ends_with(kEndMarker);
+  return ShownResult{detected, prepared.size() - (hasEndMarker ? kEndMarker.size() : 0)};
+}
+
+ShownResultCheck CheckShownResult(std::string_view shownText) {
+  ShownResultCheck check;
+  const std::string prepared = PrepareExpression(shownText);
+  if (prepared == kEndMarker) return check;
+  StepResult<ShownResult> inspected = InspectShownResult(prepared);
+  if (auto* failure = std::get_if<Diagnostic>(&inspected)) {
+    check.status = Status::Message;
+    check.text = std::move(failure->message);
+  } else {
+    check.status = Status::Result;
+    check.next = std::get<ShownResult>(inspected).detected;
+  }
+  return check;
 }
 
 }  // namespace tl::engine

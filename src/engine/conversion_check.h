@@ -1,5 +1,6 @@
 #pragma once
-// Inspection of a shown result before the fraction conversion rewrites it.
+// Inspection of a shown result before the fraction conversion rewrites it;
+// CheckShownResult (engine.h) prepares the text and asks this.
 #include <cstddef>
 #include <string_view>
 

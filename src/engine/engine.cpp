@@ -25,9 +25,9 @@ Outcome MessageOutcome(Diagnostic diagnostic, bool hasOperator = true) {
 
 // A bare number: a single number token that is the expression itself ("5",
 // but not "(5)", "pi" or "1∟2", whose token differs from the text).
-bool IsBareNumber(const TokenViews& tokens, std::string_view exprText) {
-  if (tokens.size() != 2 || tokens[1] != kEndMarker) return false;
-  const std::string_view token = tokens[0];
+bool IsBareNumber(const Tokens& tokens, std::string_view exprText) {
+  if (tokens.size() != 2 || tokens[1].text != kEndMarker) return false;
+  const std::string_view token = tokens[0].text;
   if (!IsNumberToken(token)) return false;
   return token == text::RemoveSpaces(exprText);
 }
@@ -42,12 +42,11 @@ Outcome Evaluate(std::string_view exprText, const Options& options) {
   if (auto* failure = std::get_if<Diagnostic>(&normalised)) return MessageOutcome(*failure);
 
   // The tokens and the postfix order are views of the normalised text.
-  StepResult<TokenViews> tokens = ReadTokens(std::get<std::string>(normalised));
+  StepResult<Tokens> tokens = ReadTokens(std::get<std::string>(normalised));
   if (auto* failure = std::get_if<Diagnostic>(&tokens)) return MessageOutcome(*failure);
-  const bool hasOperator = !IsBareNumber(std::get<TokenViews>(tokens), exprText);
+  const bool hasOperator = !IsBareNumber(std::get<Tokens>(tokens), exprText);
 
-  const TokenViews signedTokens = MarkSigns(std::move(std::get<TokenViews>(tokens)));
-  StepResult<PostfixList> postfix = ToPostfix(signedTokens);
+  StepResult<PostfixList> postfix = ToPostfix(MarkSigns(std::move(std::get<Tokens>(tokens))));
   if (auto* failure = std::get_if<Diagnostic>(&postfix))
     return MessageOutcome(*failure, hasOperator);
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/messages.h"  // the status messages an outcome may carry
+
 namespace tl::engine {
 
 enum class EvaluationMode { Normal = 0, ConversionCheck = 1, ConversionApply = 2 };
@@ -11,13 +13,25 @@ enum class EvaluationMode { Normal = 0, ConversionCheck = 1, ConversionApply = 2
 // Output forms of a result with a fractional part (the "分数类型" values).
 enum class FractionForm { Decimal = 0, Fraction = 1, Mixed = 2 };
 
+// The unit of the trigonometric functions' angles.
+enum class AngleMode { Degrees, Radians, Gradians };
+
+// Which character groups thousands, in the input and in decimal results. The
+// other of "," and ";" separates arguments; with None both do.
+enum class ThousandsSeparator { None, Semicolon, Comma };
+
+// Whether a result may be written as a fraction: only when a fraction was
+// typed and nothing forced a decimal.
+enum class ResultKind { Decimal, FractionTyped };
+
+// Each option names the setting it comes from.
 struct Options {
   FractionForm fractionForm = FractionForm::Decimal;  // 分数类型, or the detected form
   bool ignoreThousands = false;                       // 忽略千分符
-  int thousandsSeparator = 0;                         // 逗号千分割: 0 none, 1 ";", 2 ","
-  int angleMode = 1;              // 角度制选中: 1 degrees, 2 radians, else gradians
-  int precision = 12;             // 运算精度设置: decimals of decimal output
-  bool dropTrailingZeros = true;  // 小数类型
+  ThousandsSeparator thousandsSeparator = ThousandsSeparator::None;  // 逗号千分割
+  AngleMode angleMode = AngleMode::Degrees;                          // 角度制选中
+  int precision = 12;                            // 运算精度设置: decimals of decimal output
+  bool dropTrailingZeros = true;                 // 小数类型
   EvaluationMode mode = EvaluationMode::Normal;  // ConversionApply forces fraction output
 };
 
@@ -32,8 +46,7 @@ enum class Status {
 struct Outcome {
   Status status = Status::Empty;
   std::string text;
-  // The result-kind flag after the evaluation: 0 decimal, 1 fraction typed.
-  int resultKind = 0;
+  ResultKind resultKind = ResultKind::Decimal;
   // False when the expression is a bare number: its token list is a single
   // number token equal to the expression itself ("5", not "(5)" or "pi").
   bool hasOperator = true;
@@ -43,5 +56,21 @@ struct Outcome {
 // result text: prepare, normalise with the bracket checks, tokenise with the
 // syntax checks, mark signs, convert to postfix, evaluate, format.
 Outcome Evaluate(std::string_view exprText, const Options& options);
+
+// The fraction conversion's look at a shown result before it is rewritten.
+struct ShownResultCheck {
+  // Result: `next` holds; Empty: nothing but spaces; Message: `text` is the
+  // one status message.
+  Status status = Status::Empty;
+  std::string text;
+  FractionForm next = FractionForm::Decimal;  // the form to write the result in next
+};
+
+// `shownText` is the text after the line's last "=". A decimal is written next
+// as a fraction, a fraction as a mixed number, a mixed number as a decimal.
+// Anything but digits, ".", ",", ";", "-", "∟" and spaces is no shown result
+// (msg::kComputeFirst); more than three "∟"-separated parts give
+// msg::kFractionFormat.
+ShownResultCheck CheckShownResult(std::string_view shownText);
 
 }  // namespace tl::engine

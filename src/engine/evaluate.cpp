@@ -6,11 +6,10 @@
 #include <vector>
 
 #include "engine/exponential.h"
-#include "engine/list_functions.h"
+#include "engine/function_table.h"
 #include "engine/messages.h"
 #include "engine/operand_stack.h"
 #include "engine/token_kinds.h"
-#include "engine/unary_functions.h"
 #include "text/number_text_buffer.h"
 
 namespace tl::engine {
@@ -19,11 +18,9 @@ namespace {
 
 constexpr double kTolerance = 1e-7;
 
-// Result kinds while evaluating: a typed fraction asks for fraction output,
+// The result kind while evaluating: a typed fraction asks for fraction output,
 // anything that forces a decimal wins for good.
-constexpr int kKindDecimal = 0;
-constexpr int kKindFraction = 1;
-constexpr int kKindForcedDecimal = 2;
+enum class Kind { Decimal, Fraction, ForcedDecimal };
 
 Diagnostic Fail(std::string_view message) {
   return Diagnostic{std::string(message)};
@@ -88,12 +85,13 @@ StepResult<double> FractionValue(std::string_view token) {
 
 class Evaluation {
  public:
-  Evaluation(std::size_t size, int angleMode) : operands_(size), angleMode_(angleMode) {}
+  Evaluation(std::size_t size, AngleMode angleMode) : operands_(size), angleMode_(angleMode) {}
 
-  std::optional<Diagnostic> Step(std::string_view token) {
-    if (IsNumberToken(token)) return Number(token);
-    if (token.size() == 1) {
-      switch (token[0]) {
+  std::optional<Diagnostic> Step(const Token& token) {
+    const std::string_view text = token.text;
+    if (IsNumberToken(text)) return Number(text);
+    if (text.size() == 1) {
+      switch (text[0]) {
         case ',':
           return Join();
         case '+':
@@ -103,24 +101,23 @@ class Evaluation {
         case '\\':
         case '^':
         case '|':
-          return Binary(token[0]);
+          return Binary(text[0]);
         default:
           break;
       }
     }
-    if (const OneArgumentFunction* function = FindOneArgumentFunction(token))
-      return OneArgument(*function);
-    if (const ListFunction* function = FindListFunction(token)) return List(*function);
-    return Fail(msg::kBadOperator);
+    if (!token.function) return Fail(msg::kBadOperator);
+    if (token.function->kind == FunctionKind::List) return List(*token.function);
+    return OneArgument(*token.function);
   }
 
   StepResult<Evaluated> Finish(EvaluationMode mode) {
-    if (kind_ == kKindForcedDecimal) kind_ = kKindDecimal;
-    if (mode == EvaluationMode::ConversionApply) kind_ = kKindFraction;
+    const bool fraction = kind_ == Kind::Fraction || mode == EvaluationMode::ConversionApply;
     if (operands_.Size() != 1) return Fail(msg::kCannotComplete);
     // An argument list outside a function is no value.
     if (operands_.TopCount() != 1) return Fail(msg::kCommaPosition);
-    return Evaluated{std::string(operands_.TopText()), operands_.TopValue(), kind_};
+    return Evaluated{std::string(operands_.TopText()), operands_.TopValue(),
+                     fraction ? ResultKind::FractionTyped : ResultKind::Decimal};
   }
 
  private:
@@ -131,7 +128,7 @@ class Evaluation {
   }
 
   std::optional<Diagnostic> Number(std::string_view token) {
-    if (Contains(token, '.')) kind_ = kKindForcedDecimal;
+    if (Contains(token, '.')) kind_ = Kind::ForcedDecimal;
     if (!Contains(token, '/')) {
       const double value = text::ReadNumberText(token);
       if (!std::isfinite(value)) return Fail(msg::kNumberTooLarge);
@@ -142,7 +139,7 @@ class Evaluation {
     if (const auto* failure = std::get_if<Diagnostic>(&value)) return *failure;
     if (!std::isfinite(std::get<double>(value))) return Fail(msg::kNumberTooLarge);
     operands_.Push(std::get<double>(value));
-    if (kind_ != kKindForcedDecimal) kind_ = kKindFraction;
+    if (kind_ != Kind::ForcedDecimal) kind_ = Kind::Fraction;
     return std::nullopt;
   }
 
@@ -158,22 +155,22 @@ class Evaluation {
     return std::nullopt;
   }
 
-  std::optional<Diagnostic> OneArgument(const OneArgumentFunction& function) {
-    kind_ = kKindForcedDecimal;
-    if (operands_.Size() == 0) return Diagnostic{msg::EmptyArgument(NameOf(function))};
-    if (operands_.TopCount() != 1) return Diagnostic{msg::TooManyArguments(NameOf(function))};
-    const StepResult<double> result = ApplyFunction(function, operands_.TopValue(), angleMode_);
+  std::optional<Diagnostic> OneArgument(const Function& function) {
+    kind_ = Kind::ForcedDecimal;
+    if (operands_.Size() == 0) return Diagnostic{msg::EmptyArgument(function.name)};
+    if (operands_.TopCount() != 1) return Diagnostic{msg::TooManyArguments(function.name)};
+    const StepResult<double> result = ApplyOneArgument(function, operands_.TopValue(), angleMode_);
     if (const auto* failure = std::get_if<Diagnostic>(&result)) return *failure;
     operands_.ReplaceTop(std::get<double>(result));
     return std::nullopt;
   }
 
-  std::optional<Diagnostic> List(const ListFunction& function) {
-    kind_ = kKindForcedDecimal;
-    if (operands_.Size() == 0) return Diagnostic{msg::EmptyListArgument(NameOf(function))};
+  std::optional<Diagnostic> List(const Function& function) {
+    kind_ = Kind::ForcedDecimal;
+    if (operands_.Size() == 0) return Diagnostic{msg::EmptyListArgument(function.name)};
     std::vector<double> arguments(operands_.TopCount());
     for (std::size_t k = 0; k < arguments.size(); ++k) arguments[k] = operands_.TopValue(k);
-    const StepResult<ListAnswer> result = ApplyFunction(function, arguments);
+    const StepResult<ListAnswer> result = ApplyList(function, arguments);
     if (const auto* failure = std::get_if<Diagnostic>(&result)) return *failure;
     const ListAnswer& answer = std::get<ListAnswer>(result);
     if (answer.chosenArgument) {
@@ -185,17 +182,17 @@ class Evaluation {
   }
 
   OperandStack operands_;
-  int angleMode_;
-  int kind_ = kKindDecimal;
+  AngleMode angleMode_;
+  Kind kind_ = Kind::Decimal;
 };
 
 }  // namespace
 
-StepResult<Evaluated> EvaluatePostfix(const PostfixList& postfix, int angleMode,
+StepResult<Evaluated> EvaluatePostfix(const PostfixList& postfix, AngleMode angleMode,
                                       EvaluationMode mode) {
   Evaluation evaluation(postfix.size(), angleMode);
-  for (const std::string_view token : postfix) {
-    if (token == kEndMarker) break;
+  for (const Token& token : postfix) {
+    if (token.text == kEndMarker) break;
     if (std::optional<Diagnostic> failure = evaluation.Step(token)) return std::move(*failure);
   }
   return evaluation.Finish(mode);

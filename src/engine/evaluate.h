@@ -9,9 +9,9 @@
 namespace tl::engine {
 
 struct Evaluated {
-  std::string text;    // the single value left, as a number text
-  double value = 0;    // what that text reads as
-  int resultKind = 0;  // 0 decimal, 1 fraction typed (see EvaluatePostfix)
+  std::string text;                             // the single value left, as a number text
+  double value = 0;                             // what that text reads as
+  ResultKind resultKind = ResultKind::Decimal;  // see EvaluatePostfix
 };
 
 // Reduces `postfix` (ToPostfix's output) to a single value. Each operation
@@ -19,11 +19,12 @@ struct Evaluated {
 // 13-digit number text, so every intermediate value is cut to 13 significant
 // digits (1÷3×3-1 is -1.000310945187e-013, not 0).
 //
-// The result kind is 1 when a fraction was typed and nothing forced decimal
-// output, 0 otherwise: a typed "." or any function or unary operator forces
-// it. A ConversionApply evaluation always asks for 1. No value that is not a
-// finite number is ever left: the step that would make one fails instead.
-StepResult<Evaluated> EvaluatePostfix(const PostfixList& postfix, int angleMode,
+// The result kind is FractionTyped when a fraction was typed and nothing forced
+// decimal output, Decimal otherwise: a typed "." or any function or unary
+// operator forces it. A ConversionApply evaluation always asks for
+// FractionTyped. No value that is not a finite number is ever left: the step
+// that would make one fails instead.
+StepResult<Evaluated> EvaluatePostfix(const PostfixList& postfix, AngleMode angleMode,
                                       EvaluationMode mode);
 
 }  // namespace tl::engine

@@ -1,13 +1,14 @@
 #include <array>
 
 #include "engine/alphabet.h"
+#include "engine/function_table.h"
 #include "engine/tokenise.h"
 
 namespace tl::engine {
 
 namespace {
 
-constexpr std::string_view kSignMinus = "~";
+constexpr const Function* kSignMinus = FunctionNamed("~");
 
 // The one-character tokens after which a "+" or "-" is a sign rather than an
 // operator, as a table: one look-up instead of a branch for each.
@@ -28,40 +29,31 @@ bool StartsOperand(std::string_view token) {
   return token == "(" || (!token.empty() && IsDigit(token.front()));
 }
 
+}  // namespace
+
 // Compacts in place: `kept` never passes i, and whether token i - 1 opens an
 // operand is taken before that token is moved.
-template <class Token>
-void MarkSignsIn(std::vector<Token>& tokens) {
+Tokens MarkSigns(Tokens&& tokens) {
+  const std::size_t count = tokens.size();
   std::size_t kept = 0;
   bool afterOpening = true;  // the first token counts as following an opening
-  for (std::size_t i = 0; i < tokens.size(); ++i) {
+  for (std::size_t i = 0; i < count; ++i) {
     Token& token = tokens[i];
-    const bool opens = OpensOperand(token);
-    const bool isSign = (token == "-" || token == "+") && afterOpening && i + 1 < tokens.size() &&
-                        StartsOperand(tokens[i + 1]);
+    const bool opens = OpensOperand(token.text);
+    const bool isSign = (token.text == "-" || token.text == "+") && afterOpening && i + 1 < count &&
+                        StartsOperand(tokens[i + 1].text);
     afterOpening = opens;
-    if (isSign && token == "+") continue;
-    if (isSign) token = kSignMinus;
-    if (kept != i) tokens[kept] = std::move(token);
+    if (isSign && token.text == "+") continue;
+    if (isSign) token = {kSignMinus->name, kSignMinus};
+    if (kept != i) tokens[kept] = token;
     ++kept;
   }
   tokens.resize(kept);
-}
-
-}  // namespace
-
-TokenList MarkSigns(TokenList&& tokens) {
-  MarkSignsIn(tokens);
   return std::move(tokens);
 }
 
 TokenList MarkSigns(const TokenList& tokens) {
-  return MarkSigns(TokenList(tokens));
-}
-
-TokenViews MarkSigns(TokenViews&& tokens) {
-  MarkSignsIn(tokens);
-  return std::move(tokens);
+  return TextsOf(MarkSigns(TokensOf(tokens)));
 }
 
 }  // namespace tl::engine

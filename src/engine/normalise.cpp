@@ -50,13 +50,14 @@ bool EndsWithNumberOrClose(const ByteWriter& norm) {
 char SeparatorByte(char c, const Options& options) {
   if (options.ignoreThousands) return 0;
   switch (options.thousandsSeparator) {
-    case 1:  // ";" is the thousands separator
+    case ThousandsSeparator::Semicolon:
       return c == ',' ? ',' : 0;
-    case 2:  // "," is the thousands separator; ";" separates arguments
+    case ThousandsSeparator::Comma:  // ";" separates arguments
       return c == ';' ? ',' : 0;
-    default:
-      return ',';
+    case ThousandsSeparator::None:
+      break;
   }
+  return ',';
 }
 
 void AppendDoubleByte(ByteWriter& norm, unsigned code) {

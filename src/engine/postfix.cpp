@@ -3,28 +3,18 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/list_functions.h"
+#include "engine/function_table.h"
 #include "engine/messages.h"
 #include "engine/token_kinds.h"
-#include "engine/unary_functions.h"
 
 namespace tl::engine {
 
 namespace {
 
-// Tokens that wait on the operator stack for their operand: "~" and the named
-// functions of both tables.
-bool IsPrefixFunction(std::string_view token) {
-  if (token.empty()) return false;
-  if (token[0] == '~') return token.size() == 1;
-  if (!IsLetter(token[0])) return false;
-  return FindOneArgumentFunction(token) != nullptr || FindListFunction(token) != nullptr;
-}
-
 // What a token does in the conversion, found once for each token.
 enum class Role {
   End,             // " "
-  Function,        // a prefix function: "~" or a name of either table
+  Function,        // a function that waits for the operand after it: "~", "sin", "max"
   OpenBracket,     // "("
   Postfix,         // "!", "%", "‰"
   Number,          // typed, a constant's text, or signed ("-5")
@@ -36,20 +26,18 @@ enum class Role {
   Ignored,         // anything else is dropped
 };
 
-Role RoleOf(std::string_view token) {
+Role RoleOf(const Token& resolved) {
+  const std::string_view token = resolved.text;
   if (token.empty()) return Role::Ignored;
   if (IsDigit(token[0]) || token[0] == '.') return Role::Number;
+  if (resolved.function)
+    return resolved.function->kind == FunctionKind::Postfix ? Role::Postfix : Role::Function;
   if (token.size() == 1) {
     switch (token[0]) {
       case ' ':
         return Role::End;
-      case '~':
-        return Role::Function;
       case '(':
         return Role::OpenBracket;
-      case '!':
-      case '%':
-        return Role::Postfix;
       case '+':
       case '-':
         return Role::AddOrSubtract;
@@ -68,22 +56,20 @@ Role RoleOf(std::string_view token) {
         break;
     }
   }
-  if (IsPrefixFunction(token)) return Role::Function;
-  if (IsPostfixOperator(token)) return Role::Postfix;
   if (IsNumberToken(token)) return Role::Number;  // a signed number
   return Role::Ignored;
 }
 
+// Writes the postfix order over the signed tokens it reads: every token goes
+// to the output at most once and only after it has been read, so the output
+// never reaches a token not yet read.
 class Converter {
  public:
-  explicit Converter(std::size_t size) {
-    output_.reserve(size + 1);
-    stack_.reserve(size);
-  }
+  explicit Converter(Tokens& tokens) : tokens_(tokens) { stack_.reserve(tokens.size()); }
 
   // Moves the top of the operator stack to the output.
   void PopToOutput() {
-    output_.push_back(stack_.back().token);
+    Output(stack_.back().token);
     stack_.pop_back();
   }
   void PopWhileTopIs(Role role, Role other) {
@@ -96,15 +82,15 @@ class Converter {
     while (!stack_.empty() && stack_.back().role == Role::Function) PopToOutput();
   }
 
-  void Number(std::string_view token) {
-    output_.push_back(token);
+  void Number(const Token& token) {
+    Output(token);
     PopCompletedFunctions();
   }
-  void AddOrSubtract(std::string_view token) {
+  void AddOrSubtract(const Token& token) {
     while (!stack_.empty() && !TopOpensList()) PopToOutput();
     Push(token, Role::AddOrSubtract);
   }
-  bool Comma(std::string_view token) {
+  bool Comma(const Token& token) {
     if (stack_.empty()) return false;
     while (!TopOpensList()) {
       if (stack_.size() == 1) return false;
@@ -118,18 +104,19 @@ class Converter {
     if (!stack_.empty()) stack_.pop_back();
     PopCompletedFunctions();
   }
-  void Push(std::string_view token, Role role) { stack_.push_back({token, role}); }
-  void Append(std::string_view token) { output_.push_back(token); }
+  void Push(const Token& token, Role role) { stack_.push_back({token, role}); }
+  void Output(const Token& token) { tokens_[written_++] = token; }
 
   PostfixList Finish() {
     while (!stack_.empty()) PopToOutput();
-    output_.push_back(kEndMarker);
-    return std::move(output_);
+    tokens_.resize(written_);
+    tokens_.push_back({kEndMarker});
+    return std::move(tokens_);
   }
 
  private:
   struct Waiting {
-    std::string_view token;  // a view of the input token
+    Token token;  // a copy: its place in the list may be written over
     Role role;
   };
 
@@ -138,15 +125,16 @@ class Converter {
     return stack_.back().role == Role::OpenBracket || stack_.back().role == Role::Comma;
   }
 
-  PostfixList output_;
+  Tokens& tokens_;
+  std::size_t written_ = 0;
   std::vector<Waiting> stack_;
 };
 
 }  // namespace
 
-StepResult<PostfixList> ToPostfix(const TokenViews& signedTokens) {
-  Converter converter(signedTokens.size());
-  for (const std::string_view token : signedTokens) {
+StepResult<PostfixList> ToPostfix(Tokens&& signedTokens) {
+  Converter converter(signedTokens);
+  for (const Token& token : signedTokens) {
     const Role role = RoleOf(token);
     switch (role) {
       case Role::End:
@@ -156,7 +144,7 @@ StepResult<PostfixList> ToPostfix(const TokenViews& signedTokens) {
         converter.Push(token, role);
         break;
       case Role::Postfix:
-        converter.Append(token);
+        converter.Output(token);
         break;
       case Role::Number:
         converter.Number(token);
@@ -186,7 +174,7 @@ StepResult<PostfixList> ToPostfix(const TokenViews& signedTokens) {
 }
 
 StepResult<PostfixList> ToPostfix(const TokenList& signedTokens) {
-  return ToPostfix(TokenViews(signedTokens.begin(), signedTokens.end()));
+  return ToPostfix(TokensOf(signedTokens));
 }
 
 }  // namespace tl::engine

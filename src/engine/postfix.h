@@ -8,8 +8,8 @@
 
 namespace tl::engine {
 
-// Postfix order as views of the signed tokens' texts, which must outlive it.
-using PostfixList = std::vector<std::string_view>;
+// Postfix order: the signed tokens, whose texts must outlive it.
+using PostfixList = Tokens;
 
 // Binding, strongest first: prefix functions and "~" (bound to the next number
 // or bracketed group), the postfix "!", "%", "‰", then "^" and "|", then "*",
@@ -18,7 +18,9 @@ using PostfixList = std::vector<std::string_view>;
 // and ends the list with it. A number may begin with "." (.5 reads as 0.5); a
 // number that begins with the fraction bar, or any other unknown token, is
 // dropped. Fails with msg::kCommaPosition for a "," that has no "(" below it.
-StepResult<PostfixList> ToPostfix(const TokenViews& signedTokens);
+// The list is reused.
+StepResult<PostfixList> ToPostfix(Tokens&& signedTokens);
+// The same for texts, resolved as TokensOf does; the list views them.
 StepResult<PostfixList> ToPostfix(const TokenList& signedTokens);
 
 }  // namespace tl::engine

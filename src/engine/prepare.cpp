@@ -2,6 +2,7 @@
 
 #include "engine/alphabet.h"
 #include "engine/byte_writer.h"
+#include "engine/token_kinds.h"
 #include "text/gbk.h"
 
 namespace tl::engine {
@@ -30,7 +31,7 @@ char FoldedByte(char lead, char trail) {
 // deleted before the fold, so the fold never meets one.
 std::string PrepareExpression(std::string_view exprText) {
   std::string out;
-  ByteWriter writer(out, exprText.size() + 1);  // nothing grows; one end marker
+  ByteWriter writer(out, exprText.size() + kEndMarker.size());  // nothing grows
   for (std::size_t p = 0; p < exprText.size();) {
     const char c = exprText[p];
     if (!text::IsLeadByte(c)) {
@@ -54,7 +55,7 @@ std::string PrepareExpression(std::string_view exprText) {
       writer.Put(trail);
     }
   }
-  writer.Put(' ');
+  writer.Put(kEndMarker);
   writer.Finish();
   return out;
 }

@@ -73,8 +73,8 @@ std::string DecimalOutput(double v, const Options& options) {
   const int decimals = std::clamp(options.precision, -kMaxDecimals, kMaxDecimals);
   std::string text(text::NumberTextBuffer(RoundToDecimals(v, decimals)).View());
   if (!options.dropTrailingZeros && decimals > 0) PadDecimals(text, decimals);
-  if (options.thousandsSeparator == 1) GroupThousands(text, ';');
-  if (options.thousandsSeparator == 2) GroupThousands(text, ',');
+  if (options.thousandsSeparator == ThousandsSeparator::Semicolon) GroupThousands(text, ';');
+  if (options.thousandsSeparator == ThousandsSeparator::Comma) GroupThousands(text, ',');
   return text;
 }
 
@@ -125,7 +125,7 @@ double RoundToDecimals(double v, int d) {
   return v < 0 ? -rounded : rounded;
 }
 
-std::string FormatResult(double v, int resultKind, const Options& options) {
+std::string FormatResult(double v, ResultKind resultKind, const Options& options) {
   const text::NumberTextBuffer number(v);
   const std::string_view t = number.View();
   FractionForm form = options.fractionForm;
@@ -135,7 +135,8 @@ std::string FormatResult(double v, int resultKind, const Options& options) {
   if (const std::size_t e = t.find(kNegativeExponent); e != std::string::npos)
     return std::string(t.substr(0, e)).append(kTimesTenTo).append(t.substr(e + 1));
   const bool fractionForm = form == FractionForm::Fraction || form == FractionForm::Mixed;
-  if (t.find('.') != std::string_view::npos && fractionForm && resultKind == 1)
+  if (t.find('.') != std::string_view::npos && fractionForm &&
+      resultKind == ResultKind::FractionTyped)
     return FractionOutput(v, form, options);
   return DecimalOutput(v, options);
 }

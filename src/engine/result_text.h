@@ -15,8 +15,7 @@ namespace tl::engine {
 double RoundToDecimals(double v, int d);
 
 // The result text for `value`, the value of the number text an evaluation
-// left, and the result kind of that evaluation (1: a typed fraction, fraction
-// output allowed):
+// left, and the result kind of that evaluation:
 // - an exponent form is written with "×10^" (1.5×10^020, 2.5×10^-005) and
 //   nothing else;
 // - with fraction output asked for and allowed, an improper fraction (7∟4) or
@@ -24,7 +23,7 @@ double RoundToDecimals(double v, int d);
 //   is found;
 // - otherwise the decimal output: rounded to options.precision decimals,
 //   padded with zeros unless trailing zeros are dropped, grouped by thousands
-//   with "," (separator 2) or ";" (separator 1).
-std::string FormatResult(double value, int resultKind, const Options& options);
+//   with the thousands separator.
+std::string FormatResult(double value, ResultKind resultKind, const Options& options);
 
 }  // namespace tl::engine

@@ -23,9 +23,4 @@ inline bool Contains(std::string_view token, char c) {
   return false;
 }
 
-// "!", "%" and "‰" act on the operand before them.
-inline bool IsPostfixOperator(std::string_view token) {
-  return token == "!" || token == "%" || token == kPerMille;
-}
-
 }  // namespace tl::engine

@@ -1,148 +1,207 @@
 #include "engine/tokenise.h"
 
+#include <algorithm>
 #include <array>
 
 #include "engine/alphabet.h"
+#include "engine/function_table.h"
 #include "engine/messages.h"
 #include "engine/token_kinds.h"
+#include "engine/token_writer.h"
 
 namespace tl::engine {
 
 namespace {
 
-constexpr std::string_view kPiText = "3.1415926535897932384";
 constexpr std::string_view kImplicitTimes = "*";
-constexpr std::string_view kSquareRoot = "sqr";
-constexpr std::string_view kEText = "2.718281828459045";
+constexpr const Function* kSquareRoot = FunctionNamed("sqr");
+constexpr const Function* kPerMilleSign = FunctionNamed(kPerMille);
 
-// Function names and constants, tried in this order at a letter: the longest
-// names first, so "sinh" is one name and not "sin" followed by "h".
-constexpr std::array<std::string_view, 23> kNames = {
-    "asin", "sinh", "acos", "cosh", "atan", "tanh", "tjfx", "sin", "cos", "sum", "tan", "sqr",
-    "log",  "exp",  "abs",  "int",  "max",  "min",  "pi",   "e",   "lg",  "ln",  "if"};
+// The constants, tried at a letter after the function names.
+struct Constant {
+  std::string_view name;
+  std::string_view text;
+};
+constexpr Constant kConstants[] = {{"pi", "3.1415926535897932384"}, {"e", "2.718281828459045"}};
 
-Diagnostic Fail(std::string_view message) {
-  return Diagnostic{std::string(message)};
-}
+// The named entries of the function table, tried in this order at a letter:
+// the longest names first, so "sinh" is one name and not "sin" followed by
+// "h", and names of one length in the table's order. A function name never
+// begins with a constant's name but "exp" with "e", which is why the
+// constants come after.
+constexpr std::size_t kLongestName = std::max_element(kFunctions.begin(), kFunctions.end(),
+                                                      [](const Function& a, const Function& b) {
+                                                        return a.name.size() < b.name.size();
+                                                      })
+                                         ->name.size();
+constexpr std::size_t kNamedCount = std::count_if(
+    kFunctions.begin(), kFunctions.end(), [](const Function& f) { return IsLetter(f.name[0]); });
+constexpr auto kNamesLongestFirst = [] {
+  std::array<const Function*, kNamedCount> named{};
+  std::size_t count = 0;
+  for (std::size_t length = kLongestName; length > 0; --length) {
+    for (const Function& function : kFunctions) {
+      if (IsLetter(function.name[0]) && function.name.size() == length) named[count++] = &function;
+    }
+  }
+  return named;
+}();
 
-// Reads the text before position p.
-class Behind {
+// What a byte of normalised text begins. Other: a name, "‰" or an
+// unrecognised character.
+enum class Start : unsigned char { Other, Number, Operator, Skipped, Open, Close, Root };
+
+constexpr std::array<Start, 256> kStarts = [] {
+  std::array<Start, 256> starts{};
+  auto mark = [&starts](std::string_view bytes, Start start) {
+    for (const char c : bytes) starts[static_cast<unsigned char>(c)] = start;
+  };
+  mark("0123456789./", Start::Number);
+  mark("+-*@^!\\%,", Start::Operator);
+  mark(" =;", Start::Skipped);
+  mark("(", Start::Open);
+  mark(")", Start::Close);
+  mark("|", Start::Root);
+  return starts;
+}();
+
+// The one-byte postfix operators of the function table ("!", "%"), by byte.
+constexpr std::array<const Function*, 256> kSymbols = [] {
+  std::array<const Function*, 256> symbols{};
+  for (const Function& function : kFunctions) {
+    if (function.kind == FunctionKind::Postfix && function.name.size() == 1)
+      symbols[static_cast<unsigned char>(function.name[0])] = &function;
+  }
+  return symbols;
+}();
+
+// Reads the tokens of one normalised text. Each step reads one token (or
+// skips a byte) and returns the message of a syntax fault, else empty.
+class Reader {
  public:
-  Behind(std::string_view text, std::size_t p) : text_(text), p_(p) {}
-  bool Is(char c) const { return p_ >= 1 && text_[p_ - 1] == c; }
-  bool Are(std::string_view two) const { return p_ >= 2 && text_.substr(p_ - 2, 2) == two; }
-  bool IsDigit() const { return p_ >= 1 && engine::IsDigit(text_[p_ - 1]); }
+  // Rarely more than a token a byte ("(" after an operand brings its "*"),
+  // and the end marker.
+  explicit Reader(std::string_view text) : text_(text), writer_(tokens_, text.size() + 2) {}
+
+  StepResult<Tokens> Read() {
+    while (p_ < text_.size()) {
+      if (const std::string_view fault = Step(); !fault.empty())
+        return Diagnostic{std::string(fault), fault == msg::kUnrecognised};
+    }
+    Put({kEndMarker});
+    writer_.Finish();
+    return std::move(tokens_);
+  }
 
  private:
-  std::string_view text_;
-  std::size_t p_;
-};
-
-// A number may not follow a closed operand: ")", a constant, "%", "!" or "‰".
-bool FollowsClosedOperand(const Behind& behind) {
-  return behind.Is(')') || behind.Is('e') || behind.Is('%') || behind.Is('!') || behind.Are("pi") ||
-         behind.Are(kPerMille);
-}
-
-// The name that starts at p, or empty.
-std::string_view NameAt(std::string_view text, std::size_t p) {
-  for (const std::string_view name : kNames) {
-    if (text.substr(p, name.size()) == name) return name;
+  std::string_view Step() {
+    const char c = text_[p_];
+    switch (kStarts[static_cast<unsigned char>(c)]) {
+      case Start::Number:
+        return Number();
+      case Start::Operator:
+        Take(1, kSymbols[static_cast<unsigned char>(c)]);
+        return {};
+      case Start::Skipped:
+        ++p_;
+        return {};
+      case Start::Open:
+        // Implicit multiplication: "5(3+6)", "(15+5)(2+3)", "pi(2)".
+        if (FollowsDigit() || Follows(')') || Follows('e') || Follows("pi")) Put({kImplicitTimes});
+        Take(1);
+        return {};
+      case Start::Close:
+        return CloseBracket();
+      case Start::Root:
+        Root();
+        return {};
+      case Start::Other:
+        break;
+    }
+    return Name();
   }
-  return {};
-}
 
-bool IsLetterAt(std::string_view text, std::size_t p) {
-  return p < text.size() && IsLetter(text[p]);
-}
+  // A number may not follow a closed operand: ")", a constant, "%", "!" or "‰".
+  std::string_view Number() {
+    if (Follows(')') || Follows('e') || Follows('%') || Follows('!') || Follows("pi") ||
+        Follows(kPerMille))
+      return msg::kMissingOperator;
+    std::size_t end = p_;
+    int points = 0;
+    for (; end < text_.size() && IsNumberChar(text_[end]); ++end) {
+      if (text_[end] == '.') ++points;
+    }
+    if (points > 1) return msg::kTooManyPoints;
+    Take(end - p_);
+    return {};
+  }
+
+  std::string_view CloseBracket() {
+    const char next = p_ + 1 < text_.size() ? text_[p_ + 1] : ' ';
+    if (IsLetter(next) || IsDigit(next) || next == '.') return msg::kMissingOperatorAfterBracket;
+    Take(1);
+    return {};
+  }
+
+  // After an operand the root takes its degree from the left ("4|27");
+  // otherwise it is the square root of what follows ("4+|27").
+  void Root() {
+    if (FollowsDigit() || Follows(')')) {
+      Take(1);
+    } else {
+      Put({kSquareRoot->name, kSquareRoot});
+      ++p_;
+    }
+  }
+
+  // "‰", a function name or a constant.
+  std::string_view Name() {
+    const std::string_view rest = text_.substr(p_);
+    if (rest.starts_with(kPerMille)) return Named(*kPerMilleSign);
+    if (!IsLetter(rest[0])) return msg::kUnrecognised;
+    for (const Function* function : kNamesLongestFirst) {
+      if (function->name[0] == rest[0] && rest.starts_with(function->name)) return Named(*function);
+    }
+    for (const Constant& constant : kConstants) {
+      if (!rest.starts_with(constant.name)) continue;
+      p_ += constant.name.size();
+      if (p_ < text_.size() && IsLetter(text_[p_])) return msg::kMissingOperator;
+      Put({constant.text});
+      return {};
+    }
+    return msg::kUnrecognised;
+  }
+
+  std::string_view Named(const Function& function) {
+    Put({function.name, &function});
+    p_ += function.name.size();
+    return {};
+  }
+
+  // The next `length` bytes as a token.
+  void Take(std::size_t length, const Function* function = nullptr) {
+    Put({text_.substr(p_, length), function});
+    p_ += length;
+  }
+
+  // Whether the text before the current byte ends with `c`, or with the two
+  // bytes `pair`.
+  bool Follows(char c) const { return p_ >= 1 && text_[p_ - 1] == c; }
+  bool Follows(std::string_view pair) const { return p_ >= 2 && text_.substr(p_ - 2, 2) == pair; }
+  bool FollowsDigit() const { return p_ >= 1 && IsDigit(text_[p_ - 1]); }
+
+  void Put(Token token) { writer_.Put(token); }
+
+  std::string_view text_;
+  std::size_t p_ = 0;
+  Tokens tokens_;
+  TokenWriter writer_;
+};
 
 }  // namespace
 
-StepResult<TokenViews> ReadTokens(std::string_view normText) {
-  TokenViews tokens;
-  tokens.reserve(normText.size() + 2);  // rarely more than a token per byte
-  std::size_t p = 0;
-  while (p < normText.size()) {
-    const char c = normText[p];
-    const Behind behind(normText, p);
-    if (IsNumberChar(c)) {
-      if (FollowsClosedOperand(behind)) return Fail(msg::kMissingOperator);
-      std::size_t end = p;
-      int points = 0;
-      for (; end < normText.size() && IsNumberChar(normText[end]); ++end) {
-        if (normText[end] == '.') ++points;
-      }
-      if (points > 1) return Fail(msg::kTooManyPoints);
-      tokens.push_back(normText.substr(p, end - p));
-      p = end;
-      continue;
-    }
-    switch (c) {
-      case ')': {
-        const char next = p + 1 < normText.size() ? normText[p + 1] : ' ';
-        if (IsLetter(next) || IsDigit(next) || next == '.') {
-          return Fail(msg::kMissingOperatorAfterBracket);
-        }
-        tokens.push_back(normText.substr(p, 1));
-        ++p;
-        continue;
-      }
-      case '(':
-        // Implicit multiplication: "5(3+6)", "(15+5)(2+3)", "pi(2)".
-        if (behind.IsDigit() || behind.Is(')') || behind.Is('e') || behind.Are("pi")) {
-          tokens.push_back(kImplicitTimes);
-        }
-        [[fallthrough]];
-      case '+':
-      case '-':
-      case '*':
-      case '@':
-      case '^':
-      case '!':
-      case '\\':
-      case '%':
-      case ',':
-        tokens.push_back(normText.substr(p, 1));
-        ++p;
-        continue;
-      case '|':
-        // After an operand the root takes its degree from the left ("4|27");
-        // otherwise it is the square root of what follows ("4+|27").
-        tokens.push_back(behind.IsDigit() || behind.Is(')') ? normText.substr(p, 1) : kSquareRoot);
-        ++p;
-        continue;
-      case ' ':
-      case '=':
-      case ';':
-        ++p;
-        continue;
-      default:
-        break;
-    }
-    if (normText.substr(p, kPerMille.size()) == kPerMille) {
-      tokens.push_back(kPerMille);
-      p += kPerMille.size();
-      continue;
-    }
-    const std::string_view name = IsLetter(c) ? NameAt(normText, p) : std::string_view();
-    if (name.empty()) return Diagnostic{std::string(msg::kUnrecognised), /*unrecognised=*/true};
-    p += name.size();
-    if (name == "pi" || name == "e") {
-      if (IsLetterAt(normText, p)) return Fail(msg::kMissingOperator);
-      tokens.push_back(name == "pi" ? kPiText : kEText);
-    } else {
-      tokens.push_back(name);
-    }
-  }
-  tokens.push_back(kEndMarker);
-  return tokens;
-}
-
-StepResult<TokenList> Tokenise(std::string_view normText) {
-  StepResult<TokenViews> views = ReadTokens(normText);
-  if (auto* failure = std::get_if<Diagnostic>(&views)) return std::move(*failure);
-  const TokenViews& tokens = std::get<TokenViews>(views);
-  return TokenList(tokens.begin(), tokens.end());
+StepResult<Tokens> ReadTokens(std::string_view normText) {
+  return Reader(normText).Read();
 }
 
 }  // namespace tl::engine

@@ -8,29 +8,40 @@
 
 namespace tl::engine {
 
-// Token texts: numbers as typed (fraction bars "/" included), constants as
-// their number texts, one-character operators, lower-case function names, and
-// a final " " as end marker.
+struct Function;
+
+// A token's text: a number as typed (fraction bars "/" included), a
+// constant's number text, a one-character operator, a lower-case function
+// name, or " " as end marker. The text is a view of the normalised text it
+// was read from (which must outlive it) or of a constant text: no token is
+// copied.
+struct Token {
+  std::string_view text;
+  const Function* function = nullptr;  // the function-table entry the text names
+};
+using Tokens = std::vector<Token>;
+
+// Token texts of their own, for callers that hold texts.
 using TokenList = std::vector<std::string>;
 
-// The same tokens as views, each of the normalised text it was read from
-// (which must outlive it) or of a constant text. The evaluation works on
-// these: no token is copied.
-using TokenViews = std::vector<std::string_view>;
-
 // Splits normalised text (Normalise's output) into tokens in text order,
-// inserting "*" before a "(" that follows a number, ")", "e" or "pi". Fails
-// with the first syntax fault; an unrecognised character gives
-// Diagnostic{msg::kUnrecognised, true}.
-StepResult<TokenViews> ReadTokens(std::string_view normText);
+// inserting "*" before a "(" that follows a number, ")", "e" or "pi", and
+// resolving every function name, "|" as the square root, "!", "%" and "‰" to
+// their function-table entries. Fails with the first syntax fault; an
+// unrecognised character gives Diagnostic{msg::kUnrecognised, true}.
+StepResult<Tokens> ReadTokens(std::string_view normText);
 
 // ReadTokens' tokens as texts of their own.
 StepResult<TokenList> Tokenise(std::string_view normText);
 
+// Texts as tokens, each resolved to the function-table entry of that name as
+// the tokeniser would; the tokens view `texts`. And back.
+Tokens TokensOf(const TokenList& texts);
+TokenList TextsOf(const Tokens& tokens);
+
 // Marks unary signs: a "-" that is a sign becomes "~", a "+" that is a sign is
-// dropped; every other token is kept. The rvalue forms reuse the list.
+// dropped; every other token is kept. The rvalue form reuses the list.
+Tokens MarkSigns(Tokens&& tokens);
 TokenList MarkSigns(const TokenList& tokens);
-TokenList MarkSigns(TokenList&& tokens);
-TokenViews MarkSigns(TokenViews&& tokens);
 
 }  // namespace tl::engine

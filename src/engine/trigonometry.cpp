@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "engine/double_double.h"
+
 namespace tl::engine {
 
 namespace {
@@ -68,19 +70,6 @@ struct Reduced {
   int quarter;  // quarter turns taken off, modulo 4
 };
 
-// a × b as a head and the exact rest (Dekker's product, plain IEEE operations).
-void ExactProduct(double a, double b, double& head, double& rest) {
-  constexpr double kSplit = 134217729;  // 2^27 + 1
-  const double aBig = kSplit * a;
-  const double aHigh = aBig - (aBig - a);
-  const double aLow = a - aHigh;
-  const double bBig = kSplit * b;
-  const double bHigh = bBig - (bBig - b);
-  const double bLow = b - bHigh;
-  head = a * b;
-  rest = ((aHigh * bHigh - head) + aHigh * bLow + aLow * bHigh) + aLow * bLow;
-}
-
 // For |x| of 2^20 quarter turns and more: x × 2/π modulo 4 in exact integer
 // arithmetic over the 256 bits of 2/π that matter for this exponent (the ones
 // before them add multiples of 4, the ones after change nothing).
@@ -128,12 +117,10 @@ Reduced ReduceLarge(double x) {
     high = -high;
     low = -low;
   }
-  double head = 0;
-  double rest = 0;
-  ExactProduct(high, kHalfPi, head, rest);
-  rest += high * kHalfPiTail + low * kHalfPi;
-  const double angle = head + rest;
-  Reduced reduced{angle, rest - (angle - head), quarter};
+  const DoubleDouble head = TwoProduct(high, kHalfPi);
+  const double rest = head.lo + (high * kHalfPiTail + low * kHalfPi);
+  const double angle = head.hi + rest;
+  Reduced reduced{angle, rest - (angle - head.hi), quarter};
   if (x < 0) {
     reduced.head = -reduced.head;
     reduced.tail = -reduced.tail;
@@ -169,6 +156,20 @@ double CosineKernel(double x, double y) {
   const double halfZ = 0.5 * z;
   const double rest = 1 - halfZ;
   return rest + (((1 - rest) - halfZ) + (z * r - x * y));
+}
+
+// sin(head + tail + quarter × π/2) for head + tail in [−π/4, π/4].
+double SineWithQuarters(double head, double tail, int quarter) {
+  switch (quarter & 3) {
+    case 0:
+      return SineKernel(head, tail);
+    case 1:
+      return CosineKernel(head, tail);
+    case 2:
+      return -SineKernel(head, tail);
+    default:
+      return -CosineKernel(head, tail);
+  }
 }
 
 double WithoutLowWord(double x) {
@@ -258,35 +259,14 @@ double Arctangent(double x) {
 double Sine(double x) {
   if (!std::isfinite(x)) return kNotANumber;
   const Reduced reduced = Reduce(x);
-  const double head = reduced.head;
-  const double tail = reduced.tail;
-  switch (reduced.quarter) {
-    case 0:
-      return SineKernel(head, tail);
-    case 1:
-      return CosineKernel(head, tail);
-    case 2:
-      return -SineKernel(head, tail);
-    default:
-      return -CosineKernel(head, tail);
-  }
+  return SineWithQuarters(reduced.head, reduced.tail, reduced.quarter);
 }
 
 double Cosine(double x) {
   if (!std::isfinite(x)) return kNotANumber;
   const Reduced reduced = Reduce(x);
-  const double head = reduced.head;
-  const double tail = reduced.tail;
-  switch (reduced.quarter) {
-    case 0:
-      return CosineKernel(head, tail);
-    case 1:
-      return -SineKernel(head, tail);
-    case 2:
-      return -CosineKernel(head, tail);
-    default:
-      return SineKernel(head, tail);
-  }
+  // cos t = sin(t + π/2): one quarter turn more.
+  return SineWithQuarters(reduced.head, reduced.tail, reduced.quarter + 1);
 }
 
 double Tangent(double x) {

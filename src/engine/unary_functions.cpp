@@ -1,10 +1,7 @@
 #include "engine/unary_functions.h"
 
-#include <array>
 #include <cmath>
-#include <string>
 
-#include "engine/alphabet.h"
 #include "engine/exponential.h"
 #include "engine/integer_rule.h"
 #include "engine/messages.h"
@@ -23,18 +20,16 @@ constexpr double kShortTwoPi = 6.28318530718;
 constexpr double kShortHalfPi = 1.57079632675;
 constexpr double kOutOfRange = 555;  // the inverse routines' answer beyond ±1
 constexpr double kTolerance = 1e-7;
-constexpr int kDegrees = 1;
-constexpr int kRadians = 2;
 
-// A result, or the message of a check made before the result exists.
-struct Computed {
-  double value = 0;
-  std::string_view failure = {};
-};
-
-double ToRadians(double x, int angleMode) {
-  if (angleMode == kDegrees) return x / 180 * kShortPi;
-  if (angleMode == kRadians) return x;
+double ToRadians(double x, AngleMode angleMode) {
+  switch (angleMode) {
+    case AngleMode::Degrees:
+      return x / 180 * kShortPi;
+    case AngleMode::Radians:
+      return x;
+    case AngleMode::Gradians:
+      break;
+  }
   return x * kShortTwoPi / 400;
 }
 
@@ -57,37 +52,6 @@ bool IsOutOfRangeMarker(double a) {
   return std::fabs(a - kOutOfRange) <= kTolerance;
 }
 
-Computed Arcsine(double x, int angleMode) {
-  const double a = ArcsineRoutine(x);
-  if (IsOutOfRangeMarker(a)) return {0, msg::kSineRange};
-  return {angleMode == kDegrees ? a / kLongPi * 180 : a};
-}
-
-Computed Arccosine(double x, int angleMode) {
-  const double a = ArccosineRoutine(x);
-  if (IsOutOfRangeMarker(a)) return {0, msg::kCosineRange};
-  if (angleMode == kDegrees) return {a / kShortPi * 180};
-  if (angleMode == kRadians) return {a};
-  return {a * 400 / kShortTwoPi};
-}
-
-Computed InverseTangent(double x, int angleMode) {
-  const double t = Arctangent(x);
-  return {angleMode == kDegrees ? t / kLongPi * 180 : t};
-}
-
-// 1 × 2 × … × n for a whole n from 1 to 150. A value a hair below a whole
-// (2.9999999999997, the 13-digit form of 1÷3×3×3) counts as that whole, as
-// the integer rule has it, rather than the whole below.
-Computed Factorial(double x, int) {
-  const double n = IntegerRule(x);
-  if (x <= kTolerance || x - 150 > kTolerance || std::fabs(x - n) > kTolerance)
-    return {0, msg::kFactorial};
-  double product = 1;
-  for (int k = 2; k <= static_cast<int>(n); ++k) product *= k;
-  return {product};
-}
-
 double HalfDifference(double x) {
   return (Exp(x) - Exp(-x)) / 2;
 }
@@ -97,60 +61,92 @@ double HalfSum(double x) {
 
 }  // namespace
 
-struct OneArgumentFunction {
-  std::string_view name;
-  Computed (*compute)(double x, int angleMode);
-  // The message for a result that is not finite; empty for the composed
-  // "function failed" message.
-  std::string_view notFinite;
-};
+namespace unary {
 
-namespace {
+Computed Sin(double x, AngleMode angleMode) {
+  return {Sine(ToRadians(x, angleMode))};
+}
+Computed Cos(double x, AngleMode angleMode) {
+  return {Cosine(ToRadians(x, angleMode))};
+}
+Computed Tan(double x, AngleMode angleMode) {
+  return {Tangent(ToRadians(x, angleMode))};
+}
+Computed Sqr(double x, AngleMode) {
+  return {std::sqrt(x)};
+}
 
-constexpr std::array<OneArgumentFunction, 19> kFunctions = {{
-    {"sin", [](double x, int mode) { return Computed{Sine(ToRadians(x, mode))}; }, msg::kSine},
-    {"cos", [](double x, int mode) { return Computed{Cosine(ToRadians(x, mode))}; }, msg::kCosine},
-    {"tan", [](double x, int mode) { return Computed{Tangent(ToRadians(x, mode))}; },
-     msg::kTangent},
-    {"sqr", [](double x, int) { return Computed{std::sqrt(x)}; }, msg::kSquareRoot},
-    {"asin", Arcsine, msg::kArcsine},
-    {"acos", Arccosine, {}},
-    {"atan", InverseTangent, {}},
-    {"sinh", [](double x, int) { return Computed{HalfDifference(x)}; }, msg::kSinh},
-    {"cosh", [](double x, int) { return Computed{HalfSum(x)}; }, msg::kCosh},
-    {"tanh", [](double x, int) { return Computed{HalfDifference(x) / HalfSum(x)}; }, msg::kTanh},
-    {"abs", [](double x, int) { return Computed{std::fabs(x)}; }, {}},
-    {"exp", [](double x, int) { return Computed{Exp(x)}; }, {}},
-    {"int", [](double x, int) { return Computed{IntegerRule(x)}; }, {}},
-    {"ln", [](double x, int) { return Computed{Ln(x)}; }, {}},
-    {"lg", [](double x, int) { return Computed{Ln(x) / Ln(10)}; }, {}},
-    {"~", [](double x, int) { return Computed{-x}; }, {}},
-    {"%", [](double x, int) { return Computed{x / 100}; }, {}},
-    {kPerMille, [](double x, int) { return Computed{x / 1000}; }, {}},
-    {"!", Factorial, {}},
-}};
+Computed Asin(double x, AngleMode angleMode) {
+  const double a = ArcsineRoutine(x);
+  if (IsOutOfRangeMarker(a)) return {0, msg::kSineRange};
+  return {angleMode == AngleMode::Degrees ? a / kLongPi * 180 : a};
+}
 
-}  // namespace
-
-const OneArgumentFunction* FindOneArgumentFunction(std::string_view name) {
-  for (const OneArgumentFunction& function : kFunctions) {
-    if (function.name == name) return &function;
+Computed Acos(double x, AngleMode angleMode) {
+  const double a = ArccosineRoutine(x);
+  if (IsOutOfRangeMarker(a)) return {0, msg::kCosineRange};
+  switch (angleMode) {
+    case AngleMode::Degrees:
+      return {a / kShortPi * 180};
+    case AngleMode::Radians:
+      return {a};
+    case AngleMode::Gradians:
+      break;
   }
-  return nullptr;
+  return {a * 400 / kShortTwoPi};
 }
 
-std::string_view NameOf(const OneArgumentFunction& function) {
-  return function.name;
+Computed Atan(double x, AngleMode angleMode) {
+  const double t = Arctangent(x);
+  return {angleMode == AngleMode::Degrees ? t / kLongPi * 180 : t};
 }
 
-StepResult<double> ApplyFunction(const OneArgumentFunction& function, double x, int angleMode) {
-  const Computed computed = function.compute(x, angleMode);
-  if (!computed.failure.empty()) return Diagnostic{std::string(computed.failure)};
-  if (!std::isfinite(computed.value)) {
-    if (function.notFinite.empty()) return Diagnostic{msg::FunctionFailed(function.name)};
-    return Diagnostic{std::string(function.notFinite)};
-  }
-  return computed.value;
+Computed Sinh(double x, AngleMode) {
+  return {HalfDifference(x)};
 }
+Computed Cosh(double x, AngleMode) {
+  return {HalfSum(x)};
+}
+Computed Tanh(double x, AngleMode) {
+  return {HalfDifference(x) / HalfSum(x)};
+}
+Computed Abs(double x, AngleMode) {
+  return {std::fabs(x)};
+}
+Computed Exp(double x, AngleMode) {
+  return {engine::Exp(x)};
+}
+Computed Int(double x, AngleMode) {
+  return {IntegerRule(x)};
+}
+Computed Ln(double x, AngleMode) {
+  return {engine::Ln(x)};
+}
+Computed Lg(double x, AngleMode) {
+  return {engine::Ln(x) / engine::Ln(10)};
+}
+Computed Negate(double x, AngleMode) {
+  return {-x};
+}
+Computed Percent(double x, AngleMode) {
+  return {x / 100};
+}
+Computed PerMille(double x, AngleMode) {
+  return {x / 1000};
+}
+
+// 1 × 2 × … × n for a whole n from 1 to 150. A value a hair below a whole
+// (2.9999999999997, the 13-digit form of 1÷3×3×3) counts as that whole, as
+// the integer rule has it, rather than the whole below.
+Computed Factorial(double x, AngleMode) {
+  const double n = IntegerRule(x);
+  if (x <= kTolerance || x - 150 > kTolerance || std::fabs(x - n) > kTolerance)
+    return {0, msg::kFactorial};
+  double product = 1;
+  for (int k = 2; k <= static_cast<int>(n); ++k) product *= k;
+  return {product};
+}
+
+}  // namespace unary
 
 }  // namespace tl::engine

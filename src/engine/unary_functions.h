@@ -2,23 +2,42 @@
 // The one-argument set: the named functions (trigonometric in three angle
 // modes, inverse trigonometric, square root, absolute value, exponential,
 // integer part, logarithms, hyperbolic) and the operators "~", "!", "%", "‰".
+// Each gives its value for argument x; the function table names them and
+// turns a value that is not finite into the function's message.
 #include <string_view>
 
-#include "engine/diagnostic.h"
+#include "engine/engine.h"
 
 namespace tl::engine {
 
-struct OneArgumentFunction;
+// A value, or the message of a check made before the value exists.
+struct Computed {
+  double value = 0;
+  std::string_view failure = {};
+};
 
-// The entry of `name` in the one-argument table, or null.
-const OneArgumentFunction* FindOneArgumentFunction(std::string_view name);
+namespace unary {
 
-// The function's name as it appears in its messages.
-std::string_view NameOf(const OneArgumentFunction& function);
+Computed Sin(double x, AngleMode angleMode);
+Computed Cos(double x, AngleMode angleMode);
+Computed Tan(double x, AngleMode angleMode);
+Computed Sqr(double x, AngleMode);
+Computed Asin(double x, AngleMode angleMode);  // beyond ±1: msg::kSineRange
+Computed Acos(double x, AngleMode angleMode);  // beyond ±1: msg::kCosineRange
+Computed Atan(double x, AngleMode angleMode);
+Computed Sinh(double x, AngleMode);
+Computed Cosh(double x, AngleMode);
+Computed Tanh(double x, AngleMode);
+Computed Abs(double x, AngleMode);
+Computed Exp(double x, AngleMode);
+Computed Int(double x, AngleMode);
+Computed Ln(double x, AngleMode);
+Computed Lg(double x, AngleMode);
+Computed Negate(double x, AngleMode);
+Computed Percent(double x, AngleMode);
+Computed PerMille(double x, AngleMode);
+Computed Factorial(double x, AngleMode);  // not a whole from 1 to 150: msg::kFactorial
 
-// The result for argument x, or the function's message. A result that is not
-// a finite number is always a failure. angleMode: 1 degrees, 2 radians, any
-// other value gradians.
-StepResult<double> ApplyFunction(const OneArgumentFunction& function, double x, int angleMode);
+}  // namespace unary
 
 }  // namespace tl::engine

@@ -1,30 +1,12 @@
 // EvaluateCurrentLine: picks the caret's line, honours a pending line cut and
 // the fraction conversion's check pass, calls the engine, and hands a result
 // to the write-back.
-#include <variant>
-
-#include "engine/conversion_check.h"
-#include "engine/prepare.h"
+#include "sheet/engine_options.h"
 #include "sheet/shown_value.h"
 #include "sheet/worksheet.h"
 #include "text/gbk.h"
 
 namespace tl::sheet {
-
-namespace {
-constexpr std::string_view kEndMarker = " ";
-
-engine::FractionForm FractionFormOf(int setting) {
-  switch (setting) {
-    case 1:
-      return engine::FractionForm::Fraction;
-    case 2:
-      return engine::FractionForm::Mixed;
-    default:
-      return engine::FractionForm::Decimal;
-  }
-}
-}  // namespace
 
 bool Worksheet::EvaluateCurrentLine() {
   LineOutcome outcome = EvaluateLine(true);
@@ -43,15 +25,10 @@ bool Worksheet::EvaluateCurrentLine() {
 }
 
 engine::Options Worksheet::EngineOptions() const {
-  engine::Options options;
-  options.fractionForm = evaluationMode_ == engine::EvaluationMode::ConversionApply
-                             ? detectedFractionForm_
-                             : FractionFormOf(settings_.分数类型);
-  options.ignoreThousands = settings_.忽略千分符;
-  options.thousandsSeparator = settings_.逗号千分割;
-  options.angleMode = settings_.角度制选中;
-  options.precision = settings_.运算精度设置;
-  options.dropTrailingZeros = settings_.小数类型;
+  engine::Options options = EngineOptionsFrom(settings_);
+  if (evaluationMode_ == engine::EvaluationMode::ConversionApply) {
+    options.fractionForm = detectedFractionForm_;
+  }
   options.mode = evaluationMode_;
   return options;
 }
@@ -120,14 +97,13 @@ void Worksheet::CutLine(const ExpressionPick& pick) {
 }
 
 Worksheet::LineOutcome Worksheet::RemoveShownResult(const ExpressionPick& pick) {
-  const std::string prepared = engine::PrepareExpression(pick.exprText);
-  if (prepared == kEndMarker) return LineOutcome::NotWritten;
-  const auto inspected = engine::InspectShownResult(prepared);
-  if (const auto* failure = std::get_if<engine::Diagnostic>(&inspected)) {
-    host_.SetStatusText(failure->message);
+  const engine::ShownResultCheck check = engine::CheckShownResult(pick.exprText);
+  if (check.status == engine::Status::Empty) return LineOutcome::NotWritten;
+  if (check.status == engine::Status::Message) {
+    host_.SetStatusText(check.text);
     return LineOutcome::NotWritten;
   }
-  detectedFractionForm_ = std::get<engine::ShownResult>(inspected).detected;
+  detectedFractionForm_ = check.next;
   // A value with no "=" before it is not a result; there is nothing to convert.
   if (pick.lastEquals == text::npos) return LineOutcome::NotWritten;
   // The "=" and the shown value, exactly as they stand in the line.

@@ -12,7 +12,7 @@ inline std::string ResultOf(std::string_view expr, const Options& options = {}) 
   return Evaluate(expr, options).text;
 }
 
-inline Options WithAngleMode(int angleMode) {
+inline Options WithAngleMode(AngleMode angleMode) {
   Options options;
   options.angleMode = angleMode;
   return options;

@@ -55,5 +55,25 @@ TEST(InspectShownResult, RefusesWhatIsNotAShownResult) {
   }
 }
 
+TEST(CheckShownResult, PreparesTheTypedTextFirst) {
+  struct CheckCase {
+    std::string shown;
+    Status status;
+    std::string text;
+    FractionForm next;
+  };
+  const CheckCase cases[] = {
+      {" \xA1\xA1 ", Status::Empty, "", FractionForm::Decimal},  // spaces, the ideographic one too
+      {"１∟２", Status::Result, "", FractionForm::Mixed},
+      {"1+2", Status::Message, std::string(msg::kComputeFirst), FractionForm::Decimal},
+  };
+  for (const auto& c : cases) {
+    const ShownResultCheck check = CheckShownResult(c.shown);
+    EXPECT_EQ(check.status, c.status) << c.shown;
+    EXPECT_EQ(check.text, c.text) << c.shown;
+    EXPECT_EQ(check.next, c.next) << c.shown;
+  }
+}
+
 }  // namespace
 }  // namespace tl::engine

@@ -41,7 +41,7 @@ TEST(Evaluate, OperatorsAndBindingStrength) {
 
 TEST(Evaluate, ThousandsSeparatorsOfTheInput) {
   Options commas;
-  commas.thousandsSeparator = 2;
+  commas.thousandsSeparator = ThousandsSeparator::Comma;
   ExpectAll({{"1,000+1", "1,001"}, {"max(1;5)", "5"}}, commas);
 }
 
@@ -100,11 +100,11 @@ TEST(Evaluate, TellsABareNumber) {
 TEST(Evaluate, ReportsTheResultKind) {
   Options fractions;
   fractions.fractionForm = FractionForm::Fraction;
-  EXPECT_EQ(Evaluate("1∟2+1∟4", fractions).resultKind, 1);
-  EXPECT_EQ(Evaluate("1∟2+1", {}).resultKind, 1);
-  EXPECT_EQ(Evaluate("1.5+1", fractions).resultKind, 0);
-  EXPECT_EQ(Evaluate("1∟2+sin(0)", fractions).resultKind, 0);
-  EXPECT_EQ(Evaluate("1+1", fractions).resultKind, 0);
+  EXPECT_EQ(Evaluate("1∟2+1∟4", fractions).resultKind, ResultKind::FractionTyped);
+  EXPECT_EQ(Evaluate("1∟2+1", {}).resultKind, ResultKind::FractionTyped);
+  EXPECT_EQ(Evaluate("1.5+1", fractions).resultKind, ResultKind::Decimal);
+  EXPECT_EQ(Evaluate("1∟2+sin(0)", fractions).resultKind, ResultKind::Decimal);
+  EXPECT_EQ(Evaluate("1+1", fractions).resultKind, ResultKind::Decimal);
 }
 
 TEST(Evaluate, LongAndDeepInput) {

@@ -10,17 +10,16 @@
 namespace tl::engine {
 namespace {
 
-constexpr int kDegrees = 1;
+constexpr ResultKind kTyped = ResultKind::FractionTyped;
 
 struct PostfixValueCase {
   TokenList postfix;
   std::string value;  // the number text left, or the message
-  int resultKind = 0;
+  ResultKind resultKind = ResultKind::Decimal;
 };
 
 StepResult<Evaluated> EvaluateTexts(const TokenList& postfix) {
-  return EvaluatePostfix(PostfixList(postfix.begin(), postfix.end()), kDegrees,
-                         EvaluationMode::Normal);
+  return EvaluatePostfix(TokensOf(postfix), AngleMode::Degrees, EvaluationMode::Normal);
 }
 
 std::string ValueOrMessage(const StepResult<Evaluated>& result) {
@@ -45,12 +44,12 @@ TEST(EvaluatePostfix, KeepsEveryIntermediateAsThirteenDigitText) {
 
 TEST(EvaluatePostfix, ReadsFractionTokens) {
   const PostfixValueCase cases[] = {
-      {{"3/1/5", " "}, "3.2", 1},
-      {{"1/2", " "}, "0.5", 1},
-      {{"1//2", " "}, "1", 1},      // an empty part between bars is 0
-      {{"3/1/5/", " "}, "3.2", 1},  // an empty part after the last bar is none
-      {{"1.5/2", " "}, "0.75", 0},  // a typed "." forces a decimal
-      {{"1/2", "sin", " "}, "0.008726535498375", 0},
+      {{"3/1/5", " "}, "3.2", kTyped},
+      {{"1/2", " "}, "0.5", kTyped},
+      {{"1//2", " "}, "1", kTyped},      // an empty part between bars is 0
+      {{"3/1/5/", " "}, "3.2", kTyped},  // an empty part after the last bar is none
+      {{"1.5/2", " "}, "0.75"},          // a typed "." forces a decimal
+      {{"1/2", "sin", " "}, "0.008726535498375"},
       {{"1/0", " "}, std::string(msg::kZeroDenominator)},
       {{"1/1/0.00000001", " "}, std::string(msg::kZeroDenominator)},
       {{"3/", " "}, std::string(msg::kFractionParts)},

@@ -64,21 +64,22 @@ TEST(Normalise, InsertsMultiplicationBeforeNamesAndPi) {
 TEST(Normalise, AppliesTheThousandsSeparatorOptions) {
   struct SeparatorCase {
     bool ignore;
-    int separator;
+    ThousandsSeparator separator;
     std::string expected;
   };
   const SeparatorCase cases[] = {
-      {false, 0, "1,000+1,2 "},  // both become argument separators
-      {false, 1, "1,000+12 "},   // ";" groups thousands
-      {false, 2, "1000+1,2 "},   // "," groups thousands, ";" separates
-      {true, 0, "1000+12 "},    {true, 2, "1000+12 "},
+      {false, ThousandsSeparator::None, "1,000+1,2 "},      // both become argument separators
+      {false, ThousandsSeparator::Semicolon, "1,000+12 "},  // ";" groups thousands
+      {false, ThousandsSeparator::Comma, "1000+1,2 "},      // "," groups thousands, ";" separates
+      {true, ThousandsSeparator::None, "1000+12 "},
+      {true, ThousandsSeparator::Comma, "1000+12 "},
   };
   for (const auto& c : cases) {
     Options options;
     options.ignoreThousands = c.ignore;
     options.thousandsSeparator = c.separator;
     EXPECT_EQ(NormaliseOrMessage("1,000+1;2 ", options), c.expected)
-        << c.ignore << " " << c.separator;
+        << c.ignore << " " << static_cast<int>(c.separator);
   }
 }
 

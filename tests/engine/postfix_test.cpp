@@ -17,8 +17,7 @@ struct PostfixCase {
 TokenList PostfixOf(const TokenList& signedTokens) {
   const auto result = ToPostfix(signedTokens);
   if (!std::holds_alternative<PostfixList>(result)) return {MessageOf(result)};
-  const PostfixList& postfix = std::get<PostfixList>(result);
-  return TokenList(postfix.begin(), postfix.end());
+  return TextsOf(std::get<PostfixList>(result));
 }
 
 TEST(ToPostfix, OrdersByBindingStrength) {

@@ -56,15 +56,15 @@ TEST(RoundToDecimals, ZeroHasNoSign) {
 
 TEST(ResultText, ExponentFormsAreNeverRoundedOrGrouped) {
   Options grouped;
-  grouped.thousandsSeparator = 2;
+  grouped.thousandsSeparator = ThousandsSeparator::Comma;
   ExpectAll({{"2^70", "1.180591620717×10^021"},
              {"1÷3^30", "4.85693574962×10^-015"},
              {"12345678901234+0", "1.234567890123×10^013"},
              {"0.00001+0", "1×10^-005"},
              {"0.0001+0", "0.0001"}},
             grouped);
-  EXPECT_EQ(FormatResult(1.5e20, 0, {}), "1.5×10^020");
-  EXPECT_EQ(FormatResult(-2.5e-5, 0, {}), "-2.5×10^-005");
+  EXPECT_EQ(FormatResult(1.5e20, ResultKind::Decimal, {}), "1.5×10^020");
+  EXPECT_EQ(FormatResult(-2.5e-5, ResultKind::Decimal, {}), "-2.5×10^-005");
 }
 
 TEST(ResultText, DecimalOutputRoundsOrPads) {
@@ -91,13 +91,13 @@ TEST(ResultText, PrecisionOutOfRangeStaysBounded) {
 
 TEST(ResultText, GroupsThousands) {
   Options semicolons;
-  semicolons.thousandsSeparator = 1;
+  semicolons.thousandsSeparator = ThousandsSeparator::Semicolon;
   ExpectAll({{"1234567.5+0", "1;234;567.5"}, {"0-1234", "-1;234"}, {"123+0", "123"}}, semicolons);
   Options commas;
-  commas.thousandsSeparator = 2;
+  commas.thousandsSeparator = ThousandsSeparator::Comma;
   ExpectAll({{"1234567890123+0", "1,234,567,890,123"}, {"0-123456", "-123,456"}}, commas);
   Options padded = WithPrecision(2, false);
-  padded.thousandsSeparator = 2;
+  padded.thousandsSeparator = ThousandsSeparator::Comma;
   ExpectAll({{"1000+0.5", "1,000.50"}}, padded);
 }
 

@@ -58,6 +58,8 @@ TEST(Tokenise, InsertsMultiplicationBeforeOpeningBracket) {
       {"e(2) ", {kEText, "*", "(", "2", ")", " "}},
       {"sin(2) ", {"sin", "(", "2", ")", " "}},
       {"5!(2) ", {"5", "!", "(", "2", ")", " "}},
+      {"(1)(2)(3)(4)",
+       {"(", "1", ")", "*", "(", "2", ")", "*", "(", "3", ")", "*", "(", "4", ")", " "}},
   };
   for (const auto& c : cases) {
     const auto result = Tokenise(c.normText);

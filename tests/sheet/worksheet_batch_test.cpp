@@ -1,5 +1,5 @@
 // "&F.批量运算" and "&F.分数转换".
-#include "engine/messages.h"
+#include "engine/engine.h"
 #include "sheet/status_messages.h"
 #include "sheet/worksheet_fixture.h"
 

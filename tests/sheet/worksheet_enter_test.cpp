@@ -1,5 +1,5 @@
 // Enter, the write-back and the status prompts.
-#include "engine/messages.h"
+#include "engine/engine.h"
 #include "sheet/status_messages.h"
 #include "sheet/worksheet_fixture.h"
 

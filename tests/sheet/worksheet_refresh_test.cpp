@@ -1,6 +1,6 @@
 // Computed chains: the expression after the last "=", `refresh line`, the
 // live refresh of a finished chain, and the line-break repair.
-#include "engine/messages.h"
+#include "engine/engine.h"
 #include "sheet/status_messages.h"
 #include "sheet/worksheet_fixture.h"
 

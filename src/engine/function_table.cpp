@@ -1,0 +1,26 @@
+#include "engine/function_table.h"
+
+#include <cmath>
+#include <string>
+
+namespace tl::engine {
+
+StepResult<double> ApplyOneArgument(const Function& function, double x, AngleMode angleMode) {
+  const Computed computed = function.compute(x, angleMode);
+  if (!computed.failure.empty()) return Diagnostic{std::string(computed.failure)};
+  if (!std::isfinite(computed.value)) {
+    if (function.notFinite.empty()) return Diagnostic{msg::FunctionFailed(function.name)};
+    return Diagnostic{std::string(function.notFinite)};
+  }
+  return computed.value;
+}
+
+StepResult<ListAnswer> ApplyList(const Function& function, list::Arguments arguments) {
+  ListAnswer answer = function.computeList(arguments);
+  if (!answer.failure.empty()) return Diagnostic{std::string(answer.failure)};
+  if (!answer.chosenArgument && !std::isfinite(answer.value))
+    return Diagnostic{msg::FunctionFailed(function.name)};
+  return answer;
+}
+
+}  // namespace tl::engine

@@ -189,9 +189,9 @@ TEST_F(MainWindowTest, UndoTakesBackOneKeyAtATime) {
   folder.WriteConfiguration(Configuration("动态刷新=真\r\n"));
   ProgramProcess program(folder);
   const std::wstring before = program.EditText();
-  program.Type(L"int(7.9)");
-  ASSERT_EQ(program.EditText().substr(0, 10), L"int(7.9)=7");
-  for (int i = 0; i < 8; ++i) program.Command(CommandId(Command::Undo));
+  program.Type(L"12-3+4");
+  ASSERT_EQ(program.EditText().substr(0, 9), L"12-3+4=13");
+  for (int i = 0; i < 6; ++i) program.Command(CommandId(Command::Undo));
   EXPECT_EQ(program.EditText(), before);
   EXPECT_TRUE(program.Close());
 }

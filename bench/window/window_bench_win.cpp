@@ -118,14 +118,17 @@ int main() {
     }
     live.push_back(Now() - start);
   }
-  // "&F.批量运算" over sheets without results, as the menu runs it.
+  // "&F.批量运算" over sheets without results, as the menu runs it (target:
+  // 10,000 lines well under a second).
   for (int lines : {5000, 10000}) {
     box.SetText(Sheet(lines, false));
     tl::sheet::PlaceCaret(box, 0);
     double start = Now();
     {
       tl::app::EditBatch batch(box);
+      host.BeginCommand();
       sheet.Execute(tl::sheet::Command::BatchEvaluate);
+      host.EndCommand();
     }
     std::printf("batch over %5d lines:                  %.1f ms\n", lines, Now() - start);
   }

@@ -85,7 +85,9 @@ void RunCommand(MainWindow& state, Command command) {
     return;
   }
   EditBatch batch(*state.edit);
+  state.host->BeginCommand();
   state.worksheet->Execute(command);
+  state.host->EndCommand();
 }
 
 }  // namespace tl::app

@@ -8,11 +8,44 @@
 
 namespace tl::app {
 
-void WinHost::SetStatusText(std::string_view text) {
+namespace {
+constexpr std::uint64_t kProgressAfterMs = 500;
+constexpr std::uint64_t kProgressEveryMs = 100;
+}  // namespace
+
+void WinHost::ShowStatus(std::string_view text) {
   SendMessageW(windows_.statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
 }
 
+void WinHost::SetStatusText(std::string_view text) {
+  if (!inCommand_) {
+    ShowStatus(text);
+    return;
+  }
+  pendingStatus_.assign(text);
+  statusPending_ = true;
+  const std::uint64_t now = NowMs();
+  if (now - commandStart_ < kProgressAfterMs || now - lastShown_ < kProgressEveryMs) return;
+  ShowStatus(pendingStatus_);
+  UpdateWindow(windows_.statusBar);  // the message loop waits for the command
+  lastShown_ = now;
+  statusPending_ = false;
+}
+
+void WinHost::BeginCommand() {
+  inCommand_ = true;
+  commandStart_ = lastShown_ = NowMs();
+  statusPending_ = false;
+}
+
+void WinHost::EndCommand() {
+  inCommand_ = false;
+  if (statusPending_) ShowStatus(pendingStatus_);
+  statusPending_ = false;
+}
+
 std::string WinHost::StatusText() {
+  if (inCommand_ && statusPending_) return pendingStatus_;
   auto length = LOWORD(SendMessageW(windows_.statusBar, SB_GETTEXTLENGTHW, 0, 0));
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   SendMessageW(windows_.statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data()));

@@ -3,7 +3,9 @@
 // Enter hold timer on the main window, message boxes and the menus.
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
+#include <string>
 
 #include "app/menus.h"
 #include "sheet/host.h"
@@ -33,6 +35,12 @@ class WinHost final : public sheet::Host {
         available_(std::move(available)) {}
 
   void SetStatusText(std::string_view text) override;
+  // Within a menu command the status bar shows the newest text only from
+  // time to time: a batch over a large sheet sets it for every line. After
+  // half a second it is painted every tenth of a second as progress, and the
+  // last text when the command ends.
+  void BeginCommand();
+  void EndCommand();
   std::string StatusText() override;
   void SetClipboardText(std::string_view text) override;
   std::string ClipboardText() override;
@@ -47,7 +55,14 @@ class WinHost final : public sheet::Host {
   bool IsNumLockOn() override { return (GetKeyState(VK_NUMLOCK) & 1) != 0; }
 
  private:
+  void ShowStatus(std::string_view text);
+
   HostWindows windows_;
+  bool inCommand_ = false;
+  std::uint64_t commandStart_ = 0;
+  std::uint64_t lastShown_ = 0;
+  std::string pendingStatus_;
+  bool statusPending_ = false;
   std::function<void(int)> adjustFontSize_;
   std::function<bool(sheet::Command)> available_;  // commands whose behaviour is built
 };

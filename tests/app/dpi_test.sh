@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
-# The small windows at 96 and 144 DPI: each opens with its client area and
-# controls scaled for the DPI and closes with Esc from the real keyboard.
-# With TALLYLINE_SHOTS=DIR set, a picture of each goes to DIR/NAME-DPI.png.
-#   dpi_test.sh WINDOW_GALLERY_EXE BUILD_DIR
+# The windows at 96 and 144 DPI: each small window opens with its client
+# area and controls scaled for the DPI and closes with Esc from the real
+# keyboard; the main window's edit box fills its client area down to the
+# status bar in every view state (app_tests' layout test, run at each DPI).
+# With TALLYLINE_SHOTS=DIR set, a picture of each small window goes to
+# DIR/NAME-DPI.png and one of the main window in each view state to
+# DIR/main-VIEW-DPI.png.
+#   dpi_test.sh WINDOW_GALLERY_EXE BUILD_DIR APP_TESTS_EXE TALLYLINE_EXE
 set -euo pipefail
 gallery=$(realpath "$1")
 build=$(realpath "$2")
+app_tests=$(realpath "$3")
+program=$(realpath "$4")
 prefix="$build/wineprefix-dpi"
 export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export LC_ALL=zh_CN.UTF-8
@@ -20,6 +26,39 @@ Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
 [ -f "$prefix/system.reg" ] || { wineboot -i >/dev/null 2>&1 || true; wineserver -w; }
+
+# The main window in each view state, from a private folder, with a few lines.
+main_window_shots() {
+  local dpi=$1 view keys work window
+  for view in "normal|" "no-status|状态栏状态=假" "no-title|标题栏状态=假" \
+    "no-menu-no-title|菜单栏状态=假\r\n标题栏状态=假"; do
+    IFS='|' read -r name keys <<<"$view"
+    work=$(mktemp -d)
+    cp "$program" "$work/tallyline.exe"
+    mkdir -p "$work/Tallyline运行文件"
+    printf '[运行设置]\r\n退出设置=1\r\n[其他设置]\r\n退出保存=真\r\n[窗口状态设置]\r\n%b\r\n' "$keys" |
+      iconv -f UTF-8 -t GBK >"$work/Tallyline运行文件/Tallyline配置文件.ini"
+    printf '1+2×3=7\r\n2÷3=0.666666666667\r\n\r\n' | iconv -f UTF-8 -t GBK \
+      >"$work/Tallyline运行文件/Tallyline备份文件.txt"
+    wine "$work/tallyline.exe" &
+    local pid=$!
+    window=""
+    for _ in $(seq 100); do
+      window=$(xdotool search --onlyvisible --class 'tallyline.exe' 2>/dev/null | head -1 || true)
+      [ -n "$window" ] && break
+      sleep 0.2
+    done
+    sleep 1
+    if [ -n "$window" ]; then
+      eval "$(xdotool getwindowgeometry --shell "$window")"
+      import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage \
+        "$TALLYLINE_SHOTS/main-$name-$dpi.png"
+    fi
+    kill $pid 2>/dev/null || true
+    wineserver -k 2>/dev/null || true
+    rm -rf "$work"
+  done
+}
 
 # name, title, client width and height at 96 DPI
 windows=(
@@ -68,6 +107,12 @@ for dpi in 96 144; do
     wait $pid 2>/dev/null || true
     rm -f "$out"
   done
+  if ! wine "$app_tests" --gtest_filter='MainWindowTest.Layout*' \
+    >"$build/dpi-layout-$dpi.log" 2>&1; then
+    echo "main window layout at $dpi DPI failed: see $build/dpi-layout-$dpi.log"
+    failed=1
+  fi
+  [ -n "${TALLYLINE_SHOTS:-}" ] && main_window_shots $dpi
 done
-[ $failed = 0 ] && echo "dpi test: both windows scaled at 96 and 144 DPI and closed with Esc"
+[ $failed = 0 ] && echo "dpi test: the windows scaled at 96 and 144 DPI, closed with Esc, laid out"
 exit $failed

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Real keyboard input: X key events from xdotool reach the edit control
-# through Wine as a person's typing would. "1+2" and Enter must leave "1+2=3",
-# which the save at exit writes to the content backup.
+# through Wine as a person's typing would; the save at exit writes the sheet
+# to the content backup and the caret to 起始选择位置, which are checked.
 #   keyboard_test.sh TALLYLINE_EXE BUILD_DIR
 set -euo pipefail
 exe=$1
@@ -18,11 +18,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-cp "$exe" "$work/tallyline.exe"
-mkdir -p "$work/Tallyline运行文件"
-printf '[运行设置]\r\n退出设置=1\r\n动态刷新=假\r\n[其他设置]\r\n退出保存=真\r\n' |
-  iconv -f UTF-8 -t GBK > "$work/Tallyline运行文件/Tallyline配置文件.ini"
-
 if [ -z "${DISPLAY:-}" ]; then
   for n in $(seq 150 199); do [ -e "/tmp/.X$n-lock" ] || { export DISPLAY=":$n"; break; }; done
   Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
@@ -30,33 +25,72 @@ if [ -z "${DISPLAY:-}" ]; then
   for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
 fi
 
-WINEPREFIX="$build/wineprefix" "$here/../../scripts/wine-run.sh" "$work/tallyline.exe" &
-program_pid=$!
+run_folder="$work/Tallyline运行文件"
+backup="$run_folder/Tallyline备份文件.txt"
+configuration="$run_folder/Tallyline配置文件.ini"
 
-# The main window, once it is mapped and takes the focus (a window that is
-# not viewable yet refuses it).
-window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name '^Tallyline$' 2>/dev/null | head -1 || true)
-  if [ -n "$window" ] && xdotool windowfocus --sync "$window" 2>/dev/null; then break; fi
-  window=""
-  sleep 0.2
-done
-[ -n "$window" ] || { echo "no Tallyline window appeared"; exit 1; }
-eval "$(xdotool getwindowgeometry --shell "$window")"
-xdotool mousemove $((X + 100)) $((Y + 60)) click 1
-sleep 0.5
-xdotool type --delay 80 "1+2"
-xdotool key --delay 80 Return
-sleep 0.5
-xdotool key --delay 80 ctrl+q
+# session LIVE KEYS...: starts the program with 动态刷新=LIVE (真 or 假) and
+# 退出保存 on, clicks into the sheet, sends each KEYS argument to xdotool
+# ("type TEXT" or "key ..." words) from the top of the sheet, then quits with
+# Ctrl+Q.
+session() {
+  local live=$1
+  shift
+  rm -rf "$work"/* && cp "$exe" "$work/tallyline.exe" && mkdir -p "$run_folder"
+  printf '[运行设置]\r\n退出设置=1\r\n动态刷新=%s\r\n[其他设置]\r\n退出保存=真\r\n' "$live" |
+    iconv -f UTF-8 -t GBK >"$configuration"
+  WINEPREFIX="$build/wineprefix" "$here/../../scripts/wine-run.sh" "$work/tallyline.exe" &
+  program_pid=$!
+  # The main window, once it is mapped and takes the focus (a window that is
+  # not viewable yet refuses it).
+  local window=""
+  for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name '^Tallyline$' 2>/dev/null | head -1 || true)
+    if [ -n "$window" ] && xdotool windowfocus --sync "$window" 2>/dev/null; then break; fi
+    window=""
+    sleep 0.2
+  done
+  [ -n "$window" ] || { echo "no Tallyline window appeared"; exit 1; }
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove $((X + 100)) $((Y + 60)) click 1
+  sleep 0.5
+  xdotool keydown ctrl key Home keyup ctrl
+  for step in "$@"; do
+    # shellcheck disable=SC2086
+    xdotool ${step%% *} --delay 80 ${step#* }
+    sleep 0.2
+  done
+  sleep 0.5
+  xdotool keydown ctrl key q keyup ctrl
+  for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.2; done
+  [ -f "$backup" ] || { echo "the save at exit wrote no content backup"; exit 1; }
+}
 
-for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.2; done
-backup="$work/Tallyline运行文件/Tallyline备份文件.txt"
-[ -f "$backup" ] || { echo "the save at exit wrote no content backup"; exit 1; }
-first=$(head -c 7 "$backup" | tr -d '\r\n')
-if [ "$first" != "1+2=3" ]; then
-  echo "expected the first line 1+2=3, found: $(head -c 40 "$backup" | iconv -f GBK -t UTF-8 | head -1)"
-  exit 1
-fi
+# expect_lines WHAT LINE...: the backup's first lines, as UTF-8.
+expect_lines() {
+  local what=$1
+  shift
+  local found
+  found=$(iconv -f GBK -t UTF-8 "$backup" | tr -d '\r' | head -n $#)
+  local wanted
+  wanted=$(printf '%s\n' "$@")
+  if [ "$found" != "${wanted%$'\n'}" ]; then
+    echo "$what: expected the lines '$*', found: $(echo "$found" | tr '\n' '|')"
+    exit 1
+  fi
+}
+
+session 假 "type 1+2" "key Return"
+expect_lines "Enter" "1+2=3"
 echo "keyboard test: 1+2 and Enter gave 1+2=3"
+
+# Live mode: Ctrl+3 shortens the result and the caret stays behind it (at
+# byte 10 of "2÷3=0.667"); Shift+Right then selects one character, which
+# survives the key release, and Ctrl+C copies just it to a new line.
+session 真 "type 2/3" "key End" "key ctrl+3" \
+  "key Home" "key shift+Right" "key ctrl+c" "key End" "key Return" "key ctrl+v"
+expect_lines "live mode" "2÷3=0.667" "2"
+session 真 "type 2/3" "key End" "key ctrl+3"
+caret=$(iconv -f GBK -t UTF-8 "$configuration" | tr -d '\r' | sed -n 's/^起始选择位置=//p')
+[ "$caret" = 10 ] || { echo "after Ctrl+3 the caret should stay at 10, found $caret"; exit 1; }
+echo "keyboard test: live mode keeps the caret behind a shortened result and the selection"

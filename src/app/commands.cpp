@@ -1,5 +1,6 @@
 // Menu commands: the window's own, and the worksheet's.
 #include "app/main_window_state.h"
+#include "app/options_window.h"
 #include "app/worksheet_font.h"
 #include "settings/reset.h"
 
@@ -41,6 +42,9 @@ void PickFont(MainWindow& state, Command) {
 void Reset(MainWindow& state, Command) {
   ResetAllSettings(state);
 }
+void ShowOptions(MainWindow& state, Command) {
+  OpenOptionsWindow(state);
+}
 
 struct WindowCommand {
   Command command;
@@ -53,6 +57,7 @@ constexpr WindowCommand kWindowCommands[] = {
     {Command::ShowWindow, Show},
     {Command::Font, PickFont},
     {Command::ResetSettings, Reset},
+    {Command::Options, ShowOptions},
     {Command::ViewNormal, RunViewCommand},
     {Command::ViewStatusBar, RunViewCommand},
     {Command::ViewMenuBar, RunViewCommand},

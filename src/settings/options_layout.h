@@ -19,6 +19,8 @@ struct PanelRect {
   int Right() const { return x + width; }
 };
 
+inline constexpr std::array<std::string_view, 4> kTabCaptions = {"常用功能", "值设置", "快捷键",
+                                                                 "特色功能"};
 inline constexpr std::array<int, 4> kTabScroll = {0, 257, 650, 960};
 
 struct OptionsLayout {

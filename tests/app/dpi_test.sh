@@ -25,6 +25,7 @@ for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1
 windows=(
   "exit|是否要直接退出！|268|98"
   "position|自定义窗口位置(请勿超出屏幕！)|212|200"
+  "options|快捷设置|360|411"
 )
 failed=0
 for dpi in 96 144; do
@@ -69,5 +70,5 @@ for dpi in 96 144; do
     rm -f "$out"
   done
 done
-[ $failed = 0 ] && echo "dpi test: both windows scaled at 96 and 144 DPI and closed with Esc"
+[ $failed = 0 ] && echo "dpi test: the windows scaled at 96 and 144 DPI and closed with Esc"
 exit $failed

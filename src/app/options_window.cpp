@@ -16,6 +16,10 @@
 #include "files/file_io.h"
 #include "settings/writers.h"
 
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
 namespace tl::app {
 
 namespace {
@@ -163,6 +167,7 @@ void MsgCommand(HWND window, OptionsWindow& state, WPARAM wParam, LPARAM lParam)
   }
 }
 
+// The scroll bar's position after one of its actions.
 int ScrollTarget(HWND bar, int code, int position) {
   switch (code) {
     case SB_LINEUP:
@@ -188,6 +193,14 @@ int ScrollTarget(HWND bar, int code, int position) {
     default:
       return position;
   }
+}
+
+void MsgScroll(HWND window, OptionsWindow& state, int code, HWND bar) {
+  ScrollTo(window, state, ScrollTarget(bar, code, state.position));
+}
+
+void MsgWheel(HWND window, OptionsWindow& state, int delta) {
+  ScrollTo(window, state, state.position - delta * kWheelStep / WHEEL_DELTA);
 }
 
 // A tab chosen: the panel jumps to its section.
@@ -229,17 +242,15 @@ LRESULT CALLBACK OptionsWindowProc(HWND window, UINT message, WPARAM wParam, LPA
       MsgNotify(window, *state, *reinterpret_cast<NMHDR*>(lParam));
       return 0;
     case WM_VSCROLL:
-      ScrollTo(window, *state,
-               ScrollTarget(reinterpret_cast<HWND>(lParam), LOWORD(wParam), state->position));
+      MsgScroll(window, *state, LOWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
     case WM_MOUSEWHEEL:
-      ScrollTo(window, *state,
-               state->position - GET_WHEEL_DELTA_WPARAM(wParam) * kWheelStep / WHEEL_DELTA);
+      MsgWheel(window, *state, GET_WHEEL_DELTA_WPARAM(wParam));
       return 0;
     case WM_ACTIVATE:
       MsgActivate(window, *state, wParam);
       return 0;
-    case 0x02E0:  // WM_DPICHANGED, after the kit has placed the window's own rows
+    case WM_DPICHANGED:  // after the kit has placed the window's own rows
       MsgDpiChanged(window, *state);
       return 0;
     default:

@@ -43,24 +43,18 @@ TEST(OptionsForm, LoadShowsTheSettings) {
       {O::RoundLast, {.checked = false}},
       {O::CutExcess, {.checked = false}},
       {O::CloseAsk, {.checked = false}},  // 5 has no radio
-      {O::CloseToTray, {.checked = false}},
       {O::Gradians, {.checked = true}},
-      {O::DecimalForm, {.checked = true}},
       {O::Thousands, {.selection = 2}},
       {O::EnterMode, {.selection = 1}},
-      {O::HotKeyModifier, {.selection = 0, .enabled = true}},
       {O::HotKeyKey, {.selection = 11, .enabled = true}},
       {O::FullScreenModifier, {.selection = 3, .enabled = false}},  // Alt
       {O::FullScreenKey, {.selection = -1, .enabled = false}},      // not a function key
       {O::UndoCount, {.text = "120"}},
-      {O::Decimals, {.text = "4"}},
       {O::WordWrap, {.checked = false}},
       {O::Skin, {.checked = false}},  // not loaded
       {O::SmartPaste, {.checked = true}},
       {O::LiveRefresh, {.checked = false}},
       {O::LiveMode, {.checked = false}},
-      {O::DoubleClickCopy, {.checked = true}},
-      {O::AddLastResult, {.checked = false}},
   };
   for (const LoadRow& row : rows)
     EXPECT_EQ(StateOf(form, row.option), row.state) << static_cast<int>(row.option);

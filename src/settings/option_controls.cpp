@@ -216,6 +216,14 @@ bool FirstRadioOfGroup(const OptionControl& control) {
   return false;
 }
 
+// The controls as the window defines them, before anything is loaded.
+OptionsForm InitialOptionsForm() {
+  OptionsForm form;
+  for (const OptionControl& control : kControls)
+    form[IndexOf(control.option)].text = std::string(control.initialText);
+  return form;
+}
+
 }  // namespace
 
 std::span<const GroupInfo> OptionGroups() {
@@ -236,13 +244,6 @@ const OptionControl& ControlOf(Option option) {
 
 std::span<const Option> OptionsLoadOrder() {
   return kControlLoadOrder;
-}
-
-OptionsForm InitialOptionsForm() {
-  OptionsForm form;
-  for (const OptionControl& control : kControls)
-    form[IndexOf(control.option)].text = std::string(control.initialText);
-  return form;
 }
 
 OptionsForm LoadOptionsForm(Settings& settings, std::string_view configuration) {

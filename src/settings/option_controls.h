@@ -109,8 +109,8 @@ struct DropItem {
   int value;                 // what the setting holds for it
 };
 
-// The setting a control edits: a flag, a number, or nothing.
-using OptionField = std::variant<std::monostate, bool Settings::*, int Settings::*>;
+// The setting a control edits: a flag or a number.
+using OptionField = std::variant<bool Settings::*, int Settings::*>;
 
 struct OptionControl {
   Option option;
@@ -145,12 +145,9 @@ struct ControlState {
 
 using OptionsForm = std::array<ControlState, kOptionCount>;
 
-// The controls as the window defines them, before anything is loaded.
-OptionsForm InitialOptionsForm();
-
-// Opening the dialog: the controls from `settings`, in load order. On the
-// way 自动折回 is read again from `configuration` (the file's text) into
-// `settings`.
+// Opening the dialog: the controls as the window defines them, then loaded
+// from `settings` in load order. On the way 自动折回 is read again from
+// `configuration` (the file's text) into `settings`.
 OptionsForm LoadOptionsForm(Settings& settings, std::string_view configuration);
 
 // "确定": every control back into `settings`, in table order, so that

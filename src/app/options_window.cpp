@@ -210,6 +210,27 @@ void MsgNotify(HWND window, OptionsWindow& state, const NMHDR& header) {
   ScrollTo(window, state, settings::ScrollForTab(tab));
 }
 
+// Ctrl+Tab and Ctrl+PageDown go to the next section, Ctrl+Shift+Tab and
+// Ctrl+PageUp to the one before, wherever the focus is; the focus goes to
+// the section's first control.
+bool MsgKeyPreview(HWND window, OptionsWindow& state, const MSG& key) {
+  if (GetKeyState(VK_CONTROL) >= 0) return false;
+  int step = 0;
+  if (key.wParam == VK_TAB) step = GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
+  if (key.wParam == VK_NEXT) step = 1;
+  if (key.wParam == VK_PRIOR) step = -1;
+  if (step == 0) return false;
+  const int count = static_cast<int>(settings::kTabScroll.size());
+  const int tab = (settings::TabForScroll(state.position) + step + count) % count;
+  ScrollTo(window, state, settings::ScrollForTab(tab));
+  for (const settings::OptionControl& control : settings::OptionControls()) {
+    if (settings::GroupOf(control.group).section != tab) continue;
+    SetFocus(OptionWindow(window, state.panel, control.option));
+    break;
+  }
+  return true;
+}
+
 void MsgActivate(HWND window, OptionsWindow& state, WPARAM wParam) {
   if (LOWORD(wParam) == WA_INACTIVE) {
     HWND focus = GetFocus();
@@ -250,6 +271,8 @@ LRESULT CALLBACK OptionsWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_ACTIVATE:
       MsgActivate(window, *state, wParam);
       return 0;
+    case kToolKeyPreview:
+      return MsgKeyPreview(window, *state, *reinterpret_cast<const MSG*>(lParam));
     case WM_DPICHANGED:  // after the kit has placed the window's own rows
       MsgDpiChanged(window, *state);
       return 0;

@@ -29,11 +29,11 @@ bool WaitUntilGone(HWND window) {
   return !IsWindow(window);
 }
 
-// Ctrl+K from the keyboard, as a person presses it in the main window.
-void PressCtrlK(HWND mainWindow) {
-  SetForegroundWindow(mainWindow);
+// Ctrl and a key from the keyboard, as a person presses them in `window`.
+void PressCtrl(HWND window, WORD key) {
+  SetForegroundWindow(window);
   INPUT keys[4] = {};
-  const WORD sequence[4] = {VK_CONTROL, 'K', 'K', VK_CONTROL};
+  const WORD sequence[4] = {VK_CONTROL, key, key, VK_CONTROL};
   for (int i = 0; i < 4; ++i) {
     keys[i].type = INPUT_KEYBOARD;
     keys[i].ki.wVk = sequence[i];
@@ -46,7 +46,7 @@ void PressCtrlK(HWND mainWindow) {
 class Dialog {
  public:
   explicit Dialog(const ProgramProcess& program) {
-    PressCtrlK(program.MainWindow());
+    PressCtrl(program.MainWindow(), 'K');
     window_ = WaitForWindow(kTitle);
     frame_ = GetDlgItem(window_, kOptionsFrame);
     panel_ = GetDlgItem(frame_, kOptionsPanel);
@@ -83,6 +83,12 @@ class Dialog {
     GetWindowRect(panel_, &panel);
     GetWindowRect(frame_, &frame);
     return panel.top - frame.top;
+  }
+  HWND Focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info);
+    return info.hwndFocus;
   }
   int Tab() const {
     return static_cast<int>(SendDlgItemMessageW(window_, kOptionsTabs, TCM_GETCURSEL, 0, 0));
@@ -218,6 +224,14 @@ TEST_F(OptionsWindowTest, TabsAndScrollBarMoveThePanelAndFollowEachOther) {
     EXPECT_EQ(dialog.Tab(), row.tab) << row.position;
     EXPECT_EQ(GetScrollPos(bar, SB_CTL), row.position);
   }
+  // Ctrl+Tab from the keyboard: the next section, wrapping round.
+  PressCtrl(dialog.Window(), VK_TAB);
+  for (int i = 0; i < 100 && dialog.Tab() != 3; ++i) Sleep(20);
+  EXPECT_EQ(dialog.PanelTop(), -960 - 10);
+  EXPECT_EQ(dialog.Focus(), dialog.Control(Option::SmartPaste));
+  PressCtrl(dialog.Window(), VK_TAB);
+  for (int i = 0; i < 100 && dialog.Tab() != 0; ++i) Sleep(20);
+  EXPECT_EQ(dialog.PanelTop(), -10);
   EXPECT_TRUE(dialog.Press(IDCANCEL));
   EXPECT_TRUE(program.Close());
 }

@@ -83,12 +83,8 @@ TEST(OptionsForm, ConfirmCopiesTheControls) {
        [](const Settings& s) { return s.退出设置 == 2; }},
       {"no angle radio keeps the unit", [](OptionsForm& f) { At(f, O::Degrees).checked = false; },
        [](const Settings& s) { return s.角度制选中 == 3; }},
-      {"no fraction radio stores 0", [](OptionsForm& f) { At(f, O::MixedForm).checked = false; },
-       [](const Settings& s) { return s.分数类型 == 0; }},
       {"Alt stores 4", [](OptionsForm& f) { At(f, O::FullScreenModifier).selection = 3; },
        [](const Settings& s) { return s.全屏功能快捷键 == 4; }},
-      {"F12 stores 123", [](OptionsForm& f) { At(f, O::HotKeyKey).selection = 11; },
-       [](const Settings& s) { return s.辅助快捷键 == 123; }},
       {"an empty drop list keeps its setting",
        [](OptionsForm& f) { At(f, O::FullScreenKey).selection = -1; },
        [](const Settings& s) { return s.全屏辅助快捷键 == 115; }},
@@ -96,8 +92,6 @@ TEST(OptionsForm, ConfirmCopiesTheControls) {
        [](const Settings& s) { return s.回车换行; }},
       {"a number is truncated", [](OptionsForm& f) { At(f, O::Decimals).text = "7.9abc"; },
        [](const Settings& s) { return s.运算精度设置 == 7; }},
-      {"no number stores 0", [](OptionsForm& f) { At(f, O::UndoCount).text = "abc"; },
-       [](const Settings& s) { return s.撤销设置 == 0; }},
       {"实时计算 off wins over 动态刷新 on",
        [](OptionsForm& f) {
          At(f, O::LiveRefresh).checked = true;
@@ -120,7 +114,6 @@ TEST(OptionsForm, ConfirmCopiesTheControls) {
     Settings settings;
     settings.小数类型 = true;
     settings.角度制选中 = 3;
-    settings.分数类型 = 2;
     settings.全屏辅助快捷键 = 115;
     settings.启用皮肤 = true;
     OptionsForm form = LoadOptionsForm(settings, "");

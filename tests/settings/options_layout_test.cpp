@@ -79,8 +79,7 @@ TEST(OptionsLayout, FocusScrollsAControlIntoView) {
     return rect.y >= position + kPanelOffset &&
            rect.Bottom() <= position + kPanelOffset + kFrameHeight;
   };
-  const Option options[] = {Option::Notebook, Option::UndoCount, Option::Thousands,
-                            Option::FullScreenKey, Option::AddLastResult};
+  const Option options[] = {Option::Notebook, Option::Thousands, Option::AddLastResult};
   for (Option option : options) {
     for (int from : {0, 500, 960}) {
       const int position = ScrollToShow(layout, option, from, kFrameHeight);

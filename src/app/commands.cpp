@@ -1,6 +1,7 @@
 // Menu commands: the window's own, and the worksheet's.
 #include "app/dpi.h"
 #include "app/main_window_state.h"
+#include "app/options_window.h"
 #include "app/worksheet_font.h"
 #include "settings/reset.h"
 
@@ -43,6 +44,9 @@ void PickFont(MainWindow& state, Command) {
 void Reset(MainWindow& state, Command) {
   ResetAllSettings(state);
 }
+void ShowOptions(MainWindow& state, Command) {
+  OpenOptionsWindow(state);
+}
 
 struct WindowCommand {
   Command command;
@@ -55,6 +59,7 @@ constexpr WindowCommand kWindowCommands[] = {
     {Command::ShowWindow, Show},
     {Command::Font, PickFont},
     {Command::ResetSettings, Reset},
+    {Command::Options, ShowOptions},
     {Command::ViewNormal, RunViewCommand},
     {Command::ViewStatusBar, RunViewCommand},
     {Command::ViewMenuBar, RunViewCommand},

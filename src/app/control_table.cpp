@@ -9,6 +9,28 @@ namespace tl::app {
 
 namespace {
 
+constexpr wchar_t kPaneClass[] = L"TallylineKitPane";
+
+// Notifications of a pane's controls go to the window the pane stands in.
+LRESULT CALLBACK PaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND || message == WM_NOTIFY)
+    return SendMessageW(GetParent(pane), message, wParam, lParam);
+  return DefWindowProcW(pane, message, wParam, lParam);
+}
+
+void RegisterPaneClass() {
+  static bool registered = false;
+  if (registered) return;
+  WNDCLASSEXW c{};
+  c.cbSize = sizeof c;
+  c.lpfnWndProc = PaneProc;
+  c.hInstance = GetModuleHandleW(nullptr);
+  c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  c.lpszClassName = kPaneClass;
+  registered = RegisterClassExW(&c) != 0;
+}
+
 struct KindInfo {
   ControlKind kind;
   const wchar_t* className;
@@ -22,11 +44,16 @@ constexpr KindInfo kKinds[] = {
     {ControlKind::Button, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0},
     {ControlKind::DefaultButton, L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, 0},
     {ControlKind::CheckBox, L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0},
+    {ControlKind::Radio, L"BUTTON", WS_TABSTOP | BS_AUTORADIOBUTTON, 0},
     {ControlKind::GroupBox, L"BUTTON", BS_GROUPBOX, 0},
     {ControlKind::DropList, L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0},
     {ControlKind::List, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, WS_EX_CLIENTEDGE},
     {ControlKind::TextPanel, L"EDIT",
      WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE},
+    {ControlKind::Tabs, WC_TABCONTROLW, WS_TABSTOP | TCS_TABS, 0},
+    // The dialog keys walk into a control parent's children.
+    {ControlKind::Pane, kPaneClass, 0, WS_EX_CONTROLPARENT},
+    {ControlKind::VScrollBar, L"SCROLLBAR", SBS_VERT, 0},
 };
 
 const KindInfo& InfoOf(ControlKind kind) {
@@ -52,6 +79,7 @@ void CreateControls(HWND parent, std::span<const ControlRow> controls, int dpi, 
   HWND tooltips = nullptr;
   for (const ControlRow& row : controls) {
     const KindInfo& info = InfoOf(row.kind);
+    if (row.kind == ControlKind::Pane) RegisterPaneClass();
     HWND control =
         CreateWindowExW(info.exStyle, info.className, Wide(row.caption).c_str(),
                         WS_CHILD | WS_VISIBLE | info.style | row.style, Scaled(row.x, dpi),

@@ -15,10 +15,14 @@ enum class ControlKind {
   Button,         // push button
   DefaultButton,  // the push button Enter presses
   CheckBox,
+  Radio,  // automatic radio button; the group starts at the row with WS_GROUP
   GroupBox,
   DropList,   // combo box with a drop-down list
   List,       // list box
   TextPanel,  // read-only multi-line text with a vertical scroll bar
+  Tabs,       // a tab strip; the window adds its tabs
+  Pane,       // a child that holds controls of its own and passes their notifications up
+  VScrollBar,
 };
 
 struct ControlRow {

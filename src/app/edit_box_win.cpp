@@ -128,6 +128,11 @@ void WinEditBox::ReplaceSelection(std::string_view text) {
   NotifyContentChanged();
 }
 
+void WinEditBox::SetControl(HWND control) {
+  control_ = control;
+  cacheValid_ = false;
+}
+
 void WinEditBox::OnControlChanged() {
   if (ownEdit_) return;
   cacheValid_ = false;

@@ -36,6 +36,10 @@ class WinEditBox final : public sheet::EditBox {
   void BeginBatch();
   void EndBatch();
 
+  // Another control now holds the same text (word wrap switched: the
+  // control is made again). Not within a batch.
+  void SetControl(HWND control);
+
  private:
   const std::string& Cache() const;
   std::size_t UnitOf(const std::string& text, std::size_t byteOffset) const;

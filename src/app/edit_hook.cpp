@@ -60,6 +60,10 @@ Handled MsgKeyDown(MainWindow& state, WPARAM wParam) {
     ToggleFullScreen(state);
     return 0;
   }
+  if (key == VK_ESCAPE && state.escClosesWindow) {
+    PostMessageW(state.window, WM_CLOSE, 0, 0);
+    return 0;
+  }
   EditBatch batch(*state.edit);
   if (state.worksheet->OnKeyDown(key, ModifierState())) return 0;
   return std::nullopt;

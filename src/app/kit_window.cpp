@@ -42,6 +42,14 @@ LRESULT MsgDpiChanged(HWND window, KitRecord& record, WPARAM wParam, LPARAM lPar
   return CallWindowProcW(record.proc, window, WM_DPICHANGED, wParam, lParam);
 }
 
+// The dialog keys' arrows ask the window to move the focus within a group.
+LRESULT MsgNextControl(HWND window, WPARAM wParam, LPARAM lParam) {
+  HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                             : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
+  if (next) SetFocus(next);
+  return 0;
+}
+
 bool HasCancelControl(const WindowDesign& design) {
   for (const ControlRow& control : design.controls)
     if (control.id == IDCANCEL) return true;
@@ -91,6 +99,8 @@ LRESULT CALLBACK KitProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
       return 0;
     case WM_DPICHANGED:
       return MsgDpiChanged(window, *record, wParam, lParam);
+    case WM_NEXTDLGCTL:
+      return MsgNextControl(window, wParam, lParam);
     case WM_NCDESTROY:
       return MsgNcDestroy(window, record, wParam, lParam);
     default:

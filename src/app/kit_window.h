@@ -2,8 +2,9 @@
 // Windows built from a control table: modal ones, which disable their owner
 // while they run as a dialog box does, and modeless tool windows owned by the
 // main window. Either way the table's controls exist before the window's
-// procedure sees WM_CREATE; Tab, Enter (the table's default button) and Esc
-// work as in a dialog box; Esc and the close box close the window unless the
+// procedure sees WM_CREATE; Tab, the arrow keys within a group, Enter (the
+// table's default button) and Esc work as in a dialog box, also among the
+// controls of a pane; Esc and the close box close the window unless the
 // table has a control with the id IDCANCEL, which then gets the click; a
 // change of DPI places the controls again.
 #include <windows.h>

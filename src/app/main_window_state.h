@@ -44,7 +44,8 @@ struct MainWindow {
   bool closePermission = false;  // set by a log-off or shut-down
   bool secondInstance = false;   // handed over to the first instance and ends
   bool fullScreenChecked = false;
-  int edgeHideHold = 0;  // `EdgeHideHold`
+  bool escClosesWindow = false;  // Esc asks the window to close (set by the options)
+  int edgeHideHold = 0;          // `EdgeHideHold`
 };
 
 inline MainWindow* StateOf(HWND window) {

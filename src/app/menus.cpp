@@ -48,6 +48,47 @@ void ForEachRoot(const Menus& menus, void (*apply)(HMENU, UINT, bool), Command c
     if (root) apply(root, CommandId(command), on);
 }
 
+// The menu below `root`, at any depth, that holds the item `id`, and its place.
+bool FindItem(HMENU root, UINT id, HMENU& menu, int& position) {
+  const int count = GetMenuItemCount(root);
+  for (int i = 0; i < count; ++i) {
+    if (GetMenuItemID(root, i) == id) {
+      menu = root;
+      position = i;
+      return true;
+    }
+    if (HMENU sub = GetSubMenu(root, i); sub && FindItem(sub, id, menu, position)) return true;
+  }
+  return false;
+}
+
+HMENU RootOf(const Menus& menus, Menu menu) {
+  switch (menu) {
+    case Menu::Tray:
+      return menus.tray;
+    case Menu::Context:
+    case Menu::InsertFunction:
+    case Menu::View:
+      return menus.context;
+    default:
+      return menus.bar;
+  }
+}
+
+// Shows or hides the item of one row of the command table.
+void SetRowVisible(const Menus& menus, const sheet::CommandEntry& row,
+                   const sheet::CommandEntry* before, bool visible) {
+  HMENU root = RootOf(menus, row.menu);
+  HMENU menu = nullptr;
+  int position = 0;
+  const bool shown = FindItem(root, CommandId(row.command), menu, position);
+  if (!visible && shown) DeleteMenu(menu, static_cast<UINT>(position), MF_BYPOSITION);
+  if (!visible || shown || !before) return;
+  if (FindItem(root, CommandId(before->command), menu, position))
+    InsertMenuW(menu, static_cast<UINT>(position + 1), MF_BYPOSITION | MF_STRING,
+                CommandId(row.command), ItemText(row).c_str());
+}
+
 }  // namespace
 
 std::optional<Command> CommandFromId(UINT id) {
@@ -115,6 +156,14 @@ void SetCommandEnabled(const Menus& menus, Command command, bool enabled) {
         EnableMenuItem(root, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
       },
       command, enabled);
+}
+
+void SetCommandVisible(const Menus& menus, Command command, bool visible) {
+  std::map<Menu, const sheet::CommandEntry*> previous;  // each menu's row before this one
+  for (const auto& row : sheet::CommandTable()) {
+    if (row.command == command) SetRowVisible(menus, row, previous[row.menu], visible);
+    previous[row.menu] = &row;
+  }
 }
 
 }  // namespace tl::app

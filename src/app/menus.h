@@ -32,4 +32,8 @@ HACCEL BuildAccelerators();
 void SetCommandChecked(const Menus& menus, sheet::Command command, bool checked);
 void SetCommandEnabled(const Menus& menus, sheet::Command command, bool enabled);
 
+// Removes the command's items, or puts them back where the command table
+// has them (after the row before them in the same menu).
+void SetCommandVisible(const Menus& menus, sheet::Command command, bool visible);
+
 }  // namespace tl::app

@@ -10,6 +10,7 @@
 #include "app/main_window_state.h"
 #include "app/tray_icon.h"
 #include "app/window_geometry.h"
+#include "app/word_wrap.h"
 #include "files/file_io.h"
 #include "settings/load.h"
 #include "settings/writers.h"
@@ -53,19 +54,13 @@ bool TakeSingleInstance(MainWindow& state) {
   return true;
 }
 
-// The edit box with word wrap (自动折回: vertical scroll bar only, long lines
-// wrap) or without (both scroll bars), and the status bar.
+// The edit box, with word wrap as 自动折回 says, and the status bar.
 void CreateChildren(MainWindow& state) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  DWORD scroll = state.settings.自动折回 ? WS_VSCROLL : WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL;
-  state.editBox = CreateWindowExW(
-      WS_EX_CLIENTEDGE, L"EDIT", L"",
-      WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN | scroll,
-      0, 0, 0, 0, state.window, reinterpret_cast<HMENU>(kEditBoxId), instance, nullptr);
+  state.editBox = CreateWorksheetEditBox(state.window, kEditBoxId, state.settings.自动折回);
   state.statusBar =
       CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | SBARS_SIZEGRIP, 0, 0, 0, 0, state.window,
                       reinterpret_cast<HMENU>(kStatusBarId), instance, nullptr);
-  SendMessageW(state.editBox, EM_SETLIMITTEXT, 0, 0);
   SendMessageW(state.statusBar, WM_SETFONT,
                reinterpret_cast<WPARAM>(UiFont(WindowDpi(state.window))), TRUE);
   SetWindowTextW(state.editBox, WideEmptyLines(kCreatedLines).c_str());
@@ -86,14 +81,6 @@ void RestoreContent(MainWindow& state) {
   } else if (state.edit->Text().empty()) {
     state.edit->SetText(sheet::EmptySheetText());
   }
-}
-
-// "&E.复制(兼容)" is shown only while "*" and "/" are typed as "×" and "÷".
-void ShowCompatibleCopy(MainWindow& state) {
-  if (state.settings.乘除替换) return;
-  for (HMENU root : {state.menus.bar, state.menus.context})
-    while (DeleteMenu(root, CommandId(sheet::Command::CopyCompatible), MF_BYCOMMAND)) {
-    }
 }
 
 }  // namespace
@@ -131,7 +118,8 @@ bool RunStartUp(MainWindow& state) {
   Rect r = WindowRect(state.window);
   state.normalGeometry = {r.left, r.top, r.width, r.height};
   if (state.settings.边缘隐藏) SetTimer(state.window, kEdgeHideTimerId, 100, nullptr);
-  ShowCompatibleCopy(state);
+  // "&E.复制(兼容)" is shown only while "*" and "/" are typed as "×" and "÷".
+  SetCommandVisible(state.menus, sheet::Command::CopyCompatible, state.settings.乘除替换);
   state.host->SetStatusText(sheet::msg::kStarted);
   RevealFromEdge(state);
   SetFocus(state.editBox);

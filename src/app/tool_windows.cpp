@@ -11,8 +11,13 @@ bool Belongs(HWND window, HWND target) {
 }  // namespace
 
 bool RouteToolWindowMessage(const ToolWindows& tools, MSG& message) {
-  for (HWND tool : tools.open)
-    if (tool && Belongs(tool, message.hwnd)) return IsDialogMessageW(tool, &message);
+  for (HWND tool : tools.open) {
+    if (!tool || !Belongs(tool, message.hwnd)) continue;
+    if (message.message == WM_KEYDOWN &&
+        SendMessageW(tool, kToolKeyPreview, 0, reinterpret_cast<LPARAM>(&message)))
+      return true;
+    return IsDialogMessageW(tool, &message);
+  }
   return false;
 }
 

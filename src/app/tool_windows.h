@@ -20,8 +20,13 @@ struct ToolWindows {
   HWND operator[](Tool tool) const { return open[static_cast<std::size_t>(tool)]; }
 };
 
-// True when `message` belonged to an open tool window and its dialog keys
-// took it.
+// Sent to a tool window with a key-down MSG* (lParam) before its dialog keys
+// see the key; a window that answers TRUE has taken it (the options dialog's
+// Ctrl+Tab).
+inline constexpr UINT kToolKeyPreview = WM_APP + 0x100;
+
+// True when `message` belonged to an open tool window and its key preview or
+// its dialog keys took it.
 bool RouteToolWindowMessage(const ToolWindows& tools, MSG& message);
 
 // True when the main window's shortcuts may see `message`: it is for

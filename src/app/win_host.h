@@ -49,6 +49,8 @@ class WinHost final : public sheet::Host {
   std::uint64_t NowMs() override { return GetTickCount64(); }
   sheet::MessageBoxAnswer ShowMessageBox(const sheet::MessageBoxRequest& request) override;
   void FocusEditBox() override { SetFocus(windows_.editBox); }
+  // The edit box was made again (word wrap switched).
+  void SetEditBox(HWND editBox) { windows_.editBox = editBox; }
   void AdjustFontSize(int points) override { adjustFontSize_(points); }
   void SetMenuItemState(sheet::Command item, sheet::MenuItemState state) override;
   void SendKey(int key) override;

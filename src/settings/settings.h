@@ -100,6 +100,9 @@ struct Settings {
   int 键盘顶边 = 285;
   bool 键盘模式 = true;  // true scientific layout, false simple
 
+  // Not a key: the options dialog's "双击时智能粘贴", kept while the program runs.
+  bool 双击时智能粘贴 = false;
+
   bool operator==(const Settings&) const = default;
 };
 

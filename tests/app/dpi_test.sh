@@ -64,6 +64,7 @@ main_window_shots() {
 windows=(
   "exit|是否要直接退出！|268|98"
   "position|自定义窗口位置(请勿超出屏幕！)|212|200"
+  "options|快捷设置|360|411"
 )
 failed=0
 for dpi in 96 144; do

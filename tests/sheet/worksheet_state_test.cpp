@@ -1,5 +1,6 @@
 // Undo and redo, live mode and its menu items, the accumulator records, and
 // the commands the worksheet does not build yet.
+#include "sheet/live_mode.h"
 #include "sheet/status_messages.h"
 #include "sheet/worksheet_fixture.h"
 
@@ -99,6 +100,22 @@ TEST(WorksheetModes, LiveModeTogglesWithItsMenuItems) {
   f.Run(Command::LiveMode);
   EXPECT_FALSE(f.sheet->Recording());
   EXPECT_EQ(state(Command::Record), (MenuItemState{false, true}));
+}
+
+TEST(WorksheetModes, LiveModeSetFromTheOptionsEndsRecording) {
+  struct Row {
+    bool before, after;
+  };
+  for (const Row row : {Row{false, false}, Row{false, true}, Row{true, false}}) {
+    SheetFixture f("", row.before ? Live : Static);
+    if (!row.before) f.Run(Command::Record);
+    SetLiveMode(*f.sheet, f.settings, row.after);
+    EXPECT_EQ(f.settings.动态刷新, row.after);
+    EXPECT_FALSE(f.sheet->Recording());
+    EXPECT_EQ(f.host.MenuState(Command::LiveMode), (MenuItemState{row.after, true}));
+    EXPECT_EQ(f.host.MenuState(Command::Record), (MenuItemState{false, !row.after}));
+    EXPECT_EQ(f.host.MenuState(Command::Accumulator), (MenuItemState{false, !row.after}));
+  }
 }
 
 TEST(WorksheetModes, RecordedResultsGoToTheAccumulator) {

@@ -2,7 +2,7 @@
 // so that a script can look at it and take its picture at any DPI. Prints
 // "DPI CLIENT-WIDTH CLIENT-HEIGHT" once the window is up; the window closes
 // with Esc as usual.
-//   window_gallery exit|position
+//   window_gallery exit|position|options
 #include <windows.h>
 
 #include <cstdio>
@@ -13,6 +13,7 @@
 #include "app/custom_position_window.h"
 #include "app/dpi.h"
 #include "app/exit_dialog.h"
+#include "app/options_window.h"
 
 namespace {
 
@@ -25,6 +26,20 @@ void ReportWhenShown(const wchar_t* title) {
     std::printf("%d %ld %ld\n", tl::app::WindowDpi(window), client.right, client.bottom);
     std::fflush(stdout);
     return;
+  }
+}
+
+// The options dialog as the main window opens it, without a main window.
+void ShowOptions() {
+  tl::app::MainWindow main;
+  main.files =
+      tl::settings::FilesUnder(std::filesystem::temp_directory_path() / L"tallyline-gallery");
+  tl::app::OpenOptionsWindow(main);
+  MSG message;
+  while (main.tools[tl::app::Tool::Options] && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (tl::app::RouteToolWindowMessage(main.tools, message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
   }
 }
 
@@ -46,6 +61,12 @@ int wmain(int argc, wchar_t** argv) {
     report.join();
     return 0;
   }
-  std::fputs("window_gallery exit|position\n", stderr);
+  if (which == L"options") {
+    std::thread report(ReportWhenShown, L"快捷设置");
+    ShowOptions();
+    report.join();
+    return 0;
+  }
+  std::fputs("window_gallery exit|position|options\n", stderr);
   return 2;
 }

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "app/document_window.h"
 #include "app/edit_box_win.h"
 #include "app/instance_lock.h"
 #include "app/layout.h"
@@ -38,12 +39,14 @@ struct MainWindow {
   std::unique_ptr<sheet::Worksheet> worksheet;
 
   ToolWindows tools;
+  DocumentWindow document;
   settings::Geometry normalGeometry;  // the last normal, on-screen placement
   int hotKeyId = 0;                   // the show/hide hot key's, 0 when none
 
   bool closePermission = false;  // set by a log-off or shut-down
   bool secondInstance = false;   // handed over to the first instance and ends
   bool fullScreenChecked = false;
+  bool enterDown = false;  // the edit box saw Enter pressed and not yet released
   int edgeHideHold = 0;  // `EdgeHideHold`
 };
 

@@ -14,26 +14,44 @@ using sheet::Command;
 // shows a title at all.
 void ShowTitle(MainWindow& state) {
   if (!state.settings.标题栏状态) return;
-  const std::filesystem::path& file = state.document.document.fileName;
+  const std::filesystem::path& file = state.documentWindow.document.fileName;
   std::wstring title = L"Tallyline";
   if (!file.empty()) title += L" - " + file.wstring();
   SetWindowTextW(state.window, title.c_str());
 }
 
-// Runs one document operation with the window's edit box, host and dialog,
-// then shows the file it leaves in the title.
-template <class Operation>
-auto WithDocument(MainWindow& state, Operation operation) {
-  WinFileDialog dialog(state.window);
-  sheet::DocumentContext context{*state.edit, *state.host, dialog, state.document.document};
-  auto result = operation(context);
-  ShowTitle(state);
-  SetFocus(state.editBox);
-  return result;
+// The document with the window's edit box, host and file dialog; when the
+// operation is over the title shows the file it left and the sheet has the
+// keyboard again.
+class DocumentScope {
+ public:
+  explicit DocumentScope(MainWindow& state)
+      : state_(state),
+        dialog_(state.window),
+        context_{*state.edit, *state.host, dialog_, state.documentWindow.document} {}
+  ~DocumentScope() {
+    ShowTitle(state_);
+    SetFocus(state_.editBox);
+  }
+  DocumentScope(const DocumentScope&) = delete;
+  DocumentScope& operator=(const DocumentScope&) = delete;
+
+  sheet::DocumentContext& Context() { return context_; }
+
+ private:
+  MainWindow& state_;
+  WinFileDialog dialog_;
+  sheet::DocumentContext context_;
+};
+
+// The save prompt; true when the sheet may go.
+bool SheetMayGo(MainWindow& state) {
+  DocumentScope scope(state);
+  return !sheet::SavePrompt(scope.Context());
 }
 
 void Print(MainWindow& state) {
-  const std::filesystem::path& file = state.document.document.fileName;
+  const std::filesystem::path& file = state.documentWindow.document.fileName;
   PrintWorksheet(state.window, *state.host, state.edit->Text(),
                  file.empty() ? std::wstring(L"Tallyline") : file.filename().wstring());
 }
@@ -45,43 +63,40 @@ void RunFileCommand(MainWindow& state, Command command) {
     Print(state);
     return;
   }
-  WithDocument(state, [command](sheet::DocumentContext& context) {
-    if (command == Command::New) sheet::NewDocument(context);
-    if (command == Command::Open) sheet::OpenDocument(context);
-    if (command == Command::Save) sheet::Save(context);
-    if (command == Command::SaveAs) sheet::SaveDocumentAs(context);
-    return true;
-  });
+  DocumentScope scope(state);
+  sheet::DocumentContext& context = scope.Context();
+  if (command == Command::New) sheet::NewDocument(context);
+  if (command == Command::Open) sheet::OpenDocument(context);
+  if (command == Command::Save) sheet::Save(context);
+  if (command == Command::SaveAs) sheet::SaveDocumentAs(context);
 }
 
 void ExitAfterSavePrompt(MainWindow& state, Command) {
-  if (!WithDocument(state, sheet::SavePrompt)) DestroyWindow(state.window);
+  if (SheetMayGo(state)) DestroyWindow(state.window);
 }
 
 bool SavePromptBeforeClose(MainWindow& state) {
-  if (!WithDocument(state, sheet::SavePrompt)) return true;
+  if (SheetMayGo(state)) return true;
   ShowWindow(state.window, SW_RESTORE);
   return false;
 }
 
 void StartDocument(MainWindow& state) {
   state.edit->SetModified(false);
-  state.document.dropTarget = RegisterDropTarget(state.window, kDroppedMessage);
+  state.documentWindow.dropTarget = RegisterDropTarget(state.window, kDroppedMessage);
 }
 
 void EndDocument(MainWindow& state) {
-  RevokeDropTarget(state.window, state.document.dropTarget);
-  state.document.dropTarget = nullptr;
+  RevokeDropTarget(state.window, state.documentWindow.dropTarget);
+  state.documentWindow.dropTarget = nullptr;
 }
 
 void OnDropped(MainWindow& state) {
-  if (!state.document.dropTarget) return;
-  Dropped dropped = state.document.dropTarget->Take();
-  WithDocument(state, [&dropped](sheet::DocumentContext& context) {
-    if (dropped.file) sheet::DropFile(context, *dropped.file);
-    if (dropped.text) sheet::DropText(context, *dropped.text);
-    return true;
-  });
+  if (!state.documentWindow.dropTarget) return;
+  const Dropped dropped = state.documentWindow.dropTarget->Take();
+  DocumentScope scope(state);
+  if (dropped.file) sheet::DropFile(scope.Context(), *dropped.file);
+  if (dropped.text) sheet::DropText(scope.Context(), *dropped.text);
 }
 
 }  // namespace tl::app

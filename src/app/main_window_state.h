@@ -39,7 +39,7 @@ struct MainWindow {
   std::unique_ptr<sheet::Worksheet> worksheet;
 
   ToolWindows tools;
-  DocumentWindow document;
+  DocumentWindow documentWindow;
   settings::Geometry normalGeometry;  // the last normal, on-screen placement
   int hotKeyId = 0;                   // the show/hide hot key's, 0 when none
 

@@ -47,7 +47,7 @@ void ShowPrintFailure(sheet::Host& host, std::string_view text) {
   sheet::MessageBoxRequest request;
   request.text = text;
   request.title = "打印";
-  request.icon = sheet::MessageBoxIcon::Error;
+  request.icon = text == kNoPrinter ? sheet::MessageBoxIcon::Warning : sheet::MessageBoxIcon::Error;
   host.ShowMessageBox(request);
 }
 

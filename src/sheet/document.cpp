@@ -20,6 +20,11 @@ constexpr std::string_view kOpenFailed = "打开文件失败！";
 constexpr std::string_view kSaveFailed = "保存文件失败！";
 constexpr std::string_view kErrorTitle = "错误";
 
+// The GBK text of a file name, for messages.
+std::string FileNameText(const fs::path& name) {
+  return text::Utf16ToGbk(name.u16string());
+}
+
 // "打开文件失败！", the file and the reason, with the stop icon.
 void ShowFailure(Host& host, std::string_view what, const fs::path& name, std::string_view reason) {
   MessageBoxRequest request;
@@ -87,10 +92,6 @@ std::string WithCrLf(std::string_view text) {
 }
 
 }  // namespace
-
-std::string FileNameText(const fs::path& name) {
-  return text::Utf16ToGbk(name.u16string());
-}
 
 bool SavePrompt(DocumentContext& c) {
   if (!c.box.Modified()) return false;

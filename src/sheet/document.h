@@ -66,7 +66,4 @@ void SaveDocumentAs(DocumentContext& context);
 void DropFile(DocumentContext& context, const std::filesystem::path& name);
 void DropText(DocumentContext& context, std::string_view text);
 
-// The GBK text of a file name, for messages.
-std::string FileNameText(const std::filesystem::path& name);
-
 }  // namespace tl::sheet

@@ -90,7 +90,10 @@ ULONG DropTarget::Release() {
 }
 
 HRESULT DropTarget::DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) {
-  accepting_ = Offers(data, CF_HDROP) || Offers(data, CF_UNICODETEXT) || Offers(data, CF_TEXT);
+  // Nothing is taken while a modal window (a question, a file dialog) has
+  // the window disabled: the drop would replace the sheet under it.
+  accepting_ = IsWindowEnabled(window_) &&
+               (Offers(data, CF_HDROP) || Offers(data, CF_UNICODETEXT) || Offers(data, CF_TEXT));
   *effect = accepting_ ? DROPEFFECT_COPY : DROPEFFECT_NONE;
   return S_OK;
 }
@@ -106,8 +109,8 @@ HRESULT DropTarget::DragLeave() {
 }
 
 HRESULT DropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
-  accepting_ = false;
-  dropped_ = Read(data);
+  const bool accepting = std::exchange(accepting_, false);
+  dropped_ = accepting ? Read(data) : Dropped{};
   const bool taken = dropped_.file || dropped_.text;
   *effect = taken ? DROPEFFECT_COPY : DROPEFFECT_NONE;
   if (taken) PostMessageW(window_, message_, 0, 0);

@@ -49,9 +49,12 @@ struct Outcome {
   Dropped dropped;
 };
 
-Outcome DragAndDrop(IDataObject* data) {
+// A drag of `data` entering and dropped on a window (disabled, as under a
+// modal window, when `enabled` is false).
+Outcome DragAndDrop(IDataObject* data, bool enabled = true) {
   HWND window =
       CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  EnableWindow(window, enabled);
   auto* target = new DropTarget(window, kDropped);
   Outcome outcome{};
   outcome.enterEffect = outcome.dropEffect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
@@ -85,6 +88,9 @@ TEST_F(DropTargetTest, TakesTheFirstFileOrTheTextAndRefusesTheRest) {
   const Outcome typed = DragAndDrop(ClipboardWith(CF_UNICODETEXT, text, sizeof text));
   EXPECT_EQ(typed.dropEffect, static_cast<DWORD>(DROPEFFECT_COPY));
   EXPECT_EQ(typed.dropped.text, std::optional<std::string>("1×2\r\n"));
+  const Outcome underDialog = DragAndDrop(ClipboardWith(CF_UNICODETEXT, text, sizeof text), false);
+  EXPECT_EQ(underDialog.dropEffect, static_cast<DWORD>(DROPEFFECT_NONE));
+  EXPECT_FALSE(underDialog.posted);
 
   const char picture[] = "not a file list nor text";
   const Outcome other = DragAndDrop(ClipboardWith(CF_DIF, picture, sizeof picture));

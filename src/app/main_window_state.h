@@ -46,8 +46,10 @@ struct MainWindow {
   bool closePermission = false;  // set by a log-off or shut-down
   bool secondInstance = false;   // handed over to the first instance and ends
   bool fullScreenChecked = false;
-  bool enterDown = false;  // the edit box saw Enter pressed and not yet released
   int edgeHideHold = 0;  // `EdgeHideHold`
+
+  // The edit box saw Enter pressed and not yet released.
+  bool enterDown = false;
 };
 
 inline MainWindow* StateOf(HWND window) {

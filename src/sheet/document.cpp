@@ -19,6 +19,7 @@ constexpr std::string_view kQuestionTitle = "询问";
 constexpr std::string_view kOpenFailed = "打开文件失败！";
 constexpr std::string_view kSaveFailed = "保存文件失败！";
 constexpr std::string_view kErrorTitle = "错误";
+constexpr std::string_view kSaved = "   [提示]_文件已保存";
 
 // The GBK text of a file name, for messages.
 std::string FileNameText(const fs::path& name) {
@@ -126,6 +127,7 @@ bool Save(DocumentContext& c, const fs::path& name) {
   }
   c.box.SetModified(false);
   c.document.fileName = target;
+  c.host.SetStatusText(kSaved);
   return false;
 }
 

@@ -79,7 +79,7 @@ TEST_F(DocumentWindowTest, ExitAsksToSaveAModifiedSheet) {
     ASSERT_NE(question, nullptr) << answer;
     EXPECT_EQ(MessageText(question), L"文件已经被修改，是否保存？");
     Press(question, answer);
-    EXPECT_EQ(program.WaitForExit(1000), answer == IDNO) << answer;
+    EXPECT_EQ(program.WaitForExit(answer == IDNO ? 10000 : 1000), answer == IDNO) << answer;
   }
 }
 

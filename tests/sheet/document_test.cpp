@@ -86,6 +86,7 @@ TEST(Document, SaveAsksForANameOnlyWhenTheSheetHasNone) {
   EXPECT_FALSE(Save(f.context));
   EXPECT_EQ(f.document.fileName, f.File("a.txt"));
   EXPECT_FALSE(f.box.Modified());
+  EXPECT_EQ(f.host.StatusText(), "   [提示]_文件已保存");
   EXPECT_EQ(f.Read(f.File("a.txt")), "1+1=2");  // exactly the sheet's bytes
   SaveDocumentAs(f.context);
   EXPECT_EQ(f.document.fileName, f.File("b.txt"));

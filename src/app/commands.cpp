@@ -1,5 +1,6 @@
 // Menu commands: the window's own, and the worksheet's.
 #include "app/dpi.h"
+#include "app/document_window.h"
 #include "app/main_window_state.h"
 #include "app/options_window.h"
 #include "app/worksheet_font.h"
@@ -54,7 +55,12 @@ struct WindowCommand {
 };
 
 constexpr WindowCommand kWindowCommands[] = {
-    {Command::Exit, Close},
+    {Command::New, RunFileCommand},
+    {Command::Open, RunFileCommand},
+    {Command::Save, RunFileCommand},
+    {Command::SaveAs, RunFileCommand},
+    {Command::Print, RunFileCommand},
+    {Command::Exit, ExitAfterSavePrompt},
     {Command::TrayExit, Close},
     {Command::ShowWindow, Show},
     {Command::Font, PickFont},
@@ -77,7 +83,7 @@ WindowHandler WindowHandlerOf(Command command) {
 }  // namespace
 
 // The worksheet's commands are available as far as it builds them; the
-// windows for files, options, find, the accumulator, number conversion, the
+// windows for options, find, the accumulator, number conversion, the
 // virtual keyboard and help come later.
 bool CommandAvailable(Command command) {
   return WindowHandlerOf(command) || sheet::Worksheet::Handles(command);

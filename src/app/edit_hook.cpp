@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include <optional>
+#include <utility>
 
 #include "app/main_window_state.h"
 #include "text/encoding.h"
@@ -56,6 +57,7 @@ LRESULT PassOn(MainWindow& state, HWND edit, UINT message, WPARAM wParam, LPARAM
 
 Handled MsgKeyDown(MainWindow& state, WPARAM wParam) {
   int key = static_cast<int>(wParam);
+  if (key == VK_RETURN) state.enterDown = true;
   if (IsFullScreenKey(state.settings, key, ModifierState())) {
     ToggleFullScreen(state);
     return 0;
@@ -78,6 +80,9 @@ Handled MsgChar(MainWindow& state, WPARAM wParam) {
 }
 
 Handled MsgKeyUp(MainWindow& state, WPARAM wParam) {
+  // An Enter whose press closed a dialog (a file dialog, a question) is let
+  // go here: its release alone would break or evaluate a line.
+  if (wParam == VK_RETURN && !std::exchange(state.enterDown, false)) return 0;
   EditBatch batch(*state.edit);
   state.worksheet->OnKeyUp(static_cast<int>(wParam), ModifierState());
   return std::nullopt;

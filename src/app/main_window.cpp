@@ -26,6 +26,7 @@ void MsgDestroy(HWND window) {
   MainWindow* state = StateOf(window);
   if (!state) return;
   CloseToolWindows(state->tools);
+  EndDocument(*state);
   if (!state->secondInstance) SaveAtExit(*state);
   KillTimer(window, kEdgeHideTimerId);
   KillTimer(window, kEnterTimerId);
@@ -120,6 +121,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case kTrayMessage:
       MsgTray(*state, lParam);
+      return 0;
+    case kDroppedMessage:
+      OnDropped(*state);
       return 0;
     case WM_CTLCOLOREDIT:
       if (reinterpret_cast<HWND>(lParam) == state->editBox)

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "app/document_window.h"
 #include "app/edit_box_win.h"
 #include "app/instance_lock.h"
 #include "app/layout.h"
@@ -38,6 +39,7 @@ struct MainWindow {
   std::unique_ptr<sheet::Worksheet> worksheet;
 
   ToolWindows tools;
+  DocumentWindow documentWindow;
   settings::Geometry normalGeometry;  // the last normal, on-screen placement
   int hotKeyId = 0;                   // the show/hide hot key's, 0 when none
 
@@ -46,6 +48,9 @@ struct MainWindow {
   bool fullScreenChecked = false;
   bool escClosesWindow = false;  // Esc asks the window to close (set by the options)
   int edgeHideHold = 0;          // `EdgeHideHold`
+
+  // The edit box saw Enter pressed and not yet released.
+  bool enterDown = false;
 };
 
 inline MainWindow* StateOf(HWND window) {

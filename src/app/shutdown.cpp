@@ -13,12 +13,12 @@ bool OnCloseRequest(MainWindow& state) {
   settings::SaveCloseRequest(state.settings, state.files, /*keyboardOpen=*/false);
   switch (state.settings.退出设置) {
     case 1:
-      return true;
+      return SavePromptBeforeClose(state);
     case 2:
       ShowWindow(state.window, SW_HIDE);
       return false;
     case 0:
-      return ConfirmExit(state.window, state.settings);
+      return ConfirmExit(state.window, state.settings) && SavePromptBeforeClose(state);
     default:
       return false;
   }

@@ -113,6 +113,7 @@ bool RunStartUp(MainWindow& state) {
   RestoreContent(state);
   state.worksheet = std::make_unique<sheet::Worksheet>(*state.edit, *state.host, state.settings);
   HookEditBox(state);
+  StartDocument(state);
   for (const auto& row : sheet::CommandTable())
     if (!CommandAvailable(row.command)) SetCommandEnabled(state.menus, row.command, false);
   Rect r = WindowRect(state.window);

@@ -60,6 +60,15 @@ bool FileExists(const fs::path& path) {
   return fs::exists(path, error);
 }
 
+bool IsReadOnly(const fs::path& path) {
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  if (error || !fs::exists(status)) return false;
+  constexpr fs::perms kWrite =
+      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  return (status.permissions() & kWrite) == fs::perms::none;
+}
+
 ResolvedPath ResolveLinks(const fs::path& path) {
   std::error_code error;
   if (!fs::is_symlink(fs::symlink_status(path, error))) return {path, {}};

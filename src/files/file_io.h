@@ -38,6 +38,11 @@ IoResult CreateFolder(const std::filesystem::path& path);
 
 bool FileExists(const std::filesystem::path& path);
 
+// True for an existing file that nobody may write (on Windows: one with the
+// read-only attribute). WriteWholeFile replaces such a file all the same;
+// a writer that must respect it asks first.
+bool IsReadOnly(const std::filesystem::path& path);
+
 struct ResolvedPath {
   std::filesystem::path path;
   std::string error;  // empty on success

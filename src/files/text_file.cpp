@@ -79,20 +79,21 @@ std::size_t LineWithoutGbkForm(std::string_view piece) {
 
 // UTF-8 to GBK, piece by piece; every '?' that the conversion adds stands for
 // a character GBK has no form for.
-bool ConvertToGbk(std::string_view body, bool lineFeeds, std::string& text, std::string& error) {
+bool ConvertToGbk(std::string_view body, bool lineFeeds, DecodedText& result) {
   std::size_t linesBefore = 0;
   while (!body.empty()) {
     const std::string_view piece = body.substr(0, Utf8PieceLength(body));
     const std::string gbk = text::Utf8ToGbk(piece);
     if (Count(gbk, '?') != Count(piece, '?')) {
-      error = "line " + std::to_string(linesBefore + LineWithoutGbkForm(piece)) +
-              " holds a character that GBK has no form for; the worksheet cannot take it";
+      result.lineWithoutGbkForm = linesBefore + LineWithoutGbkForm(piece);
+      result.error = "line " + std::to_string(result.lineWithoutGbkForm) +
+                     " holds a character that GBK has no form for; the worksheet cannot take it";
       return false;
     }
     if (lineFeeds) {
-      AppendWithCrLf(text, gbk);
+      AppendWithCrLf(result.text, gbk);
     } else {
-      text.append(gbk);
+      result.text.append(gbk);
     }
     linesBefore += Count(piece, '\n');
     body.remove_prefix(piece.size());
@@ -134,7 +135,7 @@ DecodedText DecodeText(std::string bytes, Encoding encoding) {
     }
     return result;
   }
-  if (!ConvertToGbk(body, form.lineFeeds, text, result.error)) text.clear();
+  if (!ConvertToGbk(body, form.lineFeeds, result)) text.clear();
   return result;
 }
 

@@ -2,6 +2,7 @@
 // Text files as the worksheet reads and writes them: GBK or UTF-8, CR LF or
 // LF line breaks. Inside, the worksheet text is always GBK with CR LF; the
 // file is written back in the form it was read in.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,9 @@ struct DecodedText {
   std::string text;  // GBK, CR LF
   FileForm form;
   std::string error;  // why the bytes cannot be taken; empty on success
+  // With such an error: the 1-based line holding a character GBK has no form
+  // for; 0 for any other error.
+  std::size_t lineWithoutGbkForm = 0;
 };
 
 // The worksheet text of a file's bytes, read as `encoding`. Takes the bytes

@@ -59,11 +59,16 @@ class EditBox {
   // adapter also calls it for the control's own edits.
   void SetContentChangedHandler(std::function<void()> handler) { handler_ = std::move(handler); }
   void NotifyContentChanged() {
+    modified_ = true;
     if (handler_) handler_();
   }
 
+  bool Modified() const { return modified_; }
+  void SetModified(bool modified) { modified_ = modified; }
+
  private:
   std::function<void()> handler_;
+  bool modified_ = false;
 };
 
 // The caret with an empty selection.

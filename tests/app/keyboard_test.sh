@@ -2,6 +2,8 @@
 # Real keyboard input: X key events from xdotool reach the edit control
 # through Wine as a person's typing would; the save at exit writes the sheet
 # to the content backup and the caret to 起始选择位置, which are checked.
+# Ctrl+S asks for a name in the dialog "保存：", where the name is typed and
+# Enter saves the sheet; Ctrl+Q then ends the program without a question.
 #   keyboard_test.sh TALLYLINE_EXE BUILD_DIR
 set -euo pipefail
 exe=$1
@@ -29,10 +31,39 @@ run_folder="$work/Tallyline运行文件"
 backup="$run_folder/Tallyline备份文件.txt"
 configuration="$run_folder/Tallyline配置文件.ini"
 
+# A window of the program by its title, once it is mapped and takes the
+# focus (a window that is not viewable yet refuses it; without a window
+# manager nobody gives the focus to a new window).
+focus_window() {
+  local found=""
+  for _ in $(seq 100); do
+    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
+    if [ -n "$found" ] && xdotool windowfocus --sync "$found" 2>/dev/null; then break; fi
+    found=""
+    sleep 0.2
+  done
+  echo "$found"
+}
+
+# Ctrl+S, the name typed into the dialog "保存：", Enter.
+save_as_sheet() {
+  xdotool keydown ctrl key s keyup ctrl
+  local dialog
+  dialog=$(focus_window '保存：')
+  [ -n "$dialog" ] || { echo "Ctrl+S showed no dialog titled 保存："; exit 1; }
+  sleep 0.5
+  xdotool type --delay 40 "Z:${work//\//\\}\\sheet"
+  xdotool key --delay 80 Return
+  for _ in $(seq 50); do [ -f "$work/sheet.txt" ] && break; sleep 0.2; done
+  [ -f "$work/sheet.txt" ] || { echo "the dialog saved no sheet.txt"; exit 1; }
+  xdotool windowfocus --sync "$window"
+}
+
 # session LIVE KEYS...: starts the program with 动态刷新=LIVE (真 or 假) and
 # 退出保存 on, clicks into the sheet, sends each KEYS argument to xdotool
-# ("type TEXT" or "key ..." words) from the top of the sheet, then quits with
-# Ctrl+Q.
+# ("type TEXT" or "key ..." words; "save" saves through the dialog) from the
+# top of the sheet, then quits with Ctrl+Q, answering "否" when the program
+# asks whether to save the changed sheet.
 session() {
   local live=$1
   shift
@@ -41,27 +72,29 @@ session() {
     iconv -f UTF-8 -t GBK >"$configuration"
   WINEPREFIX="$build/wineprefix" "$here/../../scripts/wine-run.sh" "$work/tallyline.exe" &
   program_pid=$!
-  # The main window, once it is mapped and takes the focus (a window that is
-  # not viewable yet refuses it).
-  local window=""
-  for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name '^Tallyline$' 2>/dev/null | head -1 || true)
-    if [ -n "$window" ] && xdotool windowfocus --sync "$window" 2>/dev/null; then break; fi
-    window=""
-    sleep 0.2
-  done
+  window=$(focus_window 'Tallyline')
   [ -n "$window" ] || { echo "no Tallyline window appeared"; exit 1; }
   eval "$(xdotool getwindowgeometry --shell "$window")"
   xdotool mousemove $((X + 100)) $((Y + 60)) click 1
   sleep 0.5
   xdotool keydown ctrl key Home keyup ctrl
   for step in "$@"; do
-    # shellcheck disable=SC2086
-    xdotool ${step%% *} --delay 80 ${step#* }
+    if [ "$step" = save ]; then
+      save_as_sheet
+    else
+      # shellcheck disable=SC2086
+      xdotool ${step%% *} --delay 80 ${step#* }
+    fi
     sleep 0.2
   done
   sleep 0.5
   xdotool keydown ctrl key q keyup ctrl
+  sleep 1
+  if kill -0 "$program_pid" 2>/dev/null; then
+    local question
+    question=$(focus_window '询问')
+    [ -n "$question" ] && xdotool key n
+  fi
   for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.2; done
   [ -f "$backup" ] || { echo "the save at exit wrote no content backup"; exit 1; }
 }
@@ -80,9 +113,11 @@ expect_lines() {
   fi
 }
 
-session 假 "type 1+2" "key Return"
+session 假 "type 1+2" "key Return" save
 expect_lines "Enter" "1+2=3"
-echo "keyboard test: 1+2 and Enter gave 1+2=3"
+cmp -s "$work/sheet.txt" "$backup" ||
+  { echo "the saved sheet differs from the sheet the program kept at exit"; exit 1; }
+echo "keyboard test: 1+2 and Enter gave 1+2=3, saved through the dialog as sheet.txt"
 
 # Live mode: Ctrl+3 shortens the result and the caret stays behind it (at
 # byte 10 of "2÷3=0.667"); Shift+Right then selects one character, which

@@ -24,15 +24,23 @@ fs::path BuiltProgram() {
 struct Search {
   DWORD processId;
   HWND found;
+  std::wstring_view title;  // empty: the main window
 };
 
 BOOL CALLBACK FindProcessWindow(HWND window, LPARAM lParam) {
   auto* search = reinterpret_cast<Search*>(lParam);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  wchar_t className[64];
-  GetClassNameW(window, className, 64);
-  if (owner == search->processId && lstrcmpW(className, kMainWindowClass) == 0) {
+  if (owner != search->processId) return TRUE;
+  wchar_t name[256];
+  if (search->title.empty()) {
+    GetClassNameW(window, name, 256);
+  } else if (IsWindowVisible(window)) {
+    GetWindowTextW(window, name, 256);
+  } else {
+    return TRUE;
+  }
+  if ((search->title.empty() ? std::wstring_view(kMainWindowClass) : search->title) == name) {
     search->found = window;
     return FALSE;
   }
@@ -78,7 +86,7 @@ ProgramProcess::ProgramProcess(const ProgramFolder& folder) {
     return;
   WaitForInputIdle(process_.hProcess, 10000);
   for (int i = 0; i < 200 && !mainWindow_ && !WaitForExit(0); ++i) {
-    Search search{process_.dwProcessId, nullptr};
+    Search search{process_.dwProcessId, nullptr, {}};
     EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
     mainWindow_ = search.found;
     if (!mainWindow_) Sleep(50);
@@ -152,8 +160,29 @@ DWORD ProgramProcess::Caret() const {
   return LOWORD(SendMessageW(EditBox(), EM_GETSEL, 0, 0));
 }
 
+void ProgramProcess::PostCommand(int commandId) const {
+  PostMessageW(mainWindow_, WM_COMMAND, static_cast<WPARAM>(commandId), 0);
+}
+
+HWND ProgramProcess::WaitForWindow(std::wstring_view title, DWORD ms) const {
+  for (DWORD waited = 0;; waited += 50) {
+    Search search{process_.dwProcessId, nullptr, title};
+    EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found || waited >= ms) return search.found;
+    Sleep(50);
+  }
+}
+
+std::wstring ProgramProcess::Title() const {
+  wchar_t title[1024] = L"";
+  GetWindowTextW(mainWindow_, title, 1024);
+  return title;
+}
+
 bool ProgramProcess::Close(DWORD ms) {
   PostMessageW(mainWindow_, WM_CLOSE, 0, 0);
+  if (WaitForExit(300)) return true;
+  if (HWND question = WaitForWindow(L"询问", 2000)) PostMessageW(question, WM_COMMAND, IDNO, 0);
   return WaitForExit(ms);
 }
 

@@ -51,8 +51,16 @@ class ProgramProcess {
   void Press(int key) const;
   // A menu command, as the menus and accelerators send it.
   void Command(int commandId) const;
+  // The same, posted: for a command that opens a modal window, which the
+  // caller then finds and answers.
+  void PostCommand(int commandId) const;
+  // A top-level window of the program titled `title`, once it is shown;
+  // null when none appears within `ms`.
+  HWND WaitForWindow(std::wstring_view title, DWORD ms = 10000) const;
+  std::wstring Title() const;
   DWORD Caret() const;
-  // Asks the window to close; true when the process ended within `ms`.
+  // Asks the window to close, answering "否" to the question to save a
+  // modified sheet; true when the process ended within `ms`.
   bool Close(DWORD ms = 10000);
   // True when the process ended within `ms`.
   bool WaitForExit(DWORD ms);

@@ -164,9 +164,25 @@ TYPED_TEST_P(EditBoxContract, LocalAccessAgreesWithTheWholeText) {
   }
 }
 
+// The document's modified flag: set by every change, cleared only on request.
+TYPED_TEST_P(EditBoxContract, EveryChangeSetsTheModifiedFlag) {
+  EditBox& box = this->Box();
+  this->Load("1+1");
+  EXPECT_TRUE(box.Modified());
+  box.SetModified(false);
+  box.SetCaret(1);
+  box.SetSelectionLength(1);
+  EXPECT_FALSE(box.Modified());
+  box.ReplaceSelection("-");
+  EXPECT_TRUE(box.Modified());
+  box.SetModified(false);
+  box.SetText("2");
+  EXPECT_TRUE(box.Modified());
+}
+
 REGISTER_TYPED_TEST_SUITE_P(EditBoxContract, SetTextResetsCaretAndNotifiesOnceAfterTheChange,
                             ReplaceSelectionLeavesTheCaretAfterTheInsertedText,
                             SetCaretKeepsTheSelectionLength, SelectionStartIsMovedOffASecondByte,
-                            LocalAccessAgreesWithTheWholeText);
+                            LocalAccessAgreesWithTheWholeText, EveryChangeSetsTheModifiedFlag);
 
 }  // namespace tl::sheet

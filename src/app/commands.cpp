@@ -1,6 +1,6 @@
 // Menu commands: the window's own, and the worksheet's.
-#include "app/dpi.h"
 #include "app/document_window.h"
+#include "app/dpi.h"
 #include "app/main_window_state.h"
 #include "app/options_window.h"
 #include "app/worksheet_font.h"

@@ -45,7 +45,10 @@ void MsgCommand(MainWindow& state, WPARAM wParam, LPARAM lParam) {
     if (state.edit) state.edit->OnControlChanged();
     return;
   }
-  if (auto command = CommandFromId(LOWORD(wParam))) RunCommand(state, *command);
+  const bool accelerator = HIWORD(wParam) == 1;
+  if (auto command = accelerator ? CommandFromAccelerator(LOWORD(wParam), state.settings)
+                                 : CommandFromId(LOWORD(wParam)))
+    RunCommand(state, *command);
 }
 
 void MsgTimer(MainWindow& state, WPARAM id) {

@@ -19,8 +19,8 @@ std::size_t NonGbkLength(std::u16string_view utf16, std::size_t i) {
   const char16_t unit = utf16[i];
   if (unit < 0x80) return 0;
   if (IsSurrogate(unit)) {
-    const bool pair = IsHighSurrogate(unit) && i + 1 < utf16.size() &&
-                      IsSurrogate(utf16[i + 1]) && !IsHighSurrogate(utf16[i + 1]);
+    const bool pair = IsHighSurrogate(unit) && i + 1 < utf16.size() && IsSurrogate(utf16[i + 1]) &&
+                      !IsHighSurrogate(utf16[i + 1]);
     return pair ? 2 : 1;
   }
   return FitsGbk(utf16.substr(i, 1)) ? 0 : 1;

@@ -43,11 +43,13 @@ struct FitCase {
 
 TEST(Encoding, CharactersWithoutAnExactGbkFormAreFound) {
   const FitCase cases[] = {
-      {u"12+3×π", 4, 0},   {u"中文", 1, 0}, {u"\U0001F6001+2", 0, 2},  // an emoji: a surrogate pair
-      {u"a\u0E01b", 1, 1},                                             // Thai
-      {u"a\xD83D", 1, 1},  // a high surrogate at the end
-      {u"\xDE00z", 0, 1},  // a low surrogate alone
-      {u"ab", 2, 0},       // past the end
+      {u"12+3×π", 4, 0},         // the worksheet's signs
+      {u"中文", 1, 0},           // Chinese
+      {u"\U0001F6001+2", 0, 2},  // an emoji: a surrogate pair
+      {u"a\u0E01b", 1, 1},       // Thai
+      {u"a\xD83D", 1, 1},        // a high surrogate at the end
+      {u"\xDE00z", 0, 1},        // a low surrogate alone
+      {u"ab", 2, 0},             // past the end
   };
   for (const FitCase& c : cases) {
     EXPECT_EQ(NonGbkLength(c.text, c.at), c.length) << c.at;

@@ -1,5 +1,8 @@
 // Menu commands: the window's own, and the worksheet's.
+#include "app/accumulator_window.h"
+#include "app/find_window.h"
 #include "app/main_window_state.h"
+#include "app/number_window.h"
 #include "app/worksheet_font.h"
 #include "settings/reset.h"
 
@@ -41,6 +44,15 @@ void PickFont(MainWindow& state, Command) {
 void Reset(MainWindow& state, Command) {
   ResetAllSettings(state);
 }
+void Find(MainWindow& state, Command) {
+  OpenFindWindow(state);
+}
+void Accumulate(MainWindow& state, Command) {
+  OpenAccumulatorWindow(state);
+}
+void ConvertNumber(MainWindow& state, Command) {
+  OpenNumberWindow(state);
+}
 
 struct WindowCommand {
   Command command;
@@ -53,6 +65,9 @@ constexpr WindowCommand kWindowCommands[] = {
     {Command::ShowWindow, Show},
     {Command::Font, PickFont},
     {Command::ResetSettings, Reset},
+    {Command::FindReplace, Find},
+    {Command::Accumulator, Accumulate},
+    {Command::NumberToChinese, ConvertNumber},
     {Command::ViewNormal, RunViewCommand},
     {Command::ViewStatusBar, RunViewCommand},
     {Command::ViewMenuBar, RunViewCommand},
@@ -70,8 +85,7 @@ WindowHandler WindowHandlerOf(Command command) {
 }  // namespace
 
 // The worksheet's commands are available as far as it builds them; the
-// windows for files, options, find, the accumulator, number conversion, the
-// virtual keyboard and help come later.
+// windows for files, options, the virtual keyboard and help come later.
 bool CommandAvailable(Command command) {
   return WindowHandlerOf(command) || sheet::Worksheet::Handles(command);
 }

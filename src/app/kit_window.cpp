@@ -24,6 +24,7 @@ struct KitRecord {
   HWND* slot;              // the tool window entry to clear, or null
   int dpi;
   bool modalEnded = false;
+  HWND lastFocus = nullptr;  // the control that had the focus when the window was left
 };
 
 KitRecord* RecordOf(HWND window) {
@@ -44,6 +45,21 @@ LRESULT MsgDpiChanged(HWND window, KitRecord& record, WPARAM wParam, LPARAM lPar
                suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
   PlaceControls(window, record.design->controls, record.dpi);
   return CallWindowProcW(record.proc, window, WM_DPICHANGED, wParam, lParam);
+}
+
+// As in a dialog box, the control that had the focus gets it back when the
+// window is activated again (the default handling focuses the frame, where
+// no key reaches a control); the first control the first time.
+LRESULT MsgActivate(HWND window, KitRecord& record, WPARAM wParam, LPARAM lParam) {
+  HWND focus = GetFocus();
+  if (focus && IsChild(window, focus)) record.lastFocus = focus;
+  LRESULT result = CallWindowProcW(record.proc, window, WM_ACTIVATE, wParam, lParam);
+  if (LOWORD(wParam) == WA_INACTIVE || HIWORD(wParam)) return result;  // left, or minimised
+  HWND target = record.lastFocus && IsChild(window, record.lastFocus)
+                    ? record.lastFocus
+                    : GetNextDlgTabItem(window, nullptr, FALSE);
+  if (target && GetFocus() != target) SetFocus(target);
+  return result;
 }
 
 bool HasCancelControl(const WindowDesign& design) {
@@ -95,6 +111,8 @@ LRESULT CALLBACK KitProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
       return 0;
     case WM_DPICHANGED:
       return MsgDpiChanged(window, *record, wParam, lParam);
+    case WM_ACTIVATE:
+      return MsgActivate(window, *record, wParam, lParam);
     case WM_NCDESTROY:
       return MsgNcDestroy(window, record, wParam, lParam);
     default:

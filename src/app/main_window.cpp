@@ -7,6 +7,7 @@
 #include "app/tray_icon.h"
 #include "app/win_text.h"
 #include "app/worksheet_font.h"
+#include "sheet/status_messages.h"
 
 namespace tl::app {
 
@@ -42,7 +43,8 @@ void MsgDestroy(HWND window) {
 
 void MsgCommand(MainWindow& state, WPARAM wParam, LPARAM lParam) {
   if (reinterpret_cast<HWND>(lParam) == state.editBox && HIWORD(wParam) == EN_CHANGE) {
-    if (state.edit) state.edit->OnControlChanged();
+    if (state.edit && state.edit->OnControlChanged())
+      state.host->SetStatusText(sheet::msg::kCharacterRefused);
     return;
   }
   const bool accelerator = HIWORD(wParam) == 1;

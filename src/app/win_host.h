@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 #include "app/menus.h"
 #include "sheet/host.h"
@@ -36,6 +37,7 @@ class WinHost final : public sheet::Host {
   std::string StatusText() override;
   void SetClipboardText(std::string_view text) override;
   std::string ClipboardText() override;
+  bool ClipboardFitsGbk() override;
   void StartEnterTimer(int intervalMs) override;
   void StopEnterTimer() override;
   std::uint64_t NowMs() override { return GetTickCount64(); }
@@ -47,6 +49,8 @@ class WinHost final : public sheet::Host {
   bool IsNumLockOn() override { return (GetKeyState(VK_NUMLOCK) & 1) != 0; }
 
  private:
+  std::wstring WideClipboardText();
+
   HostWindows windows_;
   std::function<void(int)> adjustFontSize_;
   std::function<bool(sheet::Command)> available_;  // commands whose behaviour is built

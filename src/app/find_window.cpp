@@ -115,23 +115,25 @@ void Create(HWND window, FindWindow& state) {
 }
 
 // "上一个", "下一个" and "替换" can be pressed again and again: the window
-// keeps the keyboard, while the worksheet shows the match. The whole-text
-// buttons leave the worksheet the focus they give it.
+// keeps the keyboard, while the worksheet shows the match (its selection
+// stays visible without the focus). The whole-text buttons give the
+// worksheet the focus.
 void PressButton(HWND window, FindWindow& state, int id) {
   if (!IsWindowEnabled(GetDlgItem(window, id))) return;
-  HWND focus = GetFocus();
   const sheet::FindFields fields = FieldsOf(window);
   MainWindow& main = state.main;
   sheet::FindReplace& find = main.worksheet->Find();
-  {
-    EditBatch batch(*main.edit);
+  EditBatch batch(*main.edit);
+  if (id == kReplaceAll) {
+    find.ReplaceAll(fields, *main.edit, *main.host);
+  } else if (id == kReplaceSelection) {
+    find.ReplaceInSelection(fields, *main.edit, *main.host);
+  } else {
+    WinHost::KeepFocus keep(*main.host);
     if (id == kPrevious) find.Previous(fields, *main.edit, *main.host);
     if (id == kNext) find.Next(fields, *main.edit, *main.host);
     if (id == kReplace) find.Replace(fields, *main.edit, *main.host);
-    if (id == kReplaceAll) find.ReplaceAll(fields, *main.edit, *main.host);
-    if (id == kReplaceSelection) find.ReplaceInSelection(fields, *main.edit, *main.host);
   }
-  if (id != kReplaceAll && id != kReplaceSelection && focus) SetFocus(focus);
 }
 
 // A choice in a drop-down list: an item picked from the open list, or one

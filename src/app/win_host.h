@@ -42,7 +42,24 @@ class WinHost final : public sheet::Host {
   void StopEnterTimer() override;
   std::uint64_t NowMs() override { return GetTickCount64(); }
   sheet::MessageBoxAnswer ShowMessageBox(const sheet::MessageBoxRequest& request) override;
-  void FocusEditBox() override { SetFocus(windows_.editBox); }
+  void FocusEditBox() override {
+    if (!keepFocus_) SetFocus(windows_.editBox);
+  }
+  // While one lives, the worksheet's requests for the focus are not granted:
+  // a tool window whose button acts on the sheet keeps the keyboard.
+  class KeepFocus {
+   public:
+    explicit KeepFocus(WinHost& host) : host_(host), before_(host.keepFocus_) {
+      host.keepFocus_ = true;
+    }
+    ~KeepFocus() { host_.keepFocus_ = before_; }
+    KeepFocus(const KeepFocus&) = delete;
+    KeepFocus& operator=(const KeepFocus&) = delete;
+
+   private:
+    WinHost& host_;
+    bool before_;
+  };
   void AdjustFontSize(int points) override { adjustFontSize_(points); }
   void SetMenuItemState(sheet::Command item, sheet::MenuItemState state) override;
   void SendKey(int key) override;
@@ -54,6 +71,7 @@ class WinHost final : public sheet::Host {
   HostWindows windows_;
   std::function<void(int)> adjustFontSize_;
   std::function<bool(sheet::Command)> available_;  // commands whose behaviour is built
+  bool keepFocus_ = false;
 };
 
 }  // namespace tl::app

@@ -62,6 +62,29 @@ LRESULT MsgActivate(HWND window, KitRecord& record, WPARAM wParam, LPARAM lParam
   return result;
 }
 
+// The button Enter presses: the push button that has the focus, as in a
+// dialog box, else the table's default button.
+LRESULT DefaultButton(HWND window, const KitRecord& record) {
+  HWND focus = GetFocus();
+  const bool onButton =
+      focus && IsChild(window, focus) &&
+      (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON));
+  if (onButton) return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+  if (int id = DefaultButtonId(record.design->controls)) return MAKELRESULT(id, DC_HASDEFID);
+  return 0;
+}
+
+// The dialog manager moves the focus with this message (a label's access
+// key focuses the label, then the control after it), as a dialog box does.
+void MsgNextControl(HWND window, WPARAM wParam, LPARAM lParam) {
+  HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                               : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
+  if (!target || !IsChild(window, target)) return;
+  SetFocus(target);
+  if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+    SendMessageW(target, EM_SETSEL, 0, -1);
+}
+
 bool HasCancelControl(const WindowDesign& design) {
   for (const ControlRow& control : design.controls)
     if (control.id == IDCANCEL) return true;
@@ -97,7 +120,9 @@ LRESULT CALLBACK KitProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
                      record->design->balloonTooltips);
       break;
     case DM_GETDEFID:
-      if (int id = DefaultButtonId(record->design->controls)) return MAKELRESULT(id, DC_HASDEFID);
+      return DefaultButton(window, *record);
+    case WM_NEXTDLGCTL:
+      MsgNextControl(window, wParam, lParam);
       return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDCANCEL && !HasCancelControl(*record->design)) {

@@ -138,8 +138,11 @@ run_at() {
   press Return
   wait_gone '累加器' || fail "Enter did not close the accumulator at $dpi DPI"
 
-  # Number conversion from the right-click menu on the selected result.
-  press End shift+Home
+  # Number conversion from the right-click menu on the selected line; an
+  # output copied with Ctrl+C (the field's own, not the menu's) and pasted
+  # at the end of the sheet.
+  press End
+  chord shift Home
   eval "$(xdotool getwindowgeometry --shell "$main")"
   xdotool mousemove $((X + 60)) $((Y + 40)) click 3
   sleep 1
@@ -148,8 +151,12 @@ run_at() {
   number=$(wait_window '数值转大写') || { fail "no number conversion window at $dpi DPI"; return; }
   typed "123.45"
   check_window "$number" number 360 114 "$dpi"
+  press Tab
+  chord ctrl c
   press Escape
   wait_gone '数值转大写' || fail "Esc did not close the number conversion window at $dpi DPI"
+  chord ctrl End
+  chord ctrl v
 
   chord ctrl q
   for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.2; done
@@ -162,6 +169,9 @@ run_at() {
     "$want"*) ;;
     *) fail "at $dpi DPI the sheet began '$got', expected '$want'" ;;
   esac
+  local last
+  last=$(iconv -f GBK -t UTF-8 "$backup" 2>/dev/null | tail -1 || true)
+  [ "$last" = "壹佰贰拾叁点肆伍" ] || fail "at $dpi DPI the sheet ended '$last', not the copied numerals"
 }
 
 for dpi in 96 144; do run_at "$dpi"; done

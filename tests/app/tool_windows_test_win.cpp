@@ -168,6 +168,19 @@ TEST_F(ToolWindowsTest, FindWindowSearchesReplacesAndRemembersItsFields) {
   EXPECT_EQ(Start(program, 8), L"x  y2 Z ");
   EXPECT_EQ(program.Caret(), 0u);
 
+  // A match far down the sheet is scrolled into view.
+  HWND edit = program.EditBox();
+  const auto farLine = static_cast<WPARAM>(SendMessageW(edit, EM_LINEINDEX, 300, 0));
+  SendMessageW(edit, EM_SETSEL, farLine, farLine);
+  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"farLine"));
+  SendMessageW(edit, EM_SETSEL, 0, 0);
+  SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+  SetText(search, L"farLine");
+  Click(next);
+  EXPECT_EQ(Selection(edit).first, static_cast<int>(farLine));
+  EXPECT_GT(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 250);
+  SendMessageW(edit, EM_SETSEL, 0, 0);
+
   // Cleared, the buttons go grey; closed, the fields are kept as typed.
   Click(FindWindowExW(window, nullptr, L"BUTTON", L"×"));
   EXPECT_EQ(Text(search), L"");

@@ -132,7 +132,8 @@ LRESULT CALLBACK KitProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
       break;
     case WM_CLOSE:
       CallWindowProcW(record->proc, window, message, wParam, lParam);
-      Close(window, *record);
+      // The default handling there destroys the window, and the record with it.
+      if (KitRecord* open = RecordOf(window)) Close(window, *open);
       return 0;
     case WM_DPICHANGED:
       return MsgDpiChanged(window, *record, wParam, lParam);

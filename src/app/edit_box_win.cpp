@@ -125,10 +125,14 @@ bool WinEditBox::OnControlChanged() {
   // A character without a GBK form would be one "?" in the cache for one or
   // two units in the control: it goes before the worksheet sees the text.
   std::wstring wide = ControlText(control_);
-  ownEdit_ = true;
-  const bool removed = RemoveNonGbkCharacters(control_, wide);
-  ownEdit_ = false;
   cache_ = Gbk(wide);
+  bool removed = false;
+  if (Wide(cache_) != wide) {  // what GBK cannot hold comes back changed
+    ownEdit_ = true;
+    removed = RemoveNonGbkCharacters(control_, wide);
+    ownEdit_ = false;
+    cache_ = Gbk(wide);
+  }
   cacheValid_ = true;
   NotifyContentChanged();
   return removed;

@@ -1,7 +1,10 @@
 // Menu commands: the window's own, and the worksheet's.
+#include "app/accumulator_window.h"
 #include "app/document_window.h"
 #include "app/dpi.h"
+#include "app/find_window.h"
 #include "app/main_window_state.h"
+#include "app/number_window.h"
 #include "app/options_window.h"
 #include "app/worksheet_font.h"
 #include "settings/reset.h"
@@ -48,6 +51,15 @@ void Reset(MainWindow& state, Command) {
 void ShowOptions(MainWindow& state, Command) {
   OpenOptionsWindow(state);
 }
+void Find(MainWindow& state, Command) {
+  OpenFindWindow(state);
+}
+void Accumulate(MainWindow& state, Command) {
+  OpenAccumulatorWindow(state);
+}
+void ConvertNumber(MainWindow& state, Command) {
+  OpenNumberWindow(state);
+}
 
 struct WindowCommand {
   Command command;
@@ -66,6 +78,9 @@ constexpr WindowCommand kWindowCommands[] = {
     {Command::Font, PickFont},
     {Command::ResetSettings, Reset},
     {Command::Options, ShowOptions},
+    {Command::FindReplace, Find},
+    {Command::Accumulator, Accumulate},
+    {Command::NumberToChinese, ConvertNumber},
     {Command::ViewNormal, RunViewCommand},
     {Command::ViewStatusBar, RunViewCommand},
     {Command::ViewMenuBar, RunViewCommand},
@@ -83,8 +98,7 @@ WindowHandler WindowHandlerOf(Command command) {
 }  // namespace
 
 // The worksheet's commands are available as far as it builds them; the
-// windows for options, find, the accumulator, number conversion, the
-// virtual keyboard and help come later.
+// windows for the virtual keyboard and help come later.
 bool CommandAvailable(Command command) {
   return WindowHandlerOf(command) || sheet::Worksheet::Handles(command);
 }

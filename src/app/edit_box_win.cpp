@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/non_gbk_filter.h"
 #include "app/win_text.h"
 #include "text/gbk.h"
 
@@ -11,11 +12,7 @@ namespace tl::app {
 // plane), so offsets convert by counting characters.
 const std::string& WinEditBox::Cache() const {
   if (!cacheValid_) {
-    int length = GetWindowTextLengthW(control_);
-    std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(control_, wide.data(), length + 1);
-    wide.resize(static_cast<std::size_t>(length));
-    cache_ = Gbk(wide);
+    cache_ = Gbk(ControlText(control_));
     cacheValid_ = true;
   }
   return cache_;
@@ -133,10 +130,22 @@ void WinEditBox::SetControl(HWND control) {
   cacheValid_ = false;
 }
 
-void WinEditBox::OnControlChanged() {
-  if (ownEdit_) return;
-  cacheValid_ = false;
+bool WinEditBox::OnControlChanged() {
+  if (ownEdit_) return false;
+  // A character without a GBK form would be one "?" in the cache for one or
+  // two units in the control: it goes before the worksheet sees the text.
+  std::wstring wide = ControlText(control_);
+  cache_ = Gbk(wide);
+  bool removed = false;
+  if (Wide(cache_) != wide) {  // what GBK cannot hold comes back changed
+    ownEdit_ = true;
+    removed = RemoveNonGbkCharacters(control_, wide);
+    ownEdit_ = false;
+    cache_ = Gbk(wide);
+  }
+  cacheValid_ = true;
   NotifyContentChanged();
+  return removed;
 }
 
 void WinEditBox::BeginBatch() {

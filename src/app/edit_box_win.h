@@ -30,8 +30,10 @@ class WinEditBox final : public sheet::EditBox {
   void ReplaceSelection(std::string_view text) override;
 
   // The control's EN_CHANGE: its text changed. Our own edits notify the
-  // worksheet themselves; the user's edits are passed on from here.
-  void OnControlChanged();
+  // worksheet themselves; the user's edits are passed on from here, after
+  // the characters GBK cannot hold are taken out of the control (true when
+  // there were any).
+  bool OnControlChanged();
 
   void BeginBatch();
   void EndBatch();

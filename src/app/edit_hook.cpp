@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "app/main_window_state.h"
+#include "app/non_gbk_filter.h"
+#include "sheet/status_messages.h"
 #include "text/encoding.h"
 
 namespace tl::app {
@@ -55,6 +57,14 @@ LRESULT PassOn(MainWindow& state, HWND edit, UINT message, WPARAM wParam, LPARAM
   return CallWindowProcW(state.editBoxProc, edit, message, wParam, lParam);
 }
 
+// Every paste goes through the worksheet's, which refuses a clipboard text
+// holding a character GBK cannot hold: the control's own for Shift+Insert
+// and WM_PASTE would let it in.
+LRESULT Paste(MainWindow& state) {
+  RunCommand(state, sheet::Command::Paste);
+  return 0;
+}
+
 Handled MsgKeyDown(MainWindow& state, WPARAM wParam) {
   int key = static_cast<int>(wParam);
   if (key == VK_RETURN) state.enterDown = true;
@@ -66,12 +76,19 @@ Handled MsgKeyDown(MainWindow& state, WPARAM wParam) {
     PostMessageW(state.window, WM_CLOSE, 0, 0);
     return 0;
   }
-  EditBatch batch(*state.edit);
-  if (state.worksheet->OnKeyDown(key, ModifierState())) return 0;
+  {
+    EditBatch batch(*state.edit);
+    if (state.worksheet->OnKeyDown(key, ModifierState())) return 0;
+  }
+  if (key == VK_INSERT && ModifierState() == sheet::kShift) return Paste(state);
   return std::nullopt;
 }
 
 Handled MsgChar(MainWindow& state, WPARAM wParam) {
+  if (IsNonGbkUnit(static_cast<wchar_t>(wParam))) {
+    state.host->SetStatusText(sheet::msg::kCharacterRefused);
+    return 0;
+  }
   sheet::Character c = ToWorksheetCharacter(static_cast<wchar_t>(wParam));
   if (c == 0) return std::nullopt;
   EditBatch batch(*state.edit);
@@ -152,6 +169,8 @@ Handled Dispatch(MainWindow& state, HWND edit, UINT message, WPARAM wParam, LPAR
     case WM_RBUTTONUP:
       ShowContextMenu(state, lParam);
       return 0;
+    case WM_PASTE:
+      return Paste(state);
     default:
       return std::nullopt;
   }

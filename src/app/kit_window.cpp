@@ -20,6 +20,7 @@ struct KitRecord {
   HWND* slot;              // the tool window entry to clear, or null
   int dpi;
   bool modalEnded = false;
+  HWND lastFocus = nullptr;  // the control that had the focus when the window was left
 };
 
 KitRecord* RecordOf(HWND window) {
@@ -42,12 +43,42 @@ LRESULT MsgDpiChanged(HWND window, KitRecord& record, WPARAM wParam, LPARAM lPar
   return CallWindowProcW(record.proc, window, WM_DPICHANGED, wParam, lParam);
 }
 
-// The dialog keys' arrows ask the window to move the focus within a group.
-LRESULT MsgNextControl(HWND window, WPARAM wParam, LPARAM lParam) {
-  HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                             : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
-  if (next) SetFocus(next);
+// As in a dialog box, the control that had the focus gets it back when the
+// window is activated again (the default handling focuses the frame, where
+// no key reaches a control); the first control the first time.
+LRESULT MsgActivate(HWND window, KitRecord& record, WPARAM wParam, LPARAM lParam) {
+  HWND focus = GetFocus();
+  if (focus && IsChild(window, focus)) record.lastFocus = focus;
+  LRESULT result = CallWindowProcW(record.proc, window, WM_ACTIVATE, wParam, lParam);
+  if (LOWORD(wParam) == WA_INACTIVE || HIWORD(wParam)) return result;  // left, or minimised
+  HWND target = record.lastFocus && IsChild(window, record.lastFocus)
+                    ? record.lastFocus
+                    : GetNextDlgTabItem(window, nullptr, FALSE);
+  if (target && GetFocus() != target) SetFocus(target);
+  return result;
+}
+
+// The button Enter presses: the push button that has the focus, as in a
+// dialog box, else the table's default button.
+LRESULT DefaultButton(HWND window, const KitRecord& record) {
+  HWND focus = GetFocus();
+  const bool onButton =
+      focus && IsChild(window, focus) &&
+      (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON));
+  if (onButton) return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+  if (int id = DefaultButtonId(record.design->controls)) return MAKELRESULT(id, DC_HASDEFID);
   return 0;
+}
+
+// The dialog manager moves the focus with this message (a label's access
+// key focuses the label, then the control after it), as a dialog box does.
+void MsgNextControl(HWND window, WPARAM wParam, LPARAM lParam) {
+  HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                               : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
+  if (!target || !IsChild(window, target)) return;
+  SetFocus(target);
+  if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+    SendMessageW(target, EM_SETSEL, 0, -1);
 }
 
 bool HasCancelControl(const WindowDesign& design) {
@@ -85,7 +116,9 @@ LRESULT CALLBACK KitProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
                      record->design->balloonTooltips);
       break;
     case DM_GETDEFID:
-      if (int id = DefaultButtonId(record->design->controls)) return MAKELRESULT(id, DC_HASDEFID);
+      return DefaultButton(window, *record);
+    case WM_NEXTDLGCTL:
+      MsgNextControl(window, wParam, lParam);
       return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDCANCEL && !HasCancelControl(*record->design)) {
@@ -95,12 +128,13 @@ LRESULT CALLBACK KitProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
       break;
     case WM_CLOSE:
       CallWindowProcW(record->proc, window, message, wParam, lParam);
-      Close(window, *record);
+      // The default handling there destroys the window, and the record with it.
+      if (KitRecord* open = RecordOf(window)) Close(window, *open);
       return 0;
     case WM_DPICHANGED:
       return MsgDpiChanged(window, *record, wParam, lParam);
-    case WM_NEXTDLGCTL:
-      return MsgNextControl(window, wParam, lParam);
+    case WM_ACTIVATE:
+      return MsgActivate(window, *record, wParam, lParam);
     case WM_NCDESTROY:
       return MsgNcDestroy(window, record, wParam, lParam);
     default:

@@ -8,6 +8,7 @@
 #include "app/tray_icon.h"
 #include "app/win_text.h"
 #include "app/worksheet_font.h"
+#include "sheet/status_messages.h"
 
 namespace tl::app {
 
@@ -44,10 +45,14 @@ void MsgDestroy(HWND window) {
 
 void MsgCommand(MainWindow& state, WPARAM wParam, LPARAM lParam) {
   if (reinterpret_cast<HWND>(lParam) == state.editBox && HIWORD(wParam) == EN_CHANGE) {
-    if (state.edit) state.edit->OnControlChanged();
+    if (state.edit && state.edit->OnControlChanged())
+      state.host->SetStatusText(sheet::msg::kCharacterRefused);
     return;
   }
-  if (auto command = CommandFromId(LOWORD(wParam))) RunCommand(state, *command);
+  const bool accelerator = HIWORD(wParam) == 1;
+  if (auto command = accelerator ? CommandFromAccelerator(LOWORD(wParam), state.settings)
+                                 : CommandFromId(LOWORD(wParam)))
+    RunCommand(state, *command);
 }
 
 void MsgTimer(MainWindow& state, WPARAM id) {

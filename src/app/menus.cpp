@@ -1,5 +1,6 @@
 #include "app/menus.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -130,14 +131,22 @@ void DestroyMenus(Menus& menus) {
 HACCEL BuildAccelerators() {
   std::vector<ACCEL> accelerators;
   for (const auto& row : sheet::CommandTable()) {
-    if (row.shortcut.key == 0) continue;
-    // Two rows share Ctrl+E; the first in table order has it.
-    if (sheet::CommandByShortcut(row.shortcut) != row.command) continue;
-    accelerators.push_back({VirtualFlags(row.shortcut.modifiers),
-                            static_cast<WORD>(row.shortcut.key),
-                            static_cast<WORD>(CommandId(row.command))});
+    // One accelerator a shortcut: the rows that share Ctrl+E are told apart
+    // when it is pressed (CommandFromAccelerator).
+    if (row.shortcut.key == 0 || sheet::ShortcutOf(row.command) != row.shortcut) continue;
+    const BYTE flags = VirtualFlags(row.shortcut.modifiers);
+    const auto key = static_cast<WORD>(row.shortcut.key);
+    const bool taken = std::ranges::any_of(
+        accelerators, [&](const ACCEL& a) { return a.fVirt == flags && a.key == key; });
+    if (!taken) accelerators.push_back({flags, key, static_cast<WORD>(CommandId(row.command))});
   }
   return CreateAcceleratorTableW(accelerators.data(), static_cast<int>(accelerators.size()));
+}
+
+std::optional<Command> CommandFromAccelerator(UINT id, const settings::Settings& settings) {
+  const std::optional<Command> command = CommandFromId(id);
+  if (!command) return std::nullopt;
+  return sheet::CommandByShortcut(sheet::ShortcutOf(*command), settings);
 }
 
 void SetCommandChecked(const Menus& menus, Command command, bool checked) {

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "settings/settings.h"
 #include "sheet/command.h"
 
 namespace tl::app {
@@ -27,6 +28,9 @@ struct Menus {
 Menus BuildMenus();
 void DestroyMenus(Menus& menus);
 HACCEL BuildAccelerators();
+// The command an accelerator runs now: the item shown for its shortcut
+// (Ctrl+E is "&E.复制(兼容)" only while that item is in the menus).
+std::optional<sheet::Command> CommandFromAccelerator(UINT id, const settings::Settings& settings);
 
 // Check mark and availability in every menu that shows the command.
 void SetCommandChecked(const Menus& menus, sheet::Command command, bool checked);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/win_text.h"
+#include "text/encoding.h"
 
 namespace tl::app {
 
@@ -66,17 +67,26 @@ void WinHost::SetClipboardText(std::string_view text) {
   CloseClipboard();
 }
 
-std::string WinHost::ClipboardText() {
-  std::string text;
+std::wstring WinHost::WideClipboardText() {
+  std::wstring text;
   if (!OpenClipboard(windows_.main)) return text;
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
     if (auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = Gbk(wide);
+      text = wide;
       GlobalUnlock(data);
     }
   }
   CloseClipboard();
   return text;
+}
+
+std::string WinHost::ClipboardText() {
+  return Gbk(WideClipboardText());
+}
+
+bool WinHost::ClipboardFitsGbk() {
+  const std::wstring wide = WideClipboardText();
+  return text::FitsGbk({reinterpret_cast<const char16_t*>(wide.data()), wide.size()});
 }
 
 void WinHost::StartEnterTimer(int intervalMs) {

@@ -44,11 +44,29 @@ class WinHost final : public sheet::Host {
   std::string StatusText() override;
   void SetClipboardText(std::string_view text) override;
   std::string ClipboardText() override;
+  bool ClipboardFitsGbk() override;
   void StartEnterTimer(int intervalMs) override;
   void StopEnterTimer() override;
   std::uint64_t NowMs() override { return GetTickCount64(); }
   sheet::MessageBoxAnswer ShowMessageBox(const sheet::MessageBoxRequest& request) override;
-  void FocusEditBox() override { SetFocus(windows_.editBox); }
+  void FocusEditBox() override {
+    if (!keepFocus_) SetFocus(windows_.editBox);
+  }
+  // While one lives, the worksheet's requests for the focus are not granted:
+  // a tool window whose button acts on the sheet keeps the keyboard.
+  class KeepFocus {
+   public:
+    explicit KeepFocus(WinHost& host) : host_(host), before_(host.keepFocus_) {
+      host.keepFocus_ = true;
+    }
+    ~KeepFocus() { host_.keepFocus_ = before_; }
+    KeepFocus(const KeepFocus&) = delete;
+    KeepFocus& operator=(const KeepFocus&) = delete;
+
+   private:
+    WinHost& host_;
+    bool before_;
+  };
   // The edit box was made again (word wrap switched).
   void SetEditBox(HWND editBox) { windows_.editBox = editBox; }
   void AdjustFontSize(int points) override { adjustFontSize_(points); }
@@ -58,6 +76,7 @@ class WinHost final : public sheet::Host {
 
  private:
   void ShowStatus(std::string_view text);
+  std::wstring WideClipboardText();
 
   HostWindows windows_;
   bool inCommand_ = false;
@@ -67,6 +86,7 @@ class WinHost final : public sheet::Host {
   bool statusPending_ = false;
   std::function<void(int)> adjustFontSize_;
   std::function<bool(sheet::Command)> available_;  // commands whose behaviour is built
+  bool keepFocus_ = false;
 };
 
 }  // namespace tl::app

@@ -14,7 +14,6 @@
 #include "cli/key_names.h"
 #include "cli/script_line.h"
 #include "settings/settings.h"
-#include "sheet/find_replace.h"
 #include "sheet/headless_host.h"
 #include "sheet/memory_edit_box.h"
 #include "sheet/worksheet.h"
@@ -81,9 +80,8 @@ class ReplaySession {
   sheet::MemoryEditBox box_;
   sheet::HeadlessHost host_;
   sheet::Worksheet worksheet_;
-  sheet::FindReplace findReplace_;
   // The find window's fields as the replay last filled them.
-  sheet::FindFields findFields_ = findReplace_.Remembered();
+  sheet::FindFields findFields_ = worksheet_.Find().Remembered();
 };
 
 }  // namespace tl::cli

@@ -121,9 +121,9 @@ std::string ReplaySession::FindCommand(Words args, std::ostream&) {
   }
   if (findFields_.search.empty()) return {};
   if (direction == "next") {
-    findReplace_.Next(findFields_, box_, host_);
+    worksheet_.Find().Next(findFields_, box_, host_);
   } else {
-    findReplace_.Previous(findFields_, box_, host_);
+    worksheet_.Find().Previous(findFields_, box_, host_);
   }
   return {};
 }
@@ -132,7 +132,7 @@ std::string ReplaySession::ReplaceCommand(Words args, std::ostream&) {
   if (std::string error = FillFindFields(args.first(2), args.subspan(2)); !error.empty()) {
     return error;
   }
-  if (!findFields_.search.empty()) findReplace_.Replace(findFields_, box_, host_);
+  if (!findFields_.search.empty()) worksheet_.Find().Replace(findFields_, box_, host_);
   return {};
 }
 
@@ -140,7 +140,7 @@ std::string ReplaySession::ReplaceAllCommand(Words args, std::ostream&) {
   if (std::string error = FillFindFields(args.first(2), args.subspan(2)); !error.empty()) {
     return error;
   }
-  if (!findFields_.search.empty()) findReplace_.ReplaceAll(findFields_, box_, host_);
+  if (!findFields_.search.empty()) worksheet_.Find().ReplaceAll(findFields_, box_, host_);
   return {};
 }
 
@@ -148,7 +148,7 @@ std::string ReplaySession::ReplaceSelectionCommand(Words args, std::ostream&) {
   if (std::string error = FillFindFields(args.first(2), args.subspan(2)); !error.empty()) {
     return error;
   }
-  if (!findFields_.search.empty()) findReplace_.ReplaceInSelection(findFields_, box_, host_);
+  if (!findFields_.search.empty()) worksheet_.Find().ReplaceInSelection(findFields_, box_, host_);
   return {};
 }
 

@@ -1,6 +1,7 @@
 // Characters typed as other characters: "*" and "/" shown as "×" and "÷",
 // the notebook keys, and the last result added in front of an operator typed
 // at the start of a line.
+#include "sheet/typed_signs.h"
 #include "sheet/worksheet.h"
 
 namespace tl::sheet {
@@ -16,9 +17,9 @@ constexpr TypedAs kNotebookCharacters[] = {{'=', "+"}, {']', "×"}, {'[', "÷"}}
 }  // namespace
 
 bool Worksheet::AssistCharacter(Character character) {
-  if (settings_.乘除替换 && (character == '*' || character == '/')) {
+  if (const std::optional<std::string_view> sign = TypedSign(character, settings_)) {
     AddLastResultAtLineStart();
-    box_.ReplaceSelection(character == '*' ? "×" : "÷");
+    box_.ReplaceSelection(*sign);
     return true;
   }
   if (character == '+' || character == '-') AddLastResultAtLineStart();

@@ -135,10 +135,14 @@ std::optional<Command> CommandByCaption(std::string_view caption) {
   return std::nullopt;
 }
 
-std::optional<Command> CommandByShortcut(Shortcut shortcut) {
+bool CommandShown(Command command, const settings::Settings& settings) {
+  return command != CopyCompatible || settings.乘除替换;
+}
+
+std::optional<Command> CommandByShortcut(Shortcut shortcut, const settings::Settings& settings) {
   if (shortcut.key == 0) return std::nullopt;
   for (const CommandEntry& entry : kCommands) {
-    if (entry.shortcut == shortcut) return entry.command;
+    if (entry.shortcut == shortcut && CommandShown(entry.command, settings)) return entry.command;
   }
   return std::nullopt;
 }
@@ -146,6 +150,13 @@ std::optional<Command> CommandByShortcut(Shortcut shortcut) {
 std::string_view CaptionOf(Command command) {
   for (const CommandEntry& entry : kCommands) {
     if (entry.command == command) return entry.caption;
+  }
+  return {};
+}
+
+Shortcut ShortcutOf(Command command) {
+  for (const CommandEntry& entry : kCommands) {
+    if (entry.command == command && entry.shortcut.key != 0) return entry.shortcut;
   }
   return {};
 }

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "settings/settings.h"
+
 namespace tl::sheet {
 
 enum class Command {
@@ -118,11 +120,17 @@ std::span<const MenuEntry> MenuTable();
 // The command whose caption is exactly `caption` (rows that share a caption
 // share their command).
 std::optional<Command> CommandByCaption(std::string_view caption);
-// The first row in table order with that shortcut. Ctrl+E is on two rows
-// ("&E.复制(兼容)" first, then "&E.修复文档错误").
-std::optional<Command> CommandByShortcut(Shortcut shortcut);
-// The caption of the command's first row.
+// Whether the menus show the command's items: the two "&E.复制(兼容)" rows
+// only while "*" and "/" are typed as "×" and "÷" (乘除替换).
+bool CommandShown(Command command, const settings::Settings& settings);
+// The command a shortcut runs: the first row in table order with it among
+// the items shown. Ctrl+E is on two rows: "&E.复制(兼容)" while it is
+// shown, "&E.修复文档错误" otherwise.
+std::optional<Command> CommandByShortcut(Shortcut shortcut, const settings::Settings& settings);
+// The caption of the command's first row, and the shortcut of its first row
+// that has one.
 std::string_view CaptionOf(Command command);
+Shortcut ShortcutOf(Command command);
 // "Ctrl+Z", "Shift+F3", "F5"; empty for no shortcut.
 std::string ShortcutText(Shortcut shortcut);
 

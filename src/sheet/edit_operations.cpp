@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "sheet/status_messages.h"
+
 namespace tl::sheet {
 
 void SelectAll(EditBox& box) {
@@ -21,6 +23,10 @@ void CutSelection(EditBox& box, Host& host) {
 }
 
 void PasteClipboard(EditBox& box, Host& host) {
+  if (!host.ClipboardFitsGbk()) {
+    host.SetStatusText(msg::kPasteRefused);
+    return;
+  }
   const std::string clipboard = host.ClipboardText();
   if (!clipboard.empty()) box.ReplaceSelection(clipboard);
 }

@@ -11,7 +11,8 @@ void SelectAll(EditBox& box);
 void CopySelection(EditBox& box, Host& host);
 // Copy, then remove the selection; nothing when the selection is empty.
 void CutSelection(EditBox& box, Host& host);
-// The clipboard text over the selection; nothing when the clipboard is empty.
+// The clipboard text over the selection; nothing when the clipboard is empty,
+// and a status message instead when it holds a character GBK cannot hold.
 void PasteClipboard(EditBox& box, Host& host);
 
 }  // namespace tl::sheet

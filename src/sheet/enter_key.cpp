@@ -19,9 +19,11 @@ constexpr int kEnterHoldMs = 350;
 constexpr int kFontStep = 2;
 
 // Keys whose release never triggers the live refresh: the modifiers and
-// NumLock, and with Ctrl the shortcuts that only select, copy, clear, change
-// the font or move in the undo history.
-constexpr std::array kSilentKeys = {vk::kShift, vk::kControl, vk::kMenu, vk::kNumLock};
+// NumLock; F3 with or without Shift, whose search selects the match that the
+// next search starts after; and with Ctrl the shortcuts that only select,
+// copy, clear, change the font or move in the undo history.
+constexpr std::array kSilentKeys = {vk::kShift, vk::kControl, vk::kMenu, vk::kNumLock,
+                                    vk::Function(3)};
 constexpr std::array kSilentCtrlKeys = {vk::Letter('A'), vk::Letter('C'), vk::Letter('D'),
                                         vk::Letter('T'), vk::Letter('Y'), vk::Letter('Z')};
 

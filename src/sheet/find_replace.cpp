@@ -26,12 +26,14 @@ std::size_t CharStartAtOrAfter(std::string_view text, std::size_t position) {
 
 }  // namespace
 
+std::string FindTokenText(const FindToken& token) {
+  return kTokenMark + std::string(token.item);
+}
+
 std::string ReplaceFindTokens(std::string_view field) {
   std::string out(field);
   for (const FindToken& token : kFindTokens) {
-    std::string name(1, kTokenMark);
-    name += token.item;
-    out = text::ReplaceAll(out, name, token.replacement);
+    out = text::ReplaceAll(out, FindTokenText(token), token.replacement);
   }
   return out;
 }

@@ -32,6 +32,9 @@ inline constexpr std::array<FindToken, 3> kFindTokens = {{
     {"制表符", "\t"},
 }};
 
+// What choosing the token's drop-down item appends to a field: "#换行符".
+std::string FindTokenText(const FindToken& token);
+
 // The field with every token replaced, in the order of kFindTokens.
 std::string ReplaceFindTokens(std::string_view field);
 

@@ -41,6 +41,9 @@ class Host {
   // Clipboard text (GBK).
   virtual void SetClipboardText(std::string_view text) = 0;
   virtual std::string ClipboardText() = 0;
+  // False when the clipboard's text holds a character that GBK cannot hold
+  // (an emoji), which ClipboardText gives as "?".
+  virtual bool ClipboardFitsGbk() { return true; }
 
   // The Enter hold timer: (re)started with an interval, ticks call
   // Worksheet::OnEnterTimer until it is stopped.

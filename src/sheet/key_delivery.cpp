@@ -56,7 +56,8 @@ KeyDownOutcome KeyDownOnly(Worksheet& worksheet, MemoryEditBox& box, HeadlessHos
                            const KeyStroke& stroke) {
   if (stroke.key != 0) {
     host.KeyPressed(stroke.key);
-    if (const std::optional<Command> command = CommandByShortcut({stroke.modifiers, stroke.key}))
+    if (const std::optional<Command> command =
+            CommandByShortcut({stroke.modifiers, stroke.key}, worksheet.Options()))
       return {command, worksheet.Execute(*command)};
     if (!worksheet.OnKeyDown(stroke.key, stroke.modifiers)) {
       box.DefaultKeyDown(stroke.key, stroke.modifiers, host);

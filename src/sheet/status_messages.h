@@ -17,6 +17,13 @@ inline constexpr std::string_view kRefreshed = "   [提示]_表达式已刷新�
 inline constexpr std::string_view kRefreshFailed = "   [提示]_刷新失败,表达式有错误！";
 inline constexpr std::string_view kNoOperator = "   [提示]_没有检测到操作符，请继续输入！";
 
+// Characters that GBK cannot hold (an emoji) never enter the worksheet: a
+// typed one is dropped, a clipboard text holding one is not pasted.
+inline constexpr std::string_view kCharacterRefused =
+    "   [提示]_文档只能保存 GBK 字符，表情符号等字符已忽略！";
+inline constexpr std::string_view kPasteRefused =
+    "   [提示]_剪贴板中有表情符号等 GBK 以外的字符，未粘贴！";
+
 // The clearing question of "&O.清空累加器".
 inline constexpr std::string_view kClearAccumulatorQuestion = "是否清空累加器！";
 inline constexpr std::string_view kClearAccumulatorTitle = "警告";

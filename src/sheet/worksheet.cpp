@@ -60,6 +60,8 @@ std::span<const Worksheet::CommandHandler> Worksheet::Handlers() {
       {Command::SelectLine, &Invoke<&Worksheet::SelectLine>},
       {Command::DeleteLine, &Invoke<&Worksheet::DeleteLine>},
       {Command::ClearAll, &Invoke<&Worksheet::ClearAll>},
+      {Command::FindNext, &Invoke<&Worksheet::FindNextMatch>},
+      {Command::FindPrevious, &Invoke<&Worksheet::FindPreviousMatch>},
   };
   return kHandlers;
 }
@@ -120,6 +122,14 @@ void Worksheet::RepairDocument() {
   ++repairs_;
   box_.SetText(repaired);
   PlaceCaret(box_, caret);
+}
+
+void Worksheet::FindNextMatch() {
+  find_.FindNext(box_, host_);
+}
+
+void Worksheet::FindPreviousMatch() {
+  find_.FindPrevious(box_, host_);
 }
 
 void Worksheet::ApplyMenuStates() {

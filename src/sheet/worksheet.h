@@ -31,6 +31,7 @@
 #include "sheet/command.h"
 #include "sheet/edit_box.h"
 #include "sheet/expression_pick.h"
+#include "sheet/find_replace.h"
 #include "sheet/host.h"
 #include "sheet/keys.h"
 #include "sheet/line_breaks.h"
@@ -103,6 +104,13 @@ class Worksheet {
   // The window's "清空记录".
   void ClearRecords() { accumulator_.clear(); }
 
+  // Find and replace: the remembered texts that "&N.查找下一个" (F3) and
+  // "&P.查找上一个" (Shift+F3) search with, which the find window's buttons
+  // set and its fields start from.
+  FindReplace& Find() { return find_; }
+
+  // The options the worksheet works with.
+  const settings::Settings& Options() const { return settings_; }
   engine::EvaluationMode EvaluationMode() const { return evaluationMode_; }
   engine::FractionForm DetectedFractionForm() const { return detectedFractionForm_; }
   bool LineHasNoEquals() const { return lineHasNoEquals_; }
@@ -174,6 +182,8 @@ class Worksheet {
   void SelectLine();
   void DeleteLine();
   void ClearAll();
+  void FindNextMatch();
+  void FindPreviousMatch();
   void ToggleLiveMode();
   CommandResult ToggleRecord();
   CommandResult ClearAccumulator();
@@ -199,6 +209,7 @@ class Worksheet {
   bool refreshing_ = false;  // inside RefreshLine: a line to refresh is left as it is
   bool recording_ = false;   // "&A.记录" checked
   std::vector<AccumulatorRecord> accumulator_;
+  FindReplace find_;
   std::optional<UndoHistory> history_;
   bool doNotRecord_ = false;
   bool snapshotPending_ = false;  // the text changed since the last snapshot

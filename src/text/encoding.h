@@ -12,6 +12,14 @@ std::string Utf8ToGbk(std::string_view utf8);
 std::u16string GbkToUtf16(std::string_view gbk);
 std::string Utf16ToGbk(std::u16string_view utf16);
 
+// Characters that GBK cannot hold exactly: an emoji or any character outside
+// the basic plane (two UTF-16 units), a lone surrogate, or a character of the
+// basic plane that does not come back unchanged from GBK (Thai, for one).
+// NonGbkLength gives the units of such a character at `i` (1 or 2), 0 for a
+// character that GBK holds; FitsGbk is true when the text has none.
+std::size_t NonGbkLength(std::u16string_view utf16, std::size_t i);
+bool FitsGbk(std::u16string_view utf16);
+
 // True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
 bool IsValidUtf8(std::string_view bytes);
 

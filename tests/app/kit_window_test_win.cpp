@@ -117,6 +117,10 @@ TEST(KitWindow, ToolWindowKeepsItsKeysAndFreesItsState) {
   EXPECT_FALSE(IsWindow(tool));
   EXPECT_EQ(tools[Tool::Find], nullptr);
   EXPECT_TRUE(freed);
+  // Esc is released over the owner: that release is the closed window's.
+  MSG release{ownerChild, WM_KEYUP, VK_ESCAPE, 0, 0, {}};
+  EXPECT_TRUE(RouteToolWindowMessage(tools, release));
+  EXPECT_FALSE(RouteToolWindowMessage(tools, release));
   DestroyWindow(owner);
 }
 

@@ -93,6 +93,24 @@ caret: 2 0
 status: "   [提示]_ 输入完毕按“回车键”计算!"
 clipboard: ""
 )"},
+    {"Ctrl+E copies compatibly while that item is shown, else repairs the line breaks",
+     u8R"(set 动态刷新 假
+text "2×3\n4"
+key Ctrl+E
+print
+set 乘除替换 假
+key Ctrl+E
+print
+)",
+     u8R"(text: "2×3\n4"
+caret: 0 0
+status: "   [提示]_ 输入完毕按“回车键”计算!"
+clipboard: "2*3\n4"
+text: "2×3\r\n4"
+caret: 0 0
+status: "   [提示]_ 输入完毕按“回车键”计算!"
+clipboard: "2*3\n4"
+)"},
     {"results to the clipboard, pasted",
      u8R"(set 动态刷新 假
 set 结果到粘贴板 真

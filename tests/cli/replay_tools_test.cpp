@@ -158,6 +158,25 @@ caret: 0 3
 status: ""
 clipboard: ""
 )"},
+    {"F3 and Shift+F3 search again with the remembered text, in live mode too",
+     u8R"(text "x1 y1 z1"
+find "1" next
+key F3
+key F3
+print
+key Shift+F3
+command "&P.查找上一个"
+print
+)",
+     u8R"(text: "x1 y1 z1"
+caret: 7 1
+status: ""
+clipboard: ""
+text: "x1 y1 z1"
+caret: 1 1
+status: ""
+clipboard: ""
+)"},
     {"replace, replace all, replace in the selection",
      u8R"(text "1-1-1"
 caret 0

@@ -46,10 +46,16 @@ TEST(CommandTable, LooksUpCaptionsAndShortcuts) {
       {{kCtrl, 'Q'}, Command::Exit, "Ctrl+Q"},
       {{kCtrl, 'B'}, std::nullopt, "Ctrl+B"},
   };
+  const settings::Settings settings;
   for (const ShortcutCase& c : cases) {
-    EXPECT_EQ(CommandByShortcut(c.shortcut), c.command) << c.text;
+    EXPECT_EQ(CommandByShortcut(c.shortcut, settings), c.command) << c.text;
     EXPECT_EQ(ShortcutText(c.shortcut), c.text);
   }
+  // Without 乘除替换 the menus drop "&E.复制(兼容)": Ctrl+E is the repair's.
+  settings::Settings plainSigns;
+  plainSigns.乘除替换 = false;
+  EXPECT_EQ(CommandByShortcut({kCtrl, 'E'}, plainSigns), Command::RepairDocument);
+  EXPECT_EQ(ShortcutOf(Command::RepairDocument), (Shortcut{kCtrl, 'E'}));
   EXPECT_EQ(ShortcutText({}), "");
 }
 

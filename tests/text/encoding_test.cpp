@@ -35,6 +35,30 @@ TEST(Encoding, UnrepresentableCharactersBecomeQuestionMarks) {
   EXPECT_EQ(Utf16ToGbk(u"a\u0E01b"), "a?b");  // nor has Thai
 }
 
+struct FitCase {
+  std::u16string text;
+  std::size_t at;      // where NonGbkLength looks
+  std::size_t length;  // its answer
+};
+
+TEST(Encoding, CharactersWithoutAnExactGbkFormAreFound) {
+  const FitCase cases[] = {
+      {u"12+3×π", 4, 0},         // the worksheet's signs
+      {u"中文", 1, 0},           // Chinese
+      {u"\U0001F6001+2", 0, 2},  // an emoji: a surrogate pair
+      {u"a\u0E01b", 1, 1},       // Thai
+      {u"a\xD83D", 1, 1},        // a high surrogate at the end
+      {u"\xDE00z", 0, 1},        // a low surrogate alone
+      {u"ab", 2, 0},             // past the end
+  };
+  for (const FitCase& c : cases) {
+    EXPECT_EQ(NonGbkLength(c.text, c.at), c.length) << c.at;
+    bool fits = true;
+    for (std::size_t i = 0; i < c.text.size(); ++i) fits = fits && NonGbkLength(c.text, i) == 0;
+    EXPECT_EQ(FitsGbk(c.text), fits) << c.at;
+  }
+}
+
 TEST(Encoding, ValidUtf8) {
   const std::pair<std::string, bool> cases[] = {
       {"", true},

@@ -1,5 +1,7 @@
 // Menu commands: the window's own, and the worksheet's.
+#include "app/about_window.h"
 #include "app/dpi.h"
+#include "app/help_window.h"
 #include "app/main_window_state.h"
 #include "app/worksheet_font.h"
 #include "settings/reset.h"
@@ -43,6 +45,12 @@ void PickFont(MainWindow& state, Command) {
 void Reset(MainWindow& state, Command) {
   ResetAllSettings(state);
 }
+void ShowHelp(MainWindow& state, Command) {
+  OpenHelpWindow(state.window, state.tools);
+}
+void ShowAbout(MainWindow& state, Command) {
+  OpenAboutWindow(state.window, state.tools, {state.settings.运行次数, state.files.configuration});
+}
 
 struct WindowCommand {
   Command command;
@@ -61,6 +69,8 @@ constexpr WindowCommand kWindowCommands[] = {
     {Command::ViewTitleBar, RunViewCommand},
     {Command::ViewFullScreen, RunViewCommand},
     {Command::ViewAppearance, RunViewCommand},
+    {Command::Help, ShowHelp},
+    {Command::About, ShowAbout},
 };
 
 WindowHandler WindowHandlerOf(Command command) {
@@ -72,8 +82,8 @@ WindowHandler WindowHandlerOf(Command command) {
 }  // namespace
 
 // The worksheet's commands are available as far as it builds them; the
-// windows for files, options, find, the accumulator, number conversion, the
-// virtual keyboard and help come later.
+// windows for files, options, find, the accumulator, number conversion and the
+// virtual keyboard come later.
 bool CommandAvailable(Command command) {
   return WindowHandlerOf(command) || sheet::Worksheet::Handles(command);
 }

@@ -1,8 +1,9 @@
 // Opens one of the program's small windows alone, as a person would meet it,
 // so that a script can look at it and take its picture at any DPI. Prints
 // "DPI CLIENT-WIDTH CLIENT-HEIGHT" once the window is up; the window closes
-// with Esc as usual.
-//   window_gallery exit|position
+// with Esc as usual. After the help window, prints "copied all" when the
+// clipboard holds its whole text (Ctrl+A, Ctrl+C).
+//   window_gallery exit|position|help|about
 #include <windows.h>
 
 #include <cstdio>
@@ -10,9 +11,13 @@
 #include <string>
 #include <thread>
 
+#include "app/about_window.h"
 #include "app/custom_position_window.h"
 #include "app/dpi.h"
 #include "app/exit_dialog.h"
+#include "app/help_window.h"
+#include "app/win_text.h"
+#include "sheet/help_text.h"
 
 namespace {
 
@@ -26,6 +31,27 @@ void ReportWhenShown(const wchar_t* title) {
     std::fflush(stdout);
     return;
   }
+}
+
+// Runs the messages of the tool windows until `tool` closes.
+void RunTool(tl::app::ToolWindows& tools, tl::app::Tool tool) {
+  MSG message;
+  while (tools[tool] && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (tl::app::RouteToolWindowMessage(tools, message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+std::wstring ClipboardText() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
 }
 
 }  // namespace
@@ -46,6 +72,24 @@ int wmain(int argc, wchar_t** argv) {
     report.join();
     return 0;
   }
-  std::fputs("window_gallery exit|position\n", stderr);
+  tl::app::ToolWindows tools;
+  if (which == L"help") {
+    std::thread report(ReportWhenShown, L"帮助");
+    tl::app::OpenHelpWindow(nullptr, tools);
+    RunTool(tools, tl::app::Tool::Help);
+    report.join();
+    const bool all = ClipboardText() == tl::app::Wide(tl::sheet::HelpText());
+    std::puts(all ? "copied all" : "not copied");
+    return 0;
+  }
+  if (which == L"about") {
+    std::thread report(ReportWhenShown, L"关于和赞助");
+    tl::app::OpenAboutWindow(nullptr, tools,
+                             {1, L"C:\\Tallyline\\Tallyline运行文件\\Tallyline配置文件.ini"});
+    RunTool(tools, tl::app::Tool::About);
+    report.join();
+    return 0;
+  }
+  std::fputs("window_gallery exit|position|help|about\n", stderr);
   return 2;
 }

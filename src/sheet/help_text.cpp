@@ -156,7 +156,10 @@ void WriteShortcuts(Writer& writer) {
     heading += "）：";
     writer.Line(heading);
     for (const CommandEntry& row : CommandTable()) {
-      if (row.menu != menu.menu || row.shortcut.key == 0) continue;
+      // A key on two rows runs the first one's command only.
+      if (row.menu != menu.menu || row.shortcut.key == 0 ||
+          CommandByShortcut(row.shortcut) != row.command)
+        continue;
       std::string line = "  ";
       line += Shown(row.caption);
       line += "\t";

@@ -5,7 +5,7 @@
 #include "settings/key_table.h"
 #include "sheet/help_content.h"
 #include "sheet/worksheet_fixture.h"
-#include "text/gbk.h"
+#include "text/encoding.h"
 
 namespace tl::sheet {
 namespace {
@@ -27,7 +27,7 @@ void ApplySettings(settings::Settings& target, std::string_view pairs) {
   }
 }
 
-std::string FirstLine(const SheetFixture& f) {
+std::string FirstLine(SheetFixture& f) {
   const std::string_view text = f.box.Text();
   return std::string(text.substr(0, text.find("\r\n")));
 }

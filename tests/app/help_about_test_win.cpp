@@ -125,7 +125,7 @@ TEST(ProgramFile, CarriesTheIconInEverySizeAndTheVersion) {
   HMODULE module = LoadLibraryExW(file.c_str(), nullptr,
                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   ASSERT_NE(module, nullptr);
-  HRSRC group = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(RT_GROUP_ICON));
+  HRSRC group = FindResourceW(module, MAKEINTRESOURCEW(1), RT_GROUP_ICON);
   ASSERT_NE(group, nullptr) << "no icon group 1";
   const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(module, group)));
   const int count = bytes[4] | bytes[5] << 8;

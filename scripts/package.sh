@@ -7,7 +7,7 @@
 #                                    packs the executables of the build folder
 #                                    BUILD into DIR (default dist/), unbuilt
 # VERSION is the project version of CMakeLists.txt. The files in the zip carry
-# the time of the last commit, so the same sources give the same zip.
+# the time of the last commit, so the same build gives the same zip.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=""
@@ -36,10 +36,12 @@ trap 'rm -rf "$stage"' EXIT
 folder=$stage/Tallyline-$version
 mkdir -p "$folder" "$out"
 
+stamp=$(git -C "$root" log -1 --format=%ct 2>/dev/null || date +%s)
 # The debugging symbols stay behind; the resources (icon, version) stay in.
+# The stripped file's time stamp is the last commit's too.
 for exe in "$build/src/app/tallyline.exe" "$build/src/tallyline-cli.exe"; do
   [ -f "$exe" ] || { echo "package: $exe has not been built" >&2; exit 1; }
-  x86_64-w64-mingw32-strip -o "$folder/$(basename "$exe")" "$exe"
+  SOURCE_DATE_EPOCH=$stamp x86_64-w64-mingw32-strip -o "$folder/$(basename "$exe")" "$exe"
 done
 # Texts as Notepad reads them everywhere: CR LF, and UTF-8 with its mark.
 crlf() { sed 's/$/\r/' "$1"; }
@@ -47,7 +49,6 @@ crlf() { sed 's/$/\r/' "$1"; }
   >"$folder/README.txt"
 crlf "$root/LICENSE" >"$folder/LICENSE.txt"
 
-stamp=$(git -C "$root" log -1 --format=%ct 2>/dev/null || date +%s)
 find "$stage" -exec touch -d "@$stamp" {} +
 rm -f "$out/$name.zip"
 (cd "$stage" && find "Tallyline-$version" | LC_ALL=C sort | TZ=UTC zip -X -q -9 "$out/$name.zip" -@)

@@ -39,7 +39,7 @@ void Create(HWND window, const AboutFacts& facts) {
   version += "，构建于 ";
   version += kBuildDate;
   SetDlgItemTextW(window, kVersion, Wide(version).c_str());
-  const std::string runs = "本机已运行 " + std::to_string(facts.runCount) + " 次";
+  const std::string runs = "已运行 " + std::to_string(facts.runCount) + " 次（含这一次）";
   SetDlgItemTextW(window, kRuns, Wide(runs).c_str());
   SetDlgItemTextW(window, kPath, facts.configuration.wstring().c_str());
   SetWindowIcon(window);

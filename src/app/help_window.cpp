@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/app_icon.h"
+#include "app/dpi.h"
 #include "app/kit_window.h"
 #include "app/win_text.h"
 #include "sheet/help_text.h"
@@ -42,9 +43,17 @@ LRESULT CALLBACK TextProc(HWND text, UINT message, WPARAM wParam, LPARAM lParam,
   return DefSubclassProc(text, message, wParam, lParam);
 }
 
+// Room between the text and the frame, for the window's DPI.
+void SetMargins(HWND window) {
+  const int margin = Scaled(8, KitDpi(window));
+  SendMessageW(GetDlgItem(window, kText), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+               MAKELPARAM(margin, margin));
+}
+
 void Create(HWND window) {
   HWND text = GetDlgItem(window, kText);
   SendMessageW(text, EM_SETLIMITTEXT, 0, 0);
+  SetMargins(window);
   SetWindowTextW(text, Wide(sheet::HelpText()).c_str());
   SetWindowSubclass(text, TextProc, 0, 0);
   SetWindowIcon(window);
@@ -55,6 +64,10 @@ void Create(HWND window) {
 LRESULT CALLBACK HelpWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CREATE) {
     Create(window);
+    return 0;
+  }
+  if (message == WM_DPICHANGED) {  // the kit has placed the text for the new DPI
+    SetMargins(window);
     return 0;
   }
   if (message == WM_SETFOCUS) {  // the window activated: back to the text

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64 wine64 wine xvfb xdotool imagemagick fonts-wqy-zenhei locales
-  clang libfuzzer-14-dev clang-format python3
+  clang libfuzzer-14-dev clang-format python3 zip unzip
 )
 
 missing=()

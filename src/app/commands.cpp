@@ -1,8 +1,10 @@
 // Menu commands: the window's own, and the worksheet's.
+#include "app/about_window.h"
 #include "app/accumulator_window.h"
 #include "app/document_window.h"
 #include "app/dpi.h"
 #include "app/find_window.h"
+#include "app/help_window.h"
 #include "app/main_window_state.h"
 #include "app/number_window.h"
 #include "app/options_window.h"
@@ -60,6 +62,12 @@ void Accumulate(MainWindow& state, Command) {
 void ConvertNumber(MainWindow& state, Command) {
   OpenNumberWindow(state);
 }
+void ShowHelp(MainWindow& state, Command) {
+  OpenHelpWindow(state.window, state.tools);
+}
+void ShowAbout(MainWindow& state, Command) {
+  OpenAboutWindow(state.window, state.tools, {state.settings.运行次数, state.files.configuration});
+}
 
 struct WindowCommand {
   Command command;
@@ -87,6 +95,8 @@ constexpr WindowCommand kWindowCommands[] = {
     {Command::ViewTitleBar, RunViewCommand},
     {Command::ViewFullScreen, RunViewCommand},
     {Command::ViewAppearance, RunViewCommand},
+    {Command::Help, ShowHelp},
+    {Command::About, ShowAbout},
 };
 
 WindowHandler WindowHandlerOf(Command command) {
@@ -98,7 +108,7 @@ WindowHandler WindowHandlerOf(Command command) {
 }  // namespace
 
 // The worksheet's commands are available as far as it builds them; the
-// windows for the virtual keyboard and help come later.
+// window for the virtual keyboard comes later.
 bool CommandAvailable(Command command) {
   return WindowHandlerOf(command) || sheet::Worksheet::Handles(command);
 }

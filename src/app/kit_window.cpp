@@ -34,12 +34,34 @@ void Close(HWND window, KitRecord& record) {
     EndModal(window);
 }
 
+void FillClientArea(HWND window, const KitRecord& record) {
+  if (!record.design->fillId) return;
+  RECT client;
+  GetClientRect(window, &client);
+  MoveWindow(GetDlgItem(window, record.design->fillId), 0, 0, client.right, client.bottom, TRUE);
+}
+
+DWORD FrameStyle(const WindowDesign& design) {
+  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  return design.sizable ? style | WS_THICKFRAME | WS_MAXIMIZEBOX : style;
+}
+
+// A sizable window keeps at least half its design size.
+void MsgGetMinMaxInfo(HWND window, const KitRecord& record, MINMAXINFO* limits) {
+  RECT frame{0, 0, Scaled(record.design->clientWidth / 2, record.dpi),
+             Scaled(record.design->clientHeight / 2, record.dpi)};
+  AdjustWindowRectEx(&frame, FrameStyle(*record.design), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)));
+  limits->ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 LRESULT MsgDpiChanged(HWND window, KitRecord& record, WPARAM wParam, LPARAM lParam) {
   record.dpi = HIWORD(wParam);
   const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
   SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
   PlaceControls(window, record.design->controls, record.dpi);
+  FillClientArea(window, record);
   return CallWindowProcW(record.proc, window, WM_DPICHANGED, wParam, lParam);
 }
 
@@ -135,6 +157,13 @@ LRESULT CALLBACK KitProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
       return MsgDpiChanged(window, *record, wParam, lParam);
     case WM_ACTIVATE:
       return MsgActivate(window, *record, wParam, lParam);
+    case WM_SIZE:
+      FillClientArea(window, *record);
+      break;
+    case WM_GETMINMAXINFO:
+      if (record->design->sizable)
+        MsgGetMinMaxInfo(window, *record, reinterpret_cast<MINMAXINFO*>(lParam));
+      break;
     case WM_NCDESTROY:
       return MsgNcDestroy(window, record, wParam, lParam);
     default:
@@ -163,7 +192,7 @@ void RegisterKitClass() {
 HWND CreateKitWindow(HWND owner, std::unique_ptr<KitRecord>& owned, DWORD exStyle) {
   RegisterKitClass();
   const KitRecord* record = owned.get();
-  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  const DWORD style = FrameStyle(*record->design);
   RECT frame{0, 0, Scaled(record->design->clientWidth, record->dpi),
              Scaled(record->design->clientHeight, record->dpi)};
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);

@@ -6,7 +6,8 @@
 // table's default button) and Esc work as in a dialog box, also among the
 // controls of a pane; Esc and the close box close the window unless the
 // table has a control with the id IDCANCEL, which then gets the click; a
-// change of DPI places the controls again.
+// change of DPI places the controls again. A sizable window keeps its fill
+// control over the whole client area.
 #include <windows.h>
 
 #include <memory>
@@ -24,6 +25,10 @@ struct WindowDesign {
   std::span<const ControlRow> controls;
   bool balloonTooltips = false;
   DWORD exStyle = 0;  // added to the frame's own extended styles
+  // A frame the user can resize and maximise, down to half its design size;
+  // the control `fillId` (when not 0) then fills the client area.
+  bool sizable = false;
+  int fillId = 0;
 };
 
 // Runs `proc` as a modal window owned by `owner`, centred on it, until it

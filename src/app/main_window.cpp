@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/app_icon.h"
 #include "app/dpi.h"
 #include "app/hot_key.h"
 #include "app/main_window_state.h"
@@ -174,7 +175,8 @@ HWND CreateMainWindow(HINSTANCE instance) {
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = MainWindowProc;
   windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  windowClass.hIcon = AppIcon(false);
+  windowClass.hIconSm = AppIcon(true);
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kMainWindowClass;

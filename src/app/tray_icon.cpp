@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "app/app_icon.h"
 #include "app/menus.h"
 
 namespace tl::app {
@@ -22,7 +23,7 @@ void AddTrayIcon(HWND window) {
   NOTIFYICONDATAW data = IconData(window);
   data.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
   data.uCallbackMessage = kTrayMessage;
-  data.hIcon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICON));
+  data.hIcon = AppIcon(true);
   lstrcpynW(data.szTip, L"Tallyline", ARRAYSIZE(data.szTip));
   Shell_NotifyIconW(NIM_ADD, &data);
 }

@@ -7,6 +7,7 @@ namespace tl::cli {
 // at run time, and the help goes to a UTF-8 terminal.
 inline constexpr std::u8string_view kHelpUtf8 =
     u8R"(usage: tallyline-cli COMMAND [OPTIONS] ...
+       tallyline-cli --version   (prints "tallyline-cli VERSION")
 
 Commands:
   eval [OPTIONS] [--] EXPR...

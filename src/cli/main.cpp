@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "cli/help.h"
+#include "sheet/version.h"
 
 namespace {
 
@@ -29,6 +30,10 @@ int Dispatch(const std::vector<std::string>& arguments, tl::cli::Console& consol
   const std::string_view name = arguments[0];
   if (name == "-h" || name == "--help") {
     console.out << tl::cli::HelpText();
+    return tl::cli::kExitSuccess;
+  }
+  if (name == "--version") {
+    console.out << "tallyline-cli " << tl::sheet::Version() << '\n';
     return tl::cli::kExitSuccess;
   }
   const std::vector<std::string_view> args(arguments.begin() + 1, arguments.end());

@@ -1,6 +1,7 @@
 #pragma once
 // The expression engine: one line's expression text and the options in, one
 // outcome out. Pure functions: no worksheet, no settings record, no globals.
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -72,5 +73,20 @@ struct ShownResultCheck {
 // (msg::kComputeFirst); more than three "∟"-separated parts give
 // msg::kFractionFormat.
 ShownResultCheck CheckShownResult(std::string_view shownText);
+
+enum class FunctionKind {
+  Prefix,   // one argument, the operand after it: "sin", "~"
+  Postfix,  // one argument, the operand before it: "!", "%", "‰"
+  List,     // the argument list after it: "max(1,2)"
+};
+
+struct FunctionName {
+  std::string_view name;  // as typed, except "~", the unary minus (typed "-")
+  FunctionKind kind;
+};
+
+// Every name the function table holds, in its order: the functions, the
+// postfix operators and the unary minus.
+std::span<const FunctionName> FunctionNames();
 
 }  // namespace tl::engine

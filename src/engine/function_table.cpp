@@ -5,6 +5,19 @@
 
 namespace tl::engine {
 
+namespace {
+constexpr auto kFunctionNames = [] {
+  std::array<FunctionName, kFunctions.size()> names{};
+  for (std::size_t i = 0; i < kFunctions.size(); ++i)
+    names[i] = {kFunctions[i].name, kFunctions[i].kind};
+  return names;
+}();
+}  // namespace
+
+std::span<const FunctionName> FunctionNames() {
+  return kFunctionNames;
+}
+
 StepResult<double> ApplyOneArgument(const Function& function, double x, AngleMode angleMode) {
   const Computed computed = function.compute(x, angleMode);
   if (!computed.failure.empty()) return Diagnostic{std::string(computed.failure)};

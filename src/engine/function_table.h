@@ -8,17 +8,12 @@
 
 #include "engine/alphabet.h"
 #include "engine/diagnostic.h"
+#include "engine/engine.h"  // FunctionKind
 #include "engine/list_functions.h"
 #include "engine/messages.h"
 #include "engine/unary_functions.h"
 
 namespace tl::engine {
-
-enum class FunctionKind {
-  Prefix,   // one argument, the operand after it: "sin", "~"
-  Postfix,  // one argument, the operand before it: "!", "%", "‰"
-  List,     // the argument list after it: "max(1,2)"
-};
 
 struct Function {
   std::string_view name;  // as typed, and as the messages name it

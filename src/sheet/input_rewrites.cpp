@@ -1,12 +1,12 @@
-// The rewrites made on every content change: what was just typed before the
-// caret becomes a symbol that has no key. Three tables, each walked in order
-// and applied at its first match: the doubled keys (with 自动替换), the
-// typing rules (always), and the notebook keys (with 笔记本用户).
+// The rewrites made on every content change (the tables are in
+// sheet/input_rewrites.h), each table walked in order and applied at its
+// first match.
 #include <algorithm>
 #include <optional>
 #include <span>
 #include <string>
 
+#include "sheet/input_rewrites.h"
 #include "sheet/line_span.h"
 #include "sheet/worksheet.h"
 #include "text/gbk.h"
@@ -14,63 +14,27 @@
 namespace tl::sheet {
 
 namespace {
-// Where the caret goes after a rewrite.
-enum class CaretAt {
-  End,     // after the new text
-  Start,   // before the new text
-  Inside,  // after the new text's first character
-};
-
-struct Rule {
-  std::string_view typed;  // the bytes that end at the caret
-  std::string_view becomes;
-  CaretAt caret = CaretAt::End;
-  bool anyCase = false;    // ASCII letters of `typed` match in either case
-  bool wholeText = false;  // the whole text is replaced with the rewrite made
-};
-
-constexpr Rule kDoubledKeys[] = {
-    {"××", "^"}, {"÷÷", "√"}, {"**", "^"}, {"//", "√"}, {"√÷", "÷√"},
-    {"++", "∟"}, {"……", "^"}, {".×", ")"}, {".÷", "("}, {"dd", "0°0′0.0″", CaretAt::Start},
-};
-
-constexpr Rule kTypingRules[] = {
-    {"‘", "'", CaretAt::End, false, true},
-    {"’", "'", CaretAt::End, false, true},
-    {"'''", "°", CaretAt::End, false, true},
-    {"tjfx", "tjfx(", CaretAt::End, false, true},
-    {"！", "!"},
-    {"pi", "π", CaretAt::End, true},
-    {"|", "√"},
-    {"%%", "‰"},
-    {"..", "()", CaretAt::Inside},
-};
-
-constexpr Rule kNotebookKeys[] = {
-    {"【", "÷"},
-    {"】", "×"},
-};
 
 struct Match {
-  const Rule* rule;
+  const RewriteRule* rule;
   std::size_t start;
 };
 
 // The first rule whose bytes end just before the caret as whole characters.
-std::optional<Match> MatchBeforeCaret(EditBox& box, std::span<const Rule> rules) {
+std::optional<Match> MatchBeforeCaret(EditBox& box, std::span<const RewriteRule> rules) {
   const std::size_t caret = box.Caret();
   if (caret == 0) return std::nullopt;
   // Most changes (a result written, a digit typed) end in a byte that ends no
   // rule; they are let go before the line is looked at.
   const char last = ByteAt(box, caret - 1);
   const char lowered = last >= 'A' && last <= 'Z' ? static_cast<char>(last - 'A' + 'a') : last;
-  const auto endsRule = [last, lowered](const Rule& rule) {
+  const auto endsRule = [last, lowered](const RewriteRule& rule) {
     return rule.typed.back() == (rule.anyCase ? lowered : last);
   };
   if (std::none_of(rules.begin(), rules.end(), endsRule)) return std::nullopt;
   const std::size_t lineStart = AfterLineFeedBefore(box, caret);
   const std::string_view line = box.Slice(lineStart, caret);
-  for (const Rule& rule : rules) {
+  for (const RewriteRule& rule : rules) {
     if (rule.typed.size() > line.size()) continue;
     const std::size_t start = line.size() - rule.typed.size();
     const std::string_view tail = line.substr(start);
@@ -83,10 +47,10 @@ std::optional<Match> MatchBeforeCaret(EditBox& box, std::span<const Rule> rules)
 }  // namespace
 
 void Worksheet::RewriteTyping() {
-  const auto apply = [this](std::span<const Rule> rules) {
+  const auto apply = [this](std::span<const RewriteRule> rules) {
     const std::optional<Match> match = MatchBeforeCaret(box_, rules);
     if (!match) return;
-    const Rule& rule = *match->rule;
+    const RewriteRule& rule = *match->rule;
     // The change being handled records the rewritten text once it is made;
     // the rewrite's own change records nothing, so that one Undo takes back
     // the key and its rewrite together.

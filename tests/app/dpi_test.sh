@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The windows at 96 and 144 DPI: each small window opens with its client
 # area and controls scaled for the DPI and closes with Esc from the real
-# keyboard; the main window's edit box fills its client area down to the
+# keyboard (the help window's text first takes Ctrl+A and Ctrl+C); the main window's edit box fills its client area down to the
 # status bar in every view state (app_tests' layout test, run at each DPI).
 # With TALLYLINE_SHOTS=DIR set, a picture of each small window goes to
 # DIR/NAME-DPI.png and one of the main window in each view state to
@@ -65,6 +65,8 @@ windows=(
   "exit|是否要直接退出！|268|98"
   "position|自定义窗口位置(请勿超出屏幕！)|212|200"
   "options|快捷设置|360|411"
+  "help|帮助|620|460"
+  "about|关于和赞助|380|262"
 )
 failed=0
 for dpi in 96 144; do
@@ -98,6 +100,12 @@ for dpi in 96 144; do
       import -window root -crop "$((WIDTH + 16))x$((HEIGHT + 40))+$((X - 8))+$((Y - 32))" \
         "$TALLYLINE_SHOTS/$name-$dpi.png"
     fi
+    if [ -n "$window" ] && [ "$name" = help ]; then
+      # The text takes Ctrl+A and Ctrl+C as a person presses them.
+      xdotool keydown ctrl key a keyup ctrl
+      xdotool keydown ctrl key c keyup ctrl
+      sleep 0.3
+    fi
     [ -n "$window" ] && xdotool key --window "$window" Escape
     for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
     if kill -0 $pid 2>/dev/null; then
@@ -106,6 +114,10 @@ for dpi in 96 144; do
       kill $pid 2>/dev/null || true
     fi
     wait $pid 2>/dev/null || true
+    if [ "$name" = help ] && ! grep -q "copied all" "$out"; then
+      echo "help at $dpi DPI: Ctrl+A, Ctrl+C did not copy the whole text"
+      failed=1
+    fi
     rm -f "$out"
   done
   if ! wine "$app_tests" --gtest_filter='MainWindowTest.Layout*' \

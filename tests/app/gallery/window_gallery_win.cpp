@@ -1,8 +1,9 @@
 // Opens one of the program's small windows alone, as a person would meet it,
 // so that a script can look at it and take its picture at any DPI. Prints
 // "DPI CLIENT-WIDTH CLIENT-HEIGHT" once the window is up; the window closes
-// with Esc as usual.
-//   window_gallery exit|position|options
+// with Esc as usual. After the help window, prints "copied all" when the
+// clipboard holds its whole text (Ctrl+A, Ctrl+C).
+//   window_gallery exit|position|options|help|about
 #include <windows.h>
 
 #include <cstdio>
@@ -10,10 +11,15 @@
 #include <string>
 #include <thread>
 
+#include "app/about_window.h"
 #include "app/custom_position_window.h"
 #include "app/dpi.h"
 #include "app/exit_dialog.h"
+#include "app/help_window.h"
+#include "app/main_window_state.h"
 #include "app/options_window.h"
+#include "app/win_text.h"
+#include "sheet/help_text.h"
 
 namespace {
 
@@ -29,18 +35,34 @@ void ReportWhenShown(const wchar_t* title) {
   }
 }
 
+// Runs the messages of the tool windows until `tool` closes.
+void RunTool(tl::app::ToolWindows& tools, tl::app::Tool tool) {
+  MSG message;
+  while (tools[tool] && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (tl::app::RouteToolWindowMessage(tools, message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
 // The options dialog as the main window opens it, without a main window.
 void ShowOptions() {
   tl::app::MainWindow main;
   main.files =
       tl::settings::FilesUnder(std::filesystem::temp_directory_path() / L"tallyline-gallery");
   tl::app::OpenOptionsWindow(main);
-  MSG message;
-  while (main.tools[tl::app::Tool::Options] && GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (tl::app::RouteToolWindowMessage(main.tools, message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+  RunTool(main.tools, tl::app::Tool::Options);
+}
+
+std::wstring ClipboardText() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
   }
+  CloseClipboard();
+  return text;
 }
 
 }  // namespace
@@ -67,6 +89,24 @@ int wmain(int argc, wchar_t** argv) {
     report.join();
     return 0;
   }
-  std::fputs("window_gallery exit|position|options\n", stderr);
+  tl::app::ToolWindows tools;
+  if (which == L"help") {
+    std::thread report(ReportWhenShown, L"帮助");
+    tl::app::OpenHelpWindow(nullptr, tools);
+    RunTool(tools, tl::app::Tool::Help);
+    report.join();
+    const bool all = ClipboardText() == tl::app::Wide(tl::sheet::HelpText());
+    std::puts(all ? "copied all" : "not copied");
+    return 0;
+  }
+  if (which == L"about") {
+    std::thread report(ReportWhenShown, L"关于和赞助");
+    tl::app::OpenAboutWindow(nullptr, tools,
+                             {1, L"C:\\Tallyline\\Tallyline运行文件\\Tallyline配置文件.ini"});
+    RunTool(tools, tl::app::Tool::About);
+    report.join();
+    return 0;
+  }
+  std::fputs("window_gallery exit|position|options|help|about\n", stderr);
   return 2;
 }

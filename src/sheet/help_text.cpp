@@ -3,6 +3,7 @@
 #include <span>
 
 #include "engine/engine.h"
+#include "settings/settings.h"
 #include "sheet/command.h"
 #include "sheet/help_content.h"
 #include "sheet/input_rewrites.h"
@@ -144,6 +145,17 @@ void WriteRewrites(Writer& writer) {
   writer.Rewrites("选项“笔记本”打开时（另外 = 写成 +，] 写成 ×，[ 写成 ÷）：", kNotebookKeys);
 }
 
+// Whether the row's key runs the row's command with 乘除替换 on or off: a
+// key on two rows (Ctrl+E) runs one of them in each case.
+bool RunsCommand(const CommandEntry& row) {
+  for (const bool signs : {true, false}) {
+    settings::Settings settings;
+    settings.乘除替换 = signs;
+    if (CommandByShortcut(row.shortcut, settings) == row.command) return true;
+  }
+  return false;
+}
+
 // Each menu of the menu bar with the shortcuts of its items.
 void WriteShortcuts(Writer& writer) {
   writer.Title("九、快捷键");
@@ -156,10 +168,7 @@ void WriteShortcuts(Writer& writer) {
     heading += "）：";
     writer.Line(heading);
     for (const CommandEntry& row : CommandTable()) {
-      // A key on two rows runs the first one's command only.
-      if (row.menu != menu.menu || row.shortcut.key == 0 ||
-          CommandByShortcut(row.shortcut) != row.command)
-        continue;
+      if (row.menu != menu.menu || row.shortcut.key == 0 || !RunsCommand(row)) continue;
       std::string line = "  ";
       line += Shown(row.caption);
       line += "\t";

@@ -59,7 +59,7 @@ while IFS= read -r line || [ -n "$line" ]; do
     'mutant: '*)
       current=$((current + 1))
       names[current]=${line#mutant: }
-      files[current]= froms[current]= tos[current]= rules[current]= equivalents[current]=
+      files[current]='' froms[current]='' tos[current]='' rules[current]='' equivalents[current]=''
       field=
       ;;
     'file: '*) files[current]=${line#file: } field= ;;
@@ -67,7 +67,7 @@ while IFS= read -r line || [ -n "$line" ]; do
     'equivalent: '*) equivalents[current]=${line#equivalent: } field= ;;
     'from: '*) froms[current]=${line#from: } field=from ;;
     'to: '*) tos[current]=${line#to: } field=to ;;
-    'to:') tos[current]= field=to ;;
+    'to:') tos[current]='' field=to ;;
     '|'*)
       case $field in
         from) froms[current]+=$'\n'${line#|} ;;
@@ -165,10 +165,16 @@ build_and_test() {
 
 started=$SECONDS
 echo "== scratch copy in $scratch"
+# Only a folder this script made is ever removed.
+marker=$scratch/.tallyline-mutants
+if [ -e "$scratch" ] && [ ! -e "$marker" ]; then
+  echo "mutants: $scratch exists and is no scratch copy of this script; set MUTANTS_DIR" >&2
+  exit 2
+fi
 rm -rf "$scratch"
 mkdir -p "$scratch/tmp"
-cp -r "$repo/CMakeLists.txt" "$repo/.clang-format" "$repo/cmake" "$repo/src" "$repo/tests" \
-  "$repo/scripts" "$scratch/"
+touch "$marker"
+cp -r "$repo/CMakeLists.txt" "$repo/cmake" "$repo/src" "$repo/tests" "$repo/scripts" "$scratch/"
 if command -v ccache >/dev/null && [ -z "${CMAKE_CXX_COMPILER_LAUNCHER:-}" ]; then
   export CMAKE_CXX_COMPILER_LAUNCHER=ccache
 fi
@@ -195,7 +201,7 @@ else
   exit 2
 fi
 
-killed=0 survived=0 broken=0 equivalentRun=0 count=0
+killed=0 survived=0 broken=0 count=0
 survivors=()
 for i in "${selected[@]}"; do
   count=$((count + 1))
@@ -236,7 +242,6 @@ for i in "${selected[@]}"; do
   restore=
   took=$((SECONDS - mutantStart))
   if [ -n "${equivalents[i]}" ]; then
-    equivalentRun=$((equivalentRun + 1))
     if [ "$result" = survived ]; then
       echo "$label: equivalent, survived (${took} s)"
     else

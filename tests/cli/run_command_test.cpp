@@ -64,6 +64,14 @@ TEST(RunCommand, EvaluatesStandardInput) {
   }
 }
 
+TEST(RunCommand, NamesTheTextLeftWhenSpaceSeparatedStepsRunOut) {
+  std::string sheet;
+  for (int i = 0; i < 1500; ++i) sheet += "1+1 2+2  3+3\n";
+  const testing::Invocation run = Invoke(RunCommand, {"--set", Utf8(u8"空格分式=真")}, sheet);
+  EXPECT_EQ(run.status, kExitEvaluationFailed);
+  EXPECT_TRUE(run.err.ends_with(" on is left as it was\n")) << run.err;
+}
+
 TEST(RunCommand, RefusesBadArguments) {
   struct Case {
     std::vector<std::string> args;

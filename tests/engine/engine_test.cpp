@@ -26,6 +26,7 @@ TEST(Evaluate, OperatorsAndBindingStrength) {
       {"-7\\2", "-3"},
       {"3√8", "2"},
       {"(1+7)√8", "1.296839554651"},
+      {"2×3√8", "4"},  // the root binds like the power
       {"4+√27", "9.196152422707"},
       {"5(3+6)", "45"},
       {"(15+5)(2+3)", "100"},
@@ -62,6 +63,7 @@ TEST(Evaluate, OperatorFailures) {
       {"(1,2)+3", std::string(msg::kCommaPosition)},
       {"(1,2)", std::string(msg::kCommaPosition)},
       {"1∟0", std::string(msg::kZeroDenominator)},
+      {"1∟0.00000001", std::string(msg::kZeroDenominator)},  // within 1e-7 of zero
       {"3∟", std::string(msg::kFractionParts)},
       {"1∟2∟3∟4", std::string(msg::kFractionParts)},
       {"5sin2", std::string(msg::kCannotComplete)},

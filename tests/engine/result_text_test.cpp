@@ -38,10 +38,12 @@ TEST(RoundToDecimals, HalfUpAwayFromZeroWithANudge) {
     double expected;
   } const cases[] = {
       {2.345, 2, 2.35},  // stored a hair below 2.345
-      {-2.345, 2, -2.35}, {0.125, 2, 0.13},       {2.5, 0, 3},
-      {1234, -2, 1200},   {1250, -2, 1300},       {0.9999999999999, 12, 1},
-      {0, 5, 0},          {123.456, 40, 123.456},  // nothing left to round
-      {1e300, -400, 0},   {1.5, INT_MAX, 1.5},    {1.5, INT_MIN, 0},
+      {-2.345, 2, -2.35},  {0.125, 2, 0.13},       {2.5, 0, 3},
+      {1234, -2, 1200},    {1250, -2, 1300},       {0.9999999999999, 12, 1},
+      {0, 5, 0},           {123.456, 40, 123.456},  // nothing left to round
+      {1e300, -400, 0},    {1.5, INT_MAX, 1.5},    {1.5, INT_MIN, 0},
+      {16.025, 2, 16.03},   // 1602.4999999999998: the nudge carries it over the half
+      {16384.5, 0, 16385},  // too large for the nudge to move: the half itself rounds up
   };
   for (const Case& c : cases) {
     EXPECT_EQ(RoundToDecimals(c.value, c.decimals), c.expected) << c.value << " " << c.decimals;
@@ -117,6 +119,7 @@ TEST(ResultText, FractionOutput) {
              {"7∟4", "1∟3∟4"},
              {"0-7∟4", "-1∟3∟4"},
              {"1∟2+0", "0.5"},                     // never a mixed number below 1
+             {"1000∟1∟16+0", "1000.0625"},         // seven digits are too many
              {"1000∟1∟999+0", "1000.001001001"}},  // too many digits for a mixed number
             WithFractionForm(FractionForm::Mixed));
 }

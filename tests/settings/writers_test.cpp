@@ -194,6 +194,13 @@ TEST(Writers, KeyboardCloseRequestPositionAndHandle) {
   EXPECT_TRUE(next.键盘开启);
   EXPECT_EQ(next.窗口代号, -2147155000);
   EXPECT_EQ(next._启动窗口, (StartWindow{12, 0, 800, 0}));
+
+  // Into a file without them, the keyboard's keys go in the order written.
+  Installation fresh("[运行设置]\r\n");
+  ASSERT_TRUE(SaveKeyboardClosed(settings, fresh.files).ok());
+  EXPECT_EQ(FileText(fresh.files.configuration),
+            "[运行设置]\r\n[键盘窗口设置]\r\n键盘宽度=310\r\n键盘高度=285\r\n键盘左边=-4\r\n"
+            "键盘顶边=285\r\n键盘开启=假\r\n键盘模式=假\r\n");
 }
 
 TEST(Writers, CustomPositionDefaultsToZeroTexts) {

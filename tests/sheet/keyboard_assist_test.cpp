@@ -66,6 +66,7 @@ TEST(KeyboardAssist, MainKeyboardDigitsGiveSymbols) {
       {"a line break stays whole", "1\n|2", Brackets, {Release(vk::k0)}, "1\n|2"},
       {"nothing before the caret", "|2", Brackets, {Release(vk::k0)}, "|2"},
       {"Ctrl+5 sets decimals only", "1+2|", Brackets, {Digit(5, kCtrl)}, "1+2|"},
+      {"Alt+9 types nothing to replace", "1×|", Brackets, {Release(vk::Digit(9), kAlt)}, "1×|"},
   });
 }
 

@@ -28,6 +28,7 @@ TEST(ShownValue, StripsTheOldValueFromAChainPart) {
       {"1.180591620717×10^021", ""},
       {"4.85693574962×10^-015+1", "+1"},
       {"5×10^3", "×10^3"},  // a power of ten the user wrote
+      {"5×10^12", "×10^12"},
       {"5×10^-4", "×10^-4"},
       {" 3", ""},  // spaces around the value go with it
       {"3 +4", "+4"},

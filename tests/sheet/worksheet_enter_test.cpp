@@ -48,6 +48,7 @@ TEST(WorksheetEnter, ShortPressEvaluatesOrBreaksTheLine) {
       {"behind a result on the last line", "1+2=3|", Static, {Enter()}, "1+2=3|", msg::kRefreshed},
       {"a stale result is rebuilt", "2×4=6|", Static, {Enter()}, "2×4=8|", msg::kRefreshed},
       {"a bare number", "5|", Static, {Enter()}, "5|", msg::kNoOperator},
+      {"a line showing its own value", "-3|", Static, {Enter()}, "-3|", msg::kTypedPressEnter},
       {"a malformed line keeps its text",
        "1+|\n",
        Static,
@@ -154,6 +155,7 @@ TEST(WorksheetEnter, ContentChangesPromptUnlessLiveModeIsOn) {
        {Type("2")},
        "12|\n=3",
        msg::kTypedPressEnter},
+      {"typing an =", "1+2|", Static, {Type("=")}, "1+2=|", msg::kEditedPressEnter},
       {"回车换行", "|", EnterBreaksLines, {Type("1")}, "1|", msg::kPressCtrlEnter},
       {"live mode", "|", Live, {Type("1")}, "1|", msg::kNoOperator},
   });
@@ -167,6 +169,13 @@ TEST(WorksheetEnter, LiveModeEvaluatesAfterEveryKeyAndKeepsTheCaret) {
       {"Ctrl+Z is not a trigger", "1+2|", Live, {Press('Z', kCtrl)}, "1+2|", ""},
       {"Ctrl+V is", "1+2|", Live, {Press('V', kCtrl)}, "1+2|=3", msg::kRefreshed},
       {"nor is Shift", "1+2|", Live, {Press(vk::kShift, kShift)}, "1+2|", ""},
+      {"nor Ctrl+C", "1+2|", Live, {Press('C', kCtrl)}, "1+2|", ""},
+      {"nor NumLock",
+       "1+2|",
+       Live,
+       {[](SheetFixture& f) { f.host.SetNumLock(false); }, Press(vk::kNumLock)},
+       "1+2|",
+       ""},
       {"an arrow is", "1+2|", Live, {Press(vk::kLeft)}, "1+|2=3", msg::kRefreshed},
   });
 }
@@ -203,6 +212,7 @@ TEST(WorksheetEnter, LiveModeKeepsSelectionsAndDecidesByTheKeyDown) {
   };
   const Row rows[] = {
       {"1+2|", {'A', kCtrl}, 3, "|1+2"},
+      {"1+2|", {vk::kLeft, kShift}, 1, "1+|2"},
       {"1+2|", {vk::kReturn, kCtrl, '\n'}, 0, "1+2\n|"},
   };
   for (const Row& row : rows) {

@@ -35,6 +35,8 @@ class WinEditBox final : public sheet::EditBox {
 
   void BeginBatch();
   void EndBatch();
+  // A worksheet event or command is under way.
+  bool InBatch() const { return batchDepth_ > 0; }
 
  private:
   const std::string& Cache() const;

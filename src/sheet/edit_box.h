@@ -22,6 +22,7 @@
 //   menu shortcut (the command table's, Ctrl+A/C/X/V/Z included) is taken by
 //   the accelerators before the box sees it.
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -59,11 +60,15 @@ class EditBox {
   // adapter also calls it for the control's own edits.
   void SetContentChangedHandler(std::function<void()> handler) { handler_ = std::move(handler); }
   void NotifyContentChanged() {
+    ++revision_;
     if (handler_) handler_();
   }
+  // Counts the changes so far: a text that changed has a new revision.
+  std::uint64_t Revision() const { return revision_; }
 
  private:
   std::function<void()> handler_;
+  std::uint64_t revision_ = 0;
 };
 
 // The caret with an empty selection.

@@ -13,6 +13,7 @@
 #include "app/custom_position_window.h"
 #include "app/dpi.h"
 #include "app/exit_dialog.h"
+#include "sheet/headless_host.h"
 
 namespace {
 
@@ -42,7 +43,8 @@ int wmain(int argc, wchar_t** argv) {
   if (which == L"position") {
     std::thread report(ReportWhenShown, L"自定义窗口位置(请勿超出屏幕！)");
     const auto folder = std::filesystem::temp_directory_path() / L"tallyline-gallery";
-    tl::app::EditCustomWindowPosition(nullptr, tl::settings::FilesUnder(folder));
+    tl::sheet::HeadlessHost host;
+    tl::app::EditCustomWindowPosition(nullptr, tl::settings::FilesUnder(folder), host);
     report.join();
     return 0;
   }

@@ -11,7 +11,7 @@ namespace {
 void AddFailure(std::string& text, const files::IoResult& result, std::string_view name,
                 const std::filesystem::path& path) {
   if (result.ok()) return;
-  text += std::string(name) + "：" + ShownPath(path) + "\r\n原因：" + msg::FailureReason(result) +
+  text += std::string(name) + "\r\n" + ShownPath(path) + "\r\n原因：" + msg::FailureReason(result) +
           "。\r\n\r\n";
 }
 
@@ -24,7 +24,7 @@ MessageBoxRequest ExitSaveQuestion(const settings::SaveResult& result,
   question.text = "退出前未能保存：\r\n\r\n";
   AddFailure(question.text, result.contentBackup, "工作表内容", files.contentBackup);
   AddFailure(question.text, result.configuration, "设置", files.configuration);
-  question.text += "“重试”再保存一次，“继续”不保存直接退出，“取消”返回工作表。";
+  question.text += "可以再试一次，继续退出而不保存，或取消退出回到工作表。";
   question.buttons = MessageBoxButtons::CancelTryContinue;
   question.icon = MessageBoxIcon::Warning;
   question.defaultAnswer = MessageBoxAnswer::TryAgain;

@@ -15,13 +15,13 @@ enum class ExitSave {
 };
 
 // The question when the save at exit failed: each failed file with its path
-// and why, and the three ways on ("重试", "继续" exits without saving,
-// "取消" goes back to the sheet).
+// and why, and the three ways on: try again, continue (exit without saving)
+// or cancel (go back to the sheet).
 MessageBoxRequest ExitSaveQuestion(const settings::SaveResult& result,
                                    const settings::SettingsFiles& files);
 
 // Writes the configuration and, with 退出保存, the sheet (settings::SaveAtExit)
-// and asks while a file cannot be written; "重试" writes both again.
+// and asks while a file cannot be written; trying again writes both again.
 ExitSave SaveAtExitAsking(Host& host, EditBox& box, const settings::Settings& settings,
                           const settings::SettingsFiles& files,
                           const settings::Geometry& normalGeometry);

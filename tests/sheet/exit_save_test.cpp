@@ -58,10 +58,10 @@ TEST(SaveAtExitAsking, AFailedFileIsNamedAndTheUserChoosesTheWayOn) {
     const MessageBoxRequest& question = app.host.MessageBoxes().back();
     EXPECT_EQ(question.buttons, MessageBoxButtons::CancelTryContinue);
     EXPECT_NE(
-        question.text.find("工作表内容：" + ShownPath(app.files.contentBackup) + "\r\n原因："),
+        question.text.find("工作表内容\r\n" + ShownPath(app.files.contentBackup) + "\r\n原因："),
         std::string::npos)
         << question.text;
-    EXPECT_EQ(question.text.find("设置："), std::string::npos);  // the configuration was written
+    EXPECT_EQ(question.text.find("设置\r\n"), std::string::npos);  // the configuration was written
     // However often it was tried, the run is counted once.
     EXPECT_EQ(app.Configured("运行次数"), "2");
     EXPECT_TRUE(fs::is_directory(app.files.contentBackup));

@@ -68,16 +68,6 @@ TEST(SaveAtExitAsking, AFailedFileIsNamedAndTheUserChoosesTheWayOn) {
   }
 }
 
-TEST(SaveAtExitAsking, SavesWithoutAQuestionWhenTheFilesCanBeWritten) {
-  BlockedBackup app;
-  fs::remove(app.files.contentBackup);
-  app.box.SetCaret(3);
-  EXPECT_EQ(app.Save(), ExitSave::Saved);
-  EXPECT_TRUE(app.host.MessageBoxes().empty());
-  EXPECT_EQ(files::ReadWholeFile(app.files.contentBackup).bytes, "1+1=2\r\n");
-  EXPECT_EQ(app.Configured("起始选择位置"), "3");
-}
-
 TEST(ReportWrite, ShowsAFailureInTheStatusBarOnly) {
   HeadlessHost host;
   host.SetStatusText("before");

@@ -10,6 +10,7 @@
 #include "app/options_window.h"
 #include "app/worksheet_font.h"
 #include "settings/reset.h"
+#include "sheet/write_reports.h"
 
 namespace tl::app {
 
@@ -26,6 +27,7 @@ void ResetAllSettings(MainWindow& state) {
   bool yes = state.host->ShowMessageBox(question) == sheet::MessageBoxAnswer::Yes;
   const settings::ResetResult reset = settings::ResetSettings(state.settings, state.files, yes);
   if (!reset.applied) return;
+  sheet::ReportWrite(*state.host, reset.files, sheet::FileTask::ResetFiles);
   ApplyWorksheetFont(state);
   ShowWindow(state.window, SW_SHOWNORMAL);
   state.normalGeometry = reset.window;
@@ -38,7 +40,7 @@ void ResetAllSettings(MainWindow& state) {
 using WindowHandler = void (*)(MainWindow&, Command);
 
 void Close(MainWindow& state, Command) {
-  DestroyWindow(state.window);
+  if (SaveBeforeExit(state)) DestroyWindow(state.window);
 }
 void Show(MainWindow& state, Command) {
   ShowWindow(state.window, SW_SHOW);

@@ -7,6 +7,7 @@
 #include "app/win_text.h"
 #include "app/window_geometry.h"
 #include "settings/writers.h"
+#include "sheet/write_reports.h"
 #include "text/number_text.h"
 
 namespace tl::app {
@@ -33,6 +34,7 @@ constexpr WindowDesign kWindow{"自定义窗口位置(请勿超出屏幕！)", 2
 
 struct PositionWindow {
   const settings::SettingsFiles& files;
+  sheet::Host& host;
   bool confirmed = false;
 };
 
@@ -67,7 +69,7 @@ void Create(HWND window, PositionWindow& state) {
 void Confirm(HWND window, PositionWindow& state) {
   std::array<std::string, 4> texts;
   for (int i = 0; i < 4; ++i) texts[static_cast<std::size_t>(i)] = FieldText(window, i);
-  settings::SaveCustomWindowPosition(state.files, texts);
+  sheet::ReportWrite(state.host, settings::SaveCustomWindowPosition(state.files, texts));
   state.confirmed = true;
   EndModal(window);
 }
@@ -96,8 +98,8 @@ LRESULT CALLBACK PositionWindowProc(HWND window, UINT message, WPARAM wParam, LP
 
 }  // namespace
 
-bool EditCustomWindowPosition(HWND owner, const settings::SettingsFiles& files) {
-  PositionWindow state{files};
+bool EditCustomWindowPosition(HWND owner, const settings::SettingsFiles& files, sheet::Host& host) {
+  PositionWindow state{files, host};
   RunModal(owner, kWindow, PositionWindowProc, &state);
   return state.confirmed;
 }

@@ -3,12 +3,14 @@
 #include <windows.h>
 
 #include "settings/files.h"
+#include "sheet/host.h"
 
 namespace tl::app {
 
 // Shows the four _启动窗口 keys for editing; "确定" (enabled only for a
-// position that stays reachable) writes them as typed. False when the user
-// cancelled, so that the caller checks "记住窗口" again.
-bool EditCustomWindowPosition(HWND owner, const settings::SettingsFiles& files);
+// position that stays reachable) writes them as typed, and a write that
+// fails shows in `host`'s status bar. False when the user cancelled, so that
+// the caller checks "记住窗口" again.
+bool EditCustomWindowPosition(HWND owner, const settings::SettingsFiles& files, sheet::Host& host);
 
 }  // namespace tl::app

@@ -72,7 +72,7 @@ void RunFileCommand(MainWindow& state, Command command) {
 }
 
 void ExitAfterSavePrompt(MainWindow& state, Command) {
-  if (SheetMayGo(state)) DestroyWindow(state.window);
+  if (SheetMayGo(state) && SaveBeforeExit(state)) DestroyWindow(state.window);
 }
 
 bool SavePromptBeforeClose(MainWindow& state) {

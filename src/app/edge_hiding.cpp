@@ -25,6 +25,13 @@ void BringToFront(MainWindow& state) {
   SetForegroundWindow(state.window);
 }
 
+void ShowAgain(MainWindow& state) {
+  ShowWindow(state.window, state.settings.窗口状态 == 3 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+  BringToFront(state);
+  RevealFromEdge(state);
+  SetFocus(state.editBox);
+}
+
 void OnEdgeHideTimer(MainWindow& state) {
   if (state.edgeHideHold > 0) --state.edgeHideHold;
   POINT mouse;

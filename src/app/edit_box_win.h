@@ -37,6 +37,8 @@ class WinEditBox final : public sheet::EditBox {
 
   void BeginBatch();
   void EndBatch();
+  // A worksheet event or command is under way.
+  bool InBatch() const { return batchDepth_ > 0; }
 
   // Another control now holds the same text (word wrap switched: the
   // control is made again). Not within a batch.

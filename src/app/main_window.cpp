@@ -29,7 +29,8 @@ void MsgDestroy(HWND window) {
   if (!state) return;
   CloseToolWindows(state->tools);
   EndDocument(*state);
-  if (!state->secondInstance) SaveAtExit(*state);
+  if (!state->secondInstance) FinishAtExit(*state);
+  KillTimer(window, kBackupTimerId);
   KillTimer(window, kEdgeHideTimerId);
   KillTimer(window, kEnterTimerId);
   UnhookEditBox(*state);
@@ -62,16 +63,14 @@ void MsgTimer(MainWindow& state, WPARAM id) {
     state.worksheet->OnEnterTimer();
   }
   if (id == kEdgeHideTimerId) OnEdgeHideTimer(state);
+  if (id == kBackupTimerId) OnBackupTimer(state);
 }
 
 void MsgTray(MainWindow& state, LPARAM lParam) {
   switch (TrayEventOf(lParam)) {
     case TrayEvent::LeftUp:
     case TrayEvent::LeftDoubleClick:
-      ShowWindow(state.window, state.settings.窗口状态 == 3 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
-      BringToFront(state);
-      RevealFromEdge(state);
-      SetFocus(state.editBox);
+      ShowAgain(state);
       break;
     case TrayEvent::RightUp:
       if (auto command = ShowTrayMenu(state.window, state.menus.tray)) RunCommand(state, *command);
@@ -136,10 +135,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return MsgColour(*state, reinterpret_cast<HDC>(wParam));
       break;
     case WM_QUERYENDSESSION:
-      state->closePermission = true;
-      return TRUE;
+      return OnQueryEndSession(*state);
+    case WM_ENDSESSION:
+      OnEndSession(*state, wParam != 0);
+      return 0;
     case WM_CLOSE:
-      if (OnCloseRequest(*state)) DestroyWindow(window);
+      if (OnCloseRequest(*state) && SaveBeforeExit(*state)) DestroyWindow(window);
       return 0;
     case WM_DESTROY:
       MsgDestroy(window);

@@ -15,11 +15,13 @@
 #include "app/win_host.h"
 #include "settings/files.h"
 #include "settings/settings.h"
+#include "sheet/backup_schedule.h"
 #include "sheet/worksheet.h"
 
 namespace tl::app {
 
 inline constexpr UINT_PTR kEdgeHideTimerId = 2;
+inline constexpr UINT_PTR kBackupTimerId = 3;
 
 struct MainWindow {
   HWND window = nullptr;
@@ -42,6 +44,10 @@ struct MainWindow {
   DocumentWindow documentWindow;
   settings::Geometry normalGeometry;  // the last normal, on-screen placement
   int hotKeyId = 0;                   // the show/hide hot key's, 0 when none
+
+  sheet::BackupSchedule backup;  // the running backup of the sheet (退出保存)
+  bool savedAtExit = false;      // the save at exit is done (or given up by the user)
+  bool endSessionRefused = false;
 
   bool closePermission = false;  // set by a log-off or shut-down
   bool secondInstance = false;   // handed over to the first instance and ends
@@ -87,6 +93,8 @@ void RevealFromEdge(MainWindow& state);
 void OnEdgeHideTimer(MainWindow& state);
 void ToggleByHotKey(MainWindow& state);
 void BringToFront(MainWindow& state);
+// Shown again as it was last placed, in front, with the sheet focused.
+void ShowAgain(MainWindow& state);
 
 // edit_hook.cpp
 void HookEditBox(MainWindow& state);
@@ -95,9 +103,18 @@ void UnhookEditBox(MainWindow& state);
 // startup.cpp: false when this instance handed over to a running one.
 bool RunStartUp(MainWindow& state);
 
-// shutdown.cpp
+// shutdown.cpp. OnCloseRequest: whether the close may go on; SaveBeforeExit
+// then saves, asking while a file cannot be written (false: the user went
+// back to the sheet). FinishAtExit runs as the window is destroyed.
 bool OnCloseRequest(MainWindow& state);
-void SaveAtExit(MainWindow& state);
+bool SaveBeforeExit(MainWindow& state);
+void FinishAtExit(MainWindow& state);
+// A log-off or shut-down: saves, and refuses once when that fails.
+bool OnQueryEndSession(MainWindow& state);
+void OnEndSession(MainWindow& state, bool ending);
+
+// running_backup.cpp: a timer tick, writes the sheet when a backup is due.
+void OnBackupTimer(MainWindow& state);
 
 // commands.cpp
 void RunCommand(MainWindow& state, sheet::Command command);

@@ -3,14 +3,40 @@
 #include "app/hot_key.h"
 #include "app/main_window_state.h"
 #include "app/tray_icon.h"
+#include "app/win_text.h"
 #include "settings/writers.h"
+#include "sheet/exit_save.h"
+#include "sheet/write_reports.h"
 
 namespace tl::app {
+
+namespace {
+
+// The exit window; a choice it remembers (退出设置) is kept at once.
+bool AskToExit(MainWindow& state) {
+  const bool exit = ConfirmExit(state.window, state.settings);
+  if (state.settings.退出设置 != 0)
+    sheet::ReportWrite(*state.host, settings::SaveCloseBehaviour(state.settings, state.files));
+  return exit;
+}
+
+settings::SaveResult SaveWithoutAsking(MainWindow& state) {
+  return settings::SaveAtExit(state.settings, state.files, state.normalGeometry,
+                              static_cast<int>(state.edit->Caret()), state.edit->Text());
+}
+
+void ReportSave(MainWindow& state, const settings::SaveResult& saved) {
+  sheet::ReportWrite(*state.host, saved.configuration);
+  sheet::ReportWrite(*state.host, saved.contentBackup, sheet::FileTask::SaveContentBackup);
+}
+
+}  // namespace
 
 bool OnCloseRequest(MainWindow& state) {
   if (state.closePermission) return true;
   ShowWindow(state.window, SW_MINIMIZE);
-  settings::SaveCloseRequest(state.settings, state.files, /*keyboardOpen=*/false);
+  sheet::ReportWrite(
+      *state.host, settings::SaveCloseRequest(state.settings, state.files, /*keyboardOpen=*/false));
   switch (state.settings.退出设置) {
     case 1:
       return SavePromptBeforeClose(state);
@@ -18,20 +44,51 @@ bool OnCloseRequest(MainWindow& state) {
       ShowWindow(state.window, SW_HIDE);
       return false;
     case 0:
-      return ConfirmExit(state.window, state.settings) && SavePromptBeforeClose(state);
+      return AskToExit(state) && SavePromptBeforeClose(state);
     default:
       return false;
   }
 }
 
-void SaveAtExit(MainWindow& state) {
-  ShowWindow(state.window, SW_SHOW);
-  if (state.edit) {
-    settings::SaveAtExit(state.settings, state.files, state.normalGeometry,
-                         static_cast<int>(state.edit->Caret()), state.edit->Text());
+bool SaveBeforeExit(MainWindow& state) {
+  if (state.savedAtExit || !state.edit) return true;
+  const sheet::ExitSave saved = sheet::SaveAtExitAsking(*state.host, *state.edit, state.settings,
+                                                        state.files, state.normalGeometry);
+  if (saved == sheet::ExitSave::BackToSheet) {
+    ShowAgain(state);
+    return false;
   }
+  state.savedAtExit = true;
+  return true;
+}
+
+// Whatever destroys the window without the save before it still saves.
+void FinishAtExit(MainWindow& state) {
+  ShowWindow(state.window, SW_SHOW);
+  if (!state.savedAtExit && state.edit) SaveWithoutAsking(state);
   RemoveTrayIcon(state.window);
   UnregisterShowHideHotKey(state.window, state.hotKeyId);
+}
+
+// No question can be asked while the session ends: a save that fails is
+// shown in the status bar and, the first time, keeps the session going
+// with the reason Windows shows beside the program.
+bool OnQueryEndSession(MainWindow& state) {
+  state.closePermission = true;
+  ShutdownBlockReasonDestroy(state.window);
+  const settings::SaveResult saved = SaveWithoutAsking(state);
+  state.savedAtExit = saved.ok();
+  if (saved.ok() || state.endSessionRefused) return true;
+  state.endSessionRefused = true;
+  ReportSave(state, saved);
+  ShutdownBlockReasonCreate(state.window, Wide(state.host->StatusText()).c_str());
+  return false;
+}
+
+// A session that goes on after all (another program refused) is saved
+// again at the next exit.
+void OnEndSession(MainWindow& state, bool ending) {
+  if (!ending) state.savedAtExit = false;
 }
 
 }  // namespace tl::app

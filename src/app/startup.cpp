@@ -15,6 +15,7 @@
 #include "settings/load.h"
 #include "settings/writers.h"
 #include "sheet/status_messages.h"
+#include "sheet/write_reports.h"
 
 namespace tl::app {
 
@@ -41,7 +42,8 @@ void PlaceWindow(MainWindow& state) {
 
 // One instance at a time unless 允许多开. False when another instance holds
 // the lock: it is restored and this one ends without saving anything.
-bool TakeSingleInstance(MainWindow& state) {
+// `written`: how writing this window's handle went.
+bool TakeSingleInstance(MainWindow& state, files::IoResult& written) {
   if (state.settings.允许多开) return true;
   files::CreateFolder(state.files.runFolder);
   if (!state.lock.Acquire(state.files.instanceLock)) {
@@ -49,8 +51,8 @@ bool TakeSingleInstance(MainWindow& state) {
     SendMessageA(first, WM_SYSCOMMAND, SC_RESTORE, 0);
     return false;
   }
-  settings::SaveWindowHandle(state.settings, state.files,
-                             static_cast<int>(reinterpret_cast<INT_PTR>(state.window)));
+  written = settings::SaveWindowHandle(state.settings, state.files,
+                                       static_cast<int>(reinterpret_cast<INT_PTR>(state.window)));
   return true;
 }
 
@@ -66,10 +68,12 @@ void CreateChildren(MainWindow& state) {
   SetWindowTextW(state.editBox, WideEmptyLines(kCreatedLines).c_str());
 }
 
-// The text kept from the last run, or an empty sheet.
-void RestoreContent(MainWindow& state) {
+// The text kept from the last run, or an empty sheet. `read`: how reading
+// the content backup went.
+void RestoreContent(MainWindow& state, files::IoResult& read) {
   if (state.settings.退出保存) {
     files::FileContent backup = files::ReadWholeFile(state.files.contentBackup);
+    read = {backup.error, backup.cause};
     if (backup.exists && backup.error.empty()) {
       state.edit->SetText(backup.bytes);
       sheet::PlaceCaret(*state.edit, static_cast<std::size_t>(state.settings.起始选择位置 > 0
@@ -99,7 +103,8 @@ bool RunStartUp(MainWindow& state) {
 
   PlaceWindow(state);
   ApplyView(state);
-  if (!TakeSingleInstance(state)) return false;
+  files::IoResult handleWritten, backupRead;
+  if (!TakeSingleInstance(state, handleWritten)) return false;
   ApplyWorksheetFont(state);
   AddTrayIcon(state.window);
   if (state.settings.热键状态)
@@ -110,8 +115,10 @@ bool RunStartUp(MainWindow& state) {
       [&state](int points) { AdjustWorksheetFontSize(state, points); }, CommandAvailable);
   SetWindowPos(state.window, state.settings.窗口前置 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  RestoreContent(state);
+  RestoreContent(state, backupRead);
   state.worksheet = std::make_unique<sheet::Worksheet>(*state.edit, *state.host, state.settings);
+  state.backup = sheet::BackupSchedule(state.edit->Revision());
+  SetTimer(state.window, kBackupTimerId, sheet::BackupSchedule::kTickMs, nullptr);
   HookEditBox(state);
   StartDocument(state);
   for (const auto& row : sheet::CommandTable())
@@ -122,6 +129,8 @@ bool RunStartUp(MainWindow& state) {
   // "&E.复制(兼容)" is shown only while "*" and "/" are typed as "×" and "÷".
   SetCommandVisible(state.menus, sheet::Command::CopyCompatible, state.settings.乘除替换);
   state.host->SetStatusText(sheet::msg::kStarted);
+  sheet::ReportWrite(*state.host, handleWritten);
+  sheet::ReportWrite(*state.host, backupRead, sheet::FileTask::ReadContentBackup);
   RevealFromEdge(state);
   SetFocus(state.editBox);
   return true;

@@ -118,6 +118,10 @@ constexpr ButtonsRow kButtons[] = {
      MB_YESNOCANCEL,
      3,
      {MessageBoxAnswer::Yes, MessageBoxAnswer::No, MessageBoxAnswer::Cancel}},
+    {MessageBoxButtons::CancelTryContinue,
+     MB_CANCELTRYCONTINUE,
+     3,
+     {MessageBoxAnswer::Cancel, MessageBoxAnswer::TryAgain, MessageBoxAnswer::Continue}},
 };
 
 struct IconRow {
@@ -139,9 +143,9 @@ struct AnswerRow {
 };
 
 constexpr AnswerRow kAnswers[] = {
-    {IDYES, MessageBoxAnswer::Yes},
-    {IDNO, MessageBoxAnswer::No},
-    {IDCANCEL, MessageBoxAnswer::Cancel},
+    {IDYES, MessageBoxAnswer::Yes},           {IDNO, MessageBoxAnswer::No},
+    {IDCANCEL, MessageBoxAnswer::Cancel},     {IDTRYAGAIN, MessageBoxAnswer::TryAgain},
+    {IDCONTINUE, MessageBoxAnswer::Continue},
 };
 
 constexpr UINT kDefaultButtons[] = {MB_DEFBUTTON1, MB_DEFBUTTON2, MB_DEFBUTTON3};

@@ -1,5 +1,6 @@
 #include "files/file_io.h"
 
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -12,7 +13,24 @@ namespace {
 std::string Describe(std::string_view what, const std::error_code& error) {
   return std::string(what) + ": " + error.message();
 }
+
+IoResult Failed(std::string_view what, const std::error_code& error) {
+  return {Describe(what, error), CauseOf(error)};
+}
 }  // namespace
+
+FailureCause CauseOf(const std::error_code& error) {
+  using enum std::errc;
+  for (std::errc denied : {permission_denied, operation_not_permitted, read_only_file_system})
+    if (error == denied) return FailureCause::Denied;
+  for (std::errc full : {no_space_on_device, file_too_large})
+    if (error == full) return FailureCause::DiskFull;
+  for (std::errc busy : {device_or_resource_busy, text_file_busy})
+    if (error == busy) return FailureCause::InUse;
+  for (std::errc missing : {no_such_file_or_directory, not_a_directory})
+    if (error == missing) return FailureCause::FolderMissing;
+  return FailureCause::Unknown;
+}
 
 FileContent ReadWholeFile(const fs::path& path) {
   FileContent content;
@@ -28,9 +46,11 @@ FileContent ReadWholeFile(const fs::path& path) {
     content.error = "not a regular file";
     return content;
   }
+  errno = 0;
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     content.error = "cannot open the file for reading";
+    content.cause = CauseOf(std::error_code(errno, std::generic_category()));
     return content;
   }
   content.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -44,14 +64,14 @@ FileContent ReadWholeFile(const fs::path& path) {
 IoResult RemoveFile(const fs::path& path) {
   std::error_code error;
   fs::remove(path, error);
-  if (error) return {Describe("cannot delete the file", error)};
+  if (error) return Failed("cannot delete the file", error);
   return {};
 }
 
 IoResult CreateFolder(const fs::path& path) {
   std::error_code error;
   fs::create_directories(path, error);
-  if (error) return {Describe("cannot create the folder", error)};
+  if (error) return Failed("cannot create the folder", error);
   return {};
 }
 

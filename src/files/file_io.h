@@ -6,20 +6,30 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace tl::files {
 
+// Why an operation failed, as far as the user can do something about it.
+enum class FailureCause { Unknown, Denied, DiskFull, InUse, FolderMissing };
+
 // Empty `error` means success; otherwise it says what failed (without the
-// path, which the caller knows and may show in its own encoding).
+// path, which the caller knows and may show in its own encoding) and
+// `cause` sorts the failure for the user.
 struct IoResult {
   std::string error;
+  FailureCause cause = FailureCause::Unknown;
   bool ok() const { return error.empty(); }
 };
+
+// The cause of a failure the system reported.
+FailureCause CauseOf(const std::error_code& error);
 
 struct FileContent {
   bool exists = false;  // false for a missing file, which is no error
   std::string bytes;
   std::string error;  // set when the file exists but could not be read
+  FailureCause cause = FailureCause::Unknown;
 };
 
 FileContent ReadWholeFile(const std::filesystem::path& path);

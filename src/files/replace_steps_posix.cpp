@@ -12,7 +12,8 @@ namespace fs = std::filesystem;
 
 namespace {
 IoResult SystemError(std::string_view what) {
-  return {std::string(what) + ": " + std::generic_category().message(errno)};
+  const std::error_code error(errno, std::generic_category());
+  return {std::string(what) + ": " + error.message(), CauseOf(error)};
 }
 }  // namespace
 

@@ -9,12 +9,31 @@ namespace tl::files {
 namespace fs = std::filesystem;
 
 namespace {
-IoResult SystemError(std::string_view what) {
+FailureCause CauseOfWindowsError(DWORD code) {
+  switch (code) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+      return FailureCause::Denied;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return FailureCause::DiskFull;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE:
+      return FailureCause::InUse;
+    case ERROR_PATH_NOT_FOUND:
+      return FailureCause::FolderMissing;
+    default:
+      return FailureCause::Unknown;
+  }
+}
+
+IoResult SystemError(std::string_view what, DWORD code = ::GetLastError()) {
   std::string text(what);
   text += " (Windows error ";
-  text += std::to_string(::GetLastError());
+  text += std::to_string(code);
   text += ')';
-  return {text};
+  return {text, CauseOfWindowsError(code)};
 }
 }  // namespace
 

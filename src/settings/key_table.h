@@ -216,6 +216,8 @@ inline constexpr const KeyInfo* kKeyboardOpenKey = &Key(kKeyboardSection, "键�
 inline constexpr const KeyInfo* kKeyboardModeKey = &Key(kKeyboardSection, "键盘模式");
 inline constexpr const KeyInfo* kKeyboardAtCloseKey = &Key(kRunSection, "键盘开启");
 inline constexpr const KeyInfo* kWindowHandleKey = &Key(kRunSection, "窗口代号");
+inline constexpr const KeyInfo* kCaretKey = &Key(kRunSection, "起始选择位置");
+inline constexpr const KeyInfo* kCloseBehaviourKey = &Key(kRunSection, "退出设置");
 // clang-format on
 
 // Every row's declared type matches its field's type.

@@ -14,15 +14,6 @@ using files::IoResult;
 using files::ReadWholeFile;
 using files::WriteWholeFile;
 
-namespace {
-std::string JoinErrors(const IoResult& first, const IoResult& second) {
-  std::string joined = first.error;
-  if (!first.ok() && !second.ok()) joined += "; ";
-  joined += second.error;
-  return joined;
-}
-}  // namespace
-
 std::vector<KeyWrite> FieldWrites(const Settings& settings, std::span<const KeyInfo* const> keys) {
   std::vector<KeyWrite> writes;
   writes.reserve(keys.size());
@@ -33,7 +24,7 @@ std::vector<KeyWrite> FieldWrites(const Settings& settings, std::span<const KeyI
 IoResult WriteKeys(const std::filesystem::path& configuration, std::span<const KeyWrite> writes) {
   FileContent file = ReadWholeFile(configuration);
   // Never rebuild a file from nothing because it could not be read.
-  if (!file.error.empty()) return {file.error};
+  if (!file.error.empty()) return {file.error, file.cause};
   std::string content = file.bytes;
   for (const KeyWrite& write : writes) {
     WriteProfileValue(content, write.key->section, write.key->key, write.value);
@@ -46,26 +37,43 @@ IoResult SaveOptions(const Settings& settings, const SettingsFiles& files) {
   return WriteKeys(files.configuration, FieldWrites(settings, kOptionsWriteOrder));
 }
 
-IoResult SaveAtExit(Settings& settings, const SettingsFiles& files, const Geometry& normalGeometry,
-                    int caret, std::string_view worksheetText) {
+SaveResult SaveAtExit(const Settings& settings, const SettingsFiles& files,
+                      const Geometry& normalGeometry, int caret, std::string_view worksheetText) {
   IoResult folder;
   if (!FileExists(files.configuration)) folder = CreateFolder(files.runFolder);
 
-  settings.起始选择位置 = caret;
-  if (settings.运行次数 < std::numeric_limits<std::int64_t>::max()) ++settings.运行次数;
-  std::vector<KeyWrite> writes = FieldWrites(settings, kExitFontOrder);
-  if (settings.记住窗口) {
-    settings._启动窗口 = {normalGeometry.left, normalGeometry.top, normalGeometry.width,
-                          normalGeometry.height};
-    for (KeyWrite& write : FieldWrites(settings, kStartWindowOrder)) writes.push_back(write);
+  Settings saved = settings;
+  saved.起始选择位置 = caret;
+  if (saved.运行次数 < std::numeric_limits<std::int64_t>::max()) ++saved.运行次数;
+  std::vector<KeyWrite> writes = FieldWrites(saved, kExitFontOrder);
+  if (saved.记住窗口) {
+    saved._启动窗口 = {normalGeometry.left, normalGeometry.top, normalGeometry.width,
+                       normalGeometry.height};
+    for (KeyWrite& write : FieldWrites(saved, kStartWindowOrder)) writes.push_back(write);
   }
-  for (KeyWrite& write : FieldWrites(settings, kExitStateOrder)) writes.push_back(write);
-  IoResult result = folder.ok() ? WriteKeys(files.configuration, writes) : folder;
-
-  if (settings.退出保存) {
-    result.error = JoinErrors(result, WriteWholeFile(files.contentBackup, worksheetText));
-  }
+  for (KeyWrite& write : FieldWrites(saved, kExitStateOrder)) writes.push_back(write);
+  SaveResult result;
+  result.configuration = folder.ok() ? WriteKeys(files.configuration, writes) : folder;
+  if (saved.退出保存) result.contentBackup = WriteWholeFile(files.contentBackup, worksheetText);
   return result;
+}
+
+SaveResult SaveRunningBackup(const SettingsFiles& files, int caret,
+                             std::string_view worksheetText) {
+  SaveResult result;
+  result.contentBackup = CreateFolder(files.runFolder);
+  if (result.contentBackup.ok())
+    result.contentBackup = WriteWholeFile(files.contentBackup, worksheetText);
+  // The caret goes with the text it belongs to, or not at all.
+  if (!result.contentBackup.ok()) return result;
+  const KeyWrite write{kCaretKey, DecimalText(caret)};
+  result.configuration = WriteKeys(files.configuration, {&write, 1});
+  return result;
+}
+
+IoResult SaveCloseBehaviour(const Settings& settings, const SettingsFiles& files) {
+  const KeyWrite write{kCloseBehaviourKey, FieldText(settings, *kCloseBehaviourKey)};
+  return WriteKeys(files.configuration, {&write, 1});
 }
 
 IoResult SaveCloseRequest(Settings& settings, const SettingsFiles& files, bool keyboardOpen) {

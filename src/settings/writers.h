@@ -1,8 +1,8 @@
 #pragma once
 // The moments that write the configuration file, one function each. Each
 // writes its keys in the order given, as one complete replacement of the
-// file: a failed write leaves the old file whole. The result is for logs
-// and tests; the program reports nothing to the user.
+// file: a failed write leaves the old file whole and says why, for the
+// caller to tell the user.
 #include <array>
 #include <span>
 #include <string>
@@ -32,17 +32,33 @@ files::IoResult WriteKeys(const std::filesystem::path& configuration,
 // The options dialog's "确定", after it has copied its controls into `settings`.
 files::IoResult SaveOptions(const Settings& settings, const SettingsFiles& files);
 
-// The main window is destroyed. Before the call the caller has stored the
+// A save of the configuration file and the content backup, each with its
+// own outcome so that the user can be told which file failed.
+struct SaveResult {
+  files::IoResult configuration;
+  files::IoResult contentBackup;
+  bool ok() const { return configuration.ok() && contentBackup.ok(); }
+};
+
+// The main window is closing. Before the call the caller has stored the
 // edit box font (字体*), the window's 窗口状态 and the three view states in
 // `settings`; `normalGeometry` is the window's last normal, on-screen
-// placement. Creates the run folder when the
-// configuration file does not exist yet, records the caret as 起始选择位置,
-// writes the font, the geometry (with 记住窗口), the run state and the view
-// states, counts this run in 运行次数, and with 退出保存 replaces the content
-// backup with the worksheet text.
-files::IoResult SaveAtExit(Settings& settings, const SettingsFiles& files,
-                           const Geometry& normalGeometry, int caret,
-                           std::string_view worksheetText);
+// placement. Creates the run folder when the configuration file does not
+// exist yet, and writes the caret as 起始选择位置, the font, the geometry
+// (with 记住窗口), the run state, the view states and this run counted in
+// 运行次数; with 退出保存 it replaces the content backup with the worksheet
+// text. `settings` stays as it is, so that a save tried again (or again
+// after the user went back to the sheet) counts the run once.
+SaveResult SaveAtExit(const Settings& settings, const SettingsFiles& files,
+                      const Geometry& normalGeometry, int caret, std::string_view worksheetText);
+
+// With 退出保存 the sheet is also kept while the program runs: the content
+// backup and its caret (起始选择位置), which start-up restores after a crash.
+// Creates the run folder when it is missing.
+SaveResult SaveRunningBackup(const SettingsFiles& files, int caret, std::string_view worksheetText);
+
+// The exit window's "记住设置": the close behaviour (退出设置) is kept at once.
+files::IoResult SaveCloseBehaviour(const Settings& settings, const SettingsFiles& files);
 
 // Every close request records whether the virtual keyboard window is open.
 files::IoResult SaveCloseRequest(Settings& settings, const SettingsFiles& files, bool keyboardOpen);

@@ -22,6 +22,7 @@
 //   menu shortcut (the command table's, Ctrl+A/C/X/V/Z included) is taken by
 //   the accelerators before the box sees it.
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -60,8 +61,11 @@ class EditBox {
   void SetContentChangedHandler(std::function<void()> handler) { handler_ = std::move(handler); }
   void NotifyContentChanged() {
     modified_ = true;
+    ++revision_;
     if (handler_) handler_();
   }
+  // Counts the changes so far: a text that changed has a new revision.
+  std::uint64_t Revision() const { return revision_; }
 
   bool Modified() const { return modified_; }
   void SetModified(bool modified) { modified_ = modified; }
@@ -69,6 +73,7 @@ class EditBox {
  private:
   std::function<void()> handler_;
   bool modified_ = false;
+  std::uint64_t revision_ = 0;
 };
 
 // The caret with an empty selection.

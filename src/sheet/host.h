@@ -12,9 +12,9 @@
 
 namespace tl::sheet {
 
-enum class MessageBoxButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageBoxButtons { Ok, OkCancel, YesNo, YesNoCancel, CancelTryContinue };
 enum class MessageBoxIcon { None, Information, Question, Warning, Error };
-enum class MessageBoxAnswer { Ok, Cancel, Yes, No };
+enum class MessageBoxAnswer { Ok, Cancel, Yes, No, TryAgain, Continue };
 
 struct MessageBoxRequest {
   std::string text;

@@ -11,6 +11,8 @@
 #include <thread>
 #include <vector>
 
+#include "sheet/headless_host.h"
+
 namespace tl::app {
 namespace {
 
@@ -63,10 +65,12 @@ TEST(CustomPositionWindow, EnablesOkOnlyForAReachablePositionAndWritesTheFields)
     okForGoodPosition = IsWindowEnabled(ok);
     PostMessageW(ok, BM_CLICK, 0, 0);
   });
-  bool confirmed = EditCustomWindowPosition(nullptr, files);
+  sheet::HeadlessHost host;
+  bool confirmed = EditCustomWindowPosition(nullptr, files, host);
   user.join();
 
   EXPECT_TRUE(confirmed);
+  EXPECT_EQ(host.StatusText(), "");  // written: nothing to report
   EXPECT_EQ(shown, (std::vector<std::wstring>{L"10", L"20", L"0", L"0"}));
   EXPECT_FALSE(okForBadPosition);
   EXPECT_TRUE(okForGoodPosition);

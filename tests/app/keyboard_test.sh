@@ -59,14 +59,10 @@ save_as_sheet() {
   xdotool windowfocus --sync "$window"
 }
 
-# session LIVE KEYS...: starts the program with 动态刷新=LIVE (真 or 假) and
-# 退出保存 on, clicks into the sheet, sends each KEYS argument to xdotool
-# ("type TEXT" or "key ..." words; "save" saves through the dialog) from the
-# top of the sheet, then quits with Ctrl+Q, answering "否" when the program
-# asks whether to save the changed sheet.
-session() {
+# start LIVE: starts the program with 动态刷新=LIVE (真 or 假) and 退出保存
+# on, and clicks into the top of the sheet.
+start() {
   local live=$1
-  shift
   rm -rf "$work"/* && cp "$exe" "$work/tallyline.exe" && mkdir -p "$run_folder"
   printf '[运行设置]\r\n退出设置=1\r\n动态刷新=%s\r\n[其他设置]\r\n退出保存=真\r\n' "$live" |
     iconv -f UTF-8 -t GBK >"$configuration"
@@ -78,6 +74,32 @@ session() {
   xdotool mousemove $((X + 100)) $((Y + 60)) click 1
   sleep 0.5
   xdotool keydown ctrl key Home keyup ctrl
+}
+
+# wait_for_exit: true when the program ended within 20 seconds.
+wait_for_exit() {
+  for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || return 0; sleep 0.2; done
+  return 1
+}
+
+# quit: Ctrl+Q, answering "否" when the program asks whether to save the
+# changed sheet.
+quit() {
+  xdotool keydown ctrl key q keyup ctrl
+  sleep 1
+  if kill -0 "$program_pid" 2>/dev/null; then
+    local asked
+    asked=$(focus_window '询问')
+    [ -n "$asked" ] && xdotool key n
+  fi
+}
+
+# session LIVE KEYS...: starts the program, sends each KEYS argument to
+# xdotool ("type TEXT" or "key ..." words; "save" saves through the dialog),
+# then quits.
+session() {
+  start "$1"
+  shift
   for step in "$@"; do
     if [ "$step" = save ]; then
       save_as_sheet
@@ -88,14 +110,8 @@ session() {
     sleep 0.2
   done
   sleep 0.5
-  xdotool keydown ctrl key q keyup ctrl
-  sleep 1
-  if kill -0 "$program_pid" 2>/dev/null; then
-    local question
-    question=$(focus_window '询问')
-    [ -n "$question" ] && xdotool key n
-  fi
-  for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.2; done
+  quit
+  wait_for_exit || true
   [ -f "$backup" ] || { echo "the save at exit wrote no content backup"; exit 1; }
 }
 
@@ -129,3 +145,32 @@ session 真 "type 2/3" "key End" "key ctrl+3"
 caret=$(iconv -f GBK -t UTF-8 "$configuration" | tr -d '\r' | sed -n 's/^起始选择位置=//p')
 [ "$caret" = 10 ] || { echo "after Ctrl+3 the caret should stay at 10, found $caret"; exit 1; }
 echo "keyboard test: live mode keeps the caret behind a shortened result and the selection"
+
+# The sheet cannot be saved at exit (a folder stands where the backup goes):
+# Ctrl+Q asks; Esc goes back to the sheet; with the folder gone, Enter
+# (try again) saves and exits. With TALLYLINE_SHOTS=DIR the question's picture
+# goes to DIR/save-failed.png.
+start 假
+xdotool type --delay 80 "1+1"
+xdotool key Return
+mkdir "$backup"
+quit
+failed=$(focus_window '保存失败')
+[ -n "$failed" ] || { echo "no question when the sheet could not be saved"; exit 1; }
+if [ -n "${TALLYLINE_SHOTS:-}" ]; then
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$failed")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$TALLYLINE_SHOTS/save-failed.png"
+fi
+xdotool key Escape
+sleep 1
+kill -0 "$program_pid" 2>/dev/null || { echo "Esc on the question ended the program"; exit 1; }
+xdotool windowfocus --sync "$window"
+quit
+failed=$(focus_window '保存失败')
+[ -n "$failed" ] || { echo "no question at the second Ctrl+Q"; exit 1; }
+rmdir "$backup"
+xdotool key Return
+wait_for_exit || { echo "Enter on the question did not save and exit"; exit 1; }
+expect_lines "retry at exit" "1+1=2"
+echo "keyboard test: a failed save at exit asks; Esc goes back, Enter tries again"

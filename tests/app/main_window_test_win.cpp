@@ -1,6 +1,7 @@
 // The real program driven with real window messages.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 
 #include "app/menus.h"
@@ -22,6 +23,31 @@ std::wstring Lines(std::wstring_view first, int emptyLines) {
 // or 运行设置 lines (GBK).
 std::string Configuration(std::string_view run, std::string_view other = "") {
   return "[运行设置]\r\n退出设置=1\r\n" + std::string(run) + "[其他设置]\r\n" + std::string(other);
+}
+
+// Holds a file open with no sharing, as another program may.
+class FileLock {
+ public:
+  explicit FileLock(const std::filesystem::path& path)
+      : handle_(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  ~FileLock() { CloseHandle(handle_); }
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+  bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+};
+
+HWND WaitForWindow(const wchar_t* title) {
+  for (int i = 0; i < 200; ++i, Sleep(50))
+    if (HWND window = FindWindowW(nullptr, title)) return window;
+  return nullptr;
+}
+
+void WaitUntilGone(HWND window) {
+  for (int i = 0; i < 200 && IsWindow(window); ++i) Sleep(25);
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -169,6 +195,79 @@ TEST_F(MainWindowTest, SaveAtExitKeepsTheSheetForTheNextStart) {
   EXPECT_EQ(again.EditText().substr(0, 5), L"1+1=2");
   EXPECT_EQ(again.Caret(), 5u);
   EXPECT_TRUE(again.Close());
+}
+
+// The sheet cannot be written at exit (another program holds the backup):
+// the question keeps the window and the sheet until the user exits anyway,
+// and the old backup stays whole.
+TEST_F(MainWindowTest, AFailedSaveAtExitAsksBeforeTheSheetGoes) {
+  folder.WriteConfiguration(Configuration("动态刷新=假\r\n", "退出保存=真\r\n"));
+  std::ofstream(folder.Files().contentBackup, std::ios::binary) << "\r\nold";
+  ProgramProcess program(folder);
+  program.Type(L"1+1");
+  program.Press(VK_RETURN);
+  ASSERT_EQ(program.EditText(), L"1+1=2\r\nold");
+  {
+    FileLock lock(folder.Files().contentBackup);
+    ASSERT_TRUE(lock.Held());
+    PostMessageW(program.MainWindow(), WM_CLOSE, 0, 0);
+    HWND question = WaitForWindow(L"保存失败");
+    ASSERT_NE(question, nullptr);
+    PostMessageW(GetDlgItem(question, IDCANCEL), BM_CLICK, 0, 0);
+    WaitUntilGone(question);
+    EXPECT_FALSE(program.WaitForExit(500));
+    EXPECT_TRUE(IsWindowVisible(program.MainWindow()));
+    EXPECT_FALSE(IsIconic(program.MainWindow()));
+    EXPECT_EQ(program.EditText(), L"1+1=2\r\nold");
+
+    PostMessageW(program.MainWindow(), WM_CLOSE, 0, 0);
+    question = WaitForWindow(L"保存失败");
+    ASSERT_NE(question, nullptr);
+    PostMessageW(GetDlgItem(question, IDCONTINUE), BM_CLICK, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(10000));
+  }
+  EXPECT_EQ(ProgramFolder::Read(folder.Files().contentBackup), "\r\nold");
+}
+
+// With 退出保存 the sheet is backed up a few seconds after the last change,
+// and a process killed then opens with it at the next start.
+TEST_F(MainWindowTest, TheRunningBackupSurvivesAKilledProcess) {
+  folder.WriteConfiguration(Configuration("动态刷新=假\r\n", "退出保存=真\r\n"));
+  {
+    ProgramProcess program(folder);
+    program.Type(L"1+1");
+    program.Press(VK_RETURN);
+    Sleep(1000);
+    EXPECT_EQ(ProgramFolder::Read(folder.Files().contentBackup), "") << "not before the delay";
+    std::string backup;
+    for (int i = 0; i < 100 && backup.empty(); ++i, Sleep(100))
+      backup = ProgramFolder::Read(folder.Files().contentBackup);
+    EXPECT_EQ(backup.substr(0, 7), "1+1=2\r\n");
+    program.Kill();
+  }
+  ProgramProcess again(folder);
+  EXPECT_EQ(again.EditText().substr(0, 7), L"1+1=2\r\n");
+  EXPECT_EQ(again.Caret(), 5u);
+  EXPECT_TRUE(again.Close());
+}
+
+// A log-off while the sheet cannot be saved is refused once, with the
+// reason in the status bar; asked again, the session may end.
+TEST_F(MainWindowTest, ALogOffIsRefusedOnceWhenTheSheetCannotBeSaved) {
+  folder.WriteConfiguration(Configuration("", "退出保存=真\r\n"));
+  std::ofstream(folder.Files().contentBackup, std::ios::binary) << "old";
+  ProgramProcess program(folder);
+  program.Type(L"7");
+  {
+    FileLock lock(folder.Files().contentBackup);
+    EXPECT_FALSE(SendMessageW(program.MainWindow(), WM_QUERYENDSESSION, 0, 0));
+    EXPECT_EQ(program.StatusText().rfind(L"   [文件错误]_内容备份保存失败：", 0), 0u)
+        << Gbk(program.StatusText());
+    EXPECT_TRUE(SendMessageW(program.MainWindow(), WM_QUERYENDSESSION, 0, 0));
+  }
+  EXPECT_TRUE(SendMessageW(program.MainWindow(), WM_QUERYENDSESSION, 0, 0));
+  EXPECT_EQ(ProgramFolder::Read(folder.Files().contentBackup).substr(0, 1), "7");
+  program.Kill();
 }
 
 // A new line below the last result leaves the earlier lines in view.

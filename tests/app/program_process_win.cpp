@@ -186,6 +186,11 @@ bool ProgramProcess::Close(DWORD ms) {
   return WaitForExit(ms);
 }
 
+void ProgramProcess::Kill() {
+  TerminateProcess(process_.hProcess, 1);
+  WaitForExit(10000);
+}
+
 bool ProgramProcess::WaitForExit(DWORD ms) {
   return WaitForSingleObject(process_.hProcess, ms) == WAIT_OBJECT_0;
 }

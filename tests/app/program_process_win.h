@@ -64,6 +64,8 @@ class ProgramProcess {
   bool Close(DWORD ms = 10000);
   // True when the process ended within `ms`.
   bool WaitForExit(DWORD ms);
+  // Ends the process at once, as a crash or the task manager would.
+  void Kill();
 
  private:
   PROCESS_INFORMATION process_{};

@@ -53,7 +53,7 @@ TEST(FileIo, AFailedWriteKeepsTheOldFile) {
 
   // A missing folder fails too, and creates nothing.
   const fs::path elsewhere = folder.path() / "missing" / "settings.ini";
-  EXPECT_FALSE(WriteWholeFile(elsewhere, "x").ok());
+  EXPECT_EQ(WriteWholeFile(elsewhere, "x").cause, FailureCause::FolderMissing);
   EXPECT_FALSE(FileExists(elsewhere.parent_path()));
   EXPECT_TRUE(CreateFolder(elsewhere.parent_path()).ok());
   EXPECT_TRUE(WriteWholeFile(elsewhere, "x").ok());

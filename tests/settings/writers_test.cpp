@@ -73,6 +73,21 @@ TEST(SaveAtExit, WorksheetBackupAndForgottenGeometry) {
   EXPECT_TRUE(next.标题栏状态);
 }
 
+TEST(SaveRunningBackup, KeepsTheSheetAndItsCaretForTheNextStart) {
+  Installation app;  // no run folder yet
+  ASSERT_TRUE(SaveRunningBackup(app.files, 5, "1+1=2\r\n").ok());
+  EXPECT_EQ(FileText(app.files.contentBackup), "1+1=2\r\n");
+  EXPECT_EQ(LoadSettings(app.files).起始选择位置, 5);
+
+  // A sheet that cannot be written keeps the caret of the one before.
+  fs::remove(app.files.contentBackup);
+  fs::create_directory(app.files.contentBackup);
+  const SaveResult blocked = SaveRunningBackup(app.files, 9, "2\r\n");
+  EXPECT_FALSE(blocked.ok());
+  EXPECT_TRUE(blocked.configuration.ok());
+  EXPECT_EQ(LoadSettings(app.files).起始选择位置, 5);
+}
+
 TEST(ResetSettings, ThenSaveAtExitLeavesPrecisionOut) {
   Installation app("[运行设置]\r\n运算精度设置=8\r\n退出保存=真\r\n[其他设置]\r\n分数类型=2\r\n");
   WriteWholeFile(app.files.contentBackup, "sheet");
@@ -173,10 +188,12 @@ TEST(Writers, KeyboardCloseRequestPositionAndHandle) {
   ASSERT_TRUE(SaveKeyboardClosed(settings, app.files).ok());
   ASSERT_TRUE(SaveCloseRequest(settings, app.files, true).ok());
   ASSERT_TRUE(SaveWindowHandle(settings, app.files, -2147155000).ok());
+  settings.退出设置 = 2;
+  ASSERT_TRUE(SaveCloseBehaviour(settings, app.files).ok());
   ASSERT_TRUE(SaveCustomWindowPosition(app.files, {" 12", "abc", "800", ""}).ok());
 
   EXPECT_EQ(FileText(app.files.configuration),
-            "[运行设置]\r\n键盘开启=真\r\n窗口代号=-2147155000\r\n"
+            "[运行设置]\r\n键盘开启=真\r\n窗口代号=-2147155000\r\n退出设置=2\r\n"
             "[键盘窗口设置]\r\n键盘开启=假\r\n键盘宽度=310\r\n键盘高度=285\r\n"
             "键盘左边=-4\r\n键盘顶边=285\r\n键盘模式=假\r\n"
             "[启动窗口位置]\r\n_启动窗口.左边= 12\r\n_启动窗口.顶边=abc\r\n"
@@ -193,6 +210,7 @@ TEST(Writers, KeyboardCloseRequestPositionAndHandle) {
   const Settings next = LoadSettings(app.files);
   EXPECT_TRUE(next.键盘开启);
   EXPECT_EQ(next.窗口代号, -2147155000);
+  EXPECT_EQ(next.退出设置, 2);
   EXPECT_EQ(next._启动窗口, (StartWindow{12, 0, 800, 0}));
 
   // Into a file without them, the keyboard's keys go in the order written.

@@ -19,6 +19,7 @@
 #include "app/main_window_state.h"
 #include "app/options_window.h"
 #include "app/win_text.h"
+#include "sheet/headless_host.h"
 #include "sheet/help_text.h"
 
 namespace {
@@ -79,7 +80,8 @@ int wmain(int argc, wchar_t** argv) {
   if (which == L"position") {
     std::thread report(ReportWhenShown, L"自定义窗口位置(请勿超出屏幕！)");
     const auto folder = std::filesystem::temp_directory_path() / L"tallyline-gallery";
-    tl::app::EditCustomWindowPosition(nullptr, tl::settings::FilesUnder(folder));
+    tl::sheet::HeadlessHost host;
+    tl::app::EditCustomWindowPosition(nullptr, tl::settings::FilesUnder(folder), host);
     report.join();
     return 0;
   }

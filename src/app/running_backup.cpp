@@ -1,0 +1,22 @@
+// With 退出保存 the sheet is written while the program runs, a few seconds
+// after the last change, so that a crash or a killed process loses at most
+// those seconds.
+#include "app/main_window_state.h"
+#include "settings/writers.h"
+#include "sheet/write_reports.h"
+
+namespace tl::app {
+
+void OnBackupTimer(MainWindow& state) {
+  if (!state.settings.退出保存 || !state.edit) return;
+  const std::uint64_t now = GetTickCount64();
+  const std::uint64_t revision = state.edit->Revision();
+  if (!state.backup.Due(now, revision, state.edit->InBatch())) return;
+  const settings::SaveResult saved = settings::SaveRunningBackup(
+      state.files, static_cast<int>(state.edit->Caret()), state.edit->Text());
+  if (!state.backup.Attempted(now, revision, saved.ok())) return;
+  if (sheet::ReportWrite(*state.host, saved.contentBackup, sheet::FileTask::SaveContentBackup))
+    sheet::ReportWrite(*state.host, saved.configuration);
+}
+
+}  // namespace tl::app

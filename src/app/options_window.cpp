@@ -15,6 +15,7 @@
 #include "app/win_text.h"
 #include "files/file_io.h"
 #include "settings/writers.h"
+#include "sheet/write_reports.h"
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
@@ -116,7 +117,7 @@ void Confirm(HWND window, OptionsWindow& state) {
   MainWindow& main = state.main;
   settings::CopyOptionsForm(ReadOptionsForm(window, state.panel), main.settings);
   ApplyOptions(main);
-  settings::SaveOptions(main.settings, main.files);
+  sheet::ReportWrite(*main.host, settings::SaveOptions(main.settings, main.files));
   DestroyWindow(window);
 }
 
@@ -124,7 +125,7 @@ void Confirm(HWND window, OptionsWindow& state) {
 // that window checks the box again.
 void AskCustomPosition(HWND window, OptionsWindow& state, HWND box) {
   if (SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED) return;
-  if (!EditCustomWindowPosition(window, state.main.files))
+  if (!EditCustomWindowPosition(window, state.main.files, *state.main.host))
     SendMessageW(box, BM_SETCHECK, BST_CHECKED, 0);
 }
 

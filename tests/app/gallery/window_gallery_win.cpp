@@ -51,6 +51,9 @@ void ShowOptions() {
   tl::app::MainWindow main;
   main.files =
       tl::settings::FilesUnder(std::filesystem::temp_directory_path() / L"tallyline-gallery");
+  // A host over no windows: the status bar it would write to is not there.
+  main.host = std::make_unique<tl::app::WinHost>(
+      tl::app::HostWindows{}, [](int) {}, [](tl::sheet::Command) { return true; });
   tl::app::OpenOptionsWindow(main);
   RunTool(main.tools, tl::app::Tool::Options);
 }

@@ -1,0 +1,25 @@
+#pragma once
+// Where the virtual keyboard's buttons go in its window. The positions are
+// drawn for a window 540 wide (the simple layout: 312) and 285 high and
+// scale with the window's size, each value truncated toward zero. The
+// simple layout moves the three function columns out of sight.
+#include "sheet/virtual_keyboard.h"
+
+namespace tl::sheet {
+
+struct KeyRect {
+  int left, top, width, height;
+  bool operator==(const KeyRect&) const = default;
+};
+
+KeyRect KeyButtonRect(const KeyboardButton& button, bool scientific, int width, int height);
+
+// The window's width after a layout switch: 310 simple for 540 scientific.
+int SwitchedKeyboardWidth(int width, bool toScientific);
+
+// The height of the buttons' characters, in pixels, for a button of that
+// size: the captions grow and shrink with the buttons, and the longest
+// ("asinh", "acosh") still fits across.
+int KeyFontHeight(int buttonWidth, int buttonHeight);
+
+}  // namespace tl::sheet

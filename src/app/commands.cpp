@@ -1,5 +1,6 @@
 // Menu commands: the window's own, and the worksheet's.
 #include "app/main_window_state.h"
+#include "app/virtual_keyboard_window.h"
 #include "app/worksheet_font.h"
 #include "settings/reset.h"
 
@@ -41,6 +42,9 @@ void PickFont(MainWindow& state, Command) {
 void Reset(MainWindow& state, Command) {
   ResetAllSettings(state);
 }
+void Keyboard(MainWindow& state, Command) {
+  ToggleVirtualKeyboard(state);
+}
 
 struct WindowCommand {
   Command command;
@@ -53,6 +57,7 @@ constexpr WindowCommand kWindowCommands[] = {
     {Command::ShowWindow, Show},
     {Command::Font, PickFont},
     {Command::ResetSettings, Reset},
+    {Command::VirtualKeyboard, Keyboard},
     {Command::ViewNormal, RunViewCommand},
     {Command::ViewStatusBar, RunViewCommand},
     {Command::ViewMenuBar, RunViewCommand},
@@ -70,8 +75,8 @@ WindowHandler WindowHandlerOf(Command command) {
 }  // namespace
 
 // The worksheet's commands are available as far as it builds them; the
-// windows for files, options, find, the accumulator, number conversion, the
-// virtual keyboard and help come later.
+// windows for files, options, find, the accumulator, number conversion and
+// help come later.
 bool CommandAvailable(Command command) {
   return WindowHandlerOf(command) || sheet::Worksheet::Handles(command);
 }

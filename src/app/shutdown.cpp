@@ -3,6 +3,7 @@
 #include "app/hot_key.h"
 #include "app/main_window_state.h"
 #include "app/tray_icon.h"
+#include "app/virtual_keyboard_window.h"
 #include "settings/writers.h"
 
 namespace tl::app {
@@ -10,7 +11,7 @@ namespace tl::app {
 bool OnCloseRequest(MainWindow& state) {
   if (state.closePermission) return true;
   ShowWindow(state.window, SW_MINIMIZE);
-  settings::SaveCloseRequest(state.settings, state.files, /*keyboardOpen=*/false);
+  settings::SaveCloseRequest(state.settings, state.files, VirtualKeyboardOpen(state));
   switch (state.settings.退出设置) {
     case 1:
       return true;

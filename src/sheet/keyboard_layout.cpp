@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 namespace tl::sheet {
 
@@ -41,6 +42,19 @@ KeyRect KeyButtonRect(const KeyboardButton& button, bool scientific, int width, 
 
 int SwitchedKeyboardWidth(int width, bool toScientific) {
   return toScientific ? Scale(width, 540, 310) : Scale(width, 310, 540);
+}
+
+KeyRect FitKeyboardWindow(KeyRect stored, KeyRect workArea, int minimumWidth, int minimumHeight) {
+  const auto fit = [](int position, int size, int start, int room, int minimum) {
+    size = std::min(std::max(size, minimum), std::max(room, minimum));
+    position = std::max(std::min(position, start + room - size), start);
+    return std::pair{position, size};
+  };
+  const auto [left, width] =
+      fit(stored.left, stored.width, workArea.left, workArea.width, minimumWidth);
+  const auto [top, height] =
+      fit(stored.top, stored.height, workArea.top, workArea.height, minimumHeight);
+  return {left, top, width, height};
 }
 
 int KeyFontHeight(int buttonWidth, int buttonHeight) {

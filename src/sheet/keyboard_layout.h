@@ -17,6 +17,12 @@ KeyRect KeyButtonRect(const KeyboardButton& button, bool scientific, int width, 
 // The window's width after a layout switch: 310 simple for 540 scientific.
 int SwitchedKeyboardWidth(int width, bool toScientific);
 
+// Where the window opens: the stored geometry made at least the minimum
+// size and at most the work area's, and moved wholly into the work area, so
+// that a damaged or outdated configuration never opens it out of sight or
+// too small to use.
+KeyRect FitKeyboardWindow(KeyRect stored, KeyRect workArea, int minimumWidth, int minimumHeight);
+
 // The height of the buttons' characters, in pixels, for a button of that
 // size: the captions grow and shrink with the buttons, and the longest
 // ("asinh", "acosh") still fits across.

@@ -205,5 +205,21 @@ TEST(VirtualKeyboard, SwitchingLayoutsScalesTheWidthTruncated) {
     EXPECT_EQ(SwitchedKeyboardWidth(c.width, c.toScientific), c.expected) << c.width;
 }
 
+TEST(VirtualKeyboard, OpensWhollyOnTheWorkArea) {
+  const KeyRect work{0, 0, 1280, 760};
+  const struct {
+    std::string_view name;
+    KeyRect stored, expected;
+  } cases[] = {
+      {"the defaults", {285, 285, 540, 285}, {285, 285, 540, 285}},
+      {"off the right", {5000, 285, 540, 285}, {740, 285, 540, 285}},
+      {"above the top", {10, -300, 540, 285}, {10, 0, 540, 285}},
+      {"no size at all", {100, 100, 0, -5}, {100, 100, 320, 180}},
+      {"larger than the screen", {-50, 10, 3000, 900}, {0, 0, 1280, 760}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(FitKeyboardWindow(c.stored, work, 320, 180), c.expected) << c.name;
+}
+
 }  // namespace
 }  // namespace tl::sheet

@@ -23,13 +23,18 @@ using sheet::KeyboardChange;
 constexpr int kFirstKeyId = 100;  // clear of IDOK and IDCANCEL
 
 // The smallest window, at 96 DPI, whose captions still read.
-constexpr int kMinimumScientificWidth = 320;
-constexpr int kMinimumSimpleWidth = 190;
-constexpr int kMinimumHeight = 180;
+constexpr int kMinimumScientificWidth = 400;
+constexpr int kMinimumSimpleWidth = 230;
+constexpr int kMinimumHeight = 220;
 
-// The window never activates: clicks leave the worksheet in front.
-constexpr WindowDesign kDesign{"虚拟键盘", 540,   285,
-                               {},         false, WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW};
+// The window never activates: clicks leave the worksheet in front. Its
+// place and size are the ones it was closed with.
+constexpr WindowDesign kDesign{.caption = "虚拟键盘",
+                               .clientWidth = 540,
+                               .clientHeight = 285,
+                               .controls = {},
+                               .balloonTooltips = false,
+                               .exStyle = WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW};
 
 struct KeyboardWindow {
   KeyboardWindow(MainWindow& mainWindow, bool scientific, std::uint64_t seed)

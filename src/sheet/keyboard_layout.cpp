@@ -58,7 +58,7 @@ KeyRect FitKeyboardWindow(KeyRect stored, KeyRect workArea, int minimumWidth, in
 }
 
 int KeyFontHeight(int buttonWidth, int buttonHeight) {
-  return std::max(1, std::min(buttonHeight * 11 / 20, buttonWidth * 3 / 10));
+  return std::max(1, std::min(buttonHeight * 3 / 5, buttonWidth * 3 / 10));
 }
 
 }  // namespace tl::sheet

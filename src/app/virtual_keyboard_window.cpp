@@ -22,9 +22,11 @@ using sheet::KeyboardChange;
 
 constexpr int kFirstKeyId = 100;  // clear of IDOK and IDCANCEL
 
-// The smallest window, at 96 DPI, whose captions still read.
+// The smallest window whose captions still read, in pixels: a caption reads
+// by its pixels at any DPI. The simple layout's is below what a layout
+// switch makes of the scientific one's, so that a switch keeps its width.
 constexpr int kMinimumScientificWidth = 400;
-constexpr int kMinimumSimpleWidth = 230;
+constexpr int kMinimumSimpleWidth = 220;
 constexpr int kMinimumHeight = 220;
 
 // The window never activates: clicks leave the worksheet in front. Its
@@ -60,8 +62,8 @@ void FocusWorksheet(MainWindow& main) {
   SetFocus(main.editBox);
 }
 
-int MinimumWidth(bool scientific, int dpi) {
-  return Scaled(scientific ? kMinimumScientificWidth : kMinimumSimpleWidth, dpi);
+int MinimumWidth(bool scientific) {
+  return scientific ? kMinimumScientificWidth : kMinimumSimpleWidth;
 }
 
 // The geometry it was closed with, on the work area of the nearest monitor.
@@ -70,11 +72,10 @@ void PlaceFromSettings(HWND window, const settings::Settings& s, bool scientific
   monitor.cbSize = sizeof monitor;
   GetMonitorInfoW(MonitorFromPoint({s.键盘左边, s.键盘顶边}, MONITOR_DEFAULTTONEAREST), &monitor);
   const RECT& work = monitor.rcWork;
-  const int dpi = KitDpi(window);
   const sheet::KeyRect r = sheet::FitKeyboardWindow(
       {s.键盘左边, s.键盘顶边, s.键盘宽度, s.键盘高度},
       {work.left, work.top, work.right - work.left, work.bottom - work.top},
-      MinimumWidth(scientific, dpi), Scaled(kMinimumHeight, dpi));
+      MinimumWidth(scientific), kMinimumHeight);
   SetWindowPos(window, nullptr, r.left, r.top, r.width, r.height,
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
@@ -157,10 +158,9 @@ void MsgKey(HWND window, KeyboardWindow& kb, WPARAM wParam) {
   FocusWorksheet(main);
 }
 
-void MsgMinimumSize(HWND window, const KeyboardWindow& kb, LPARAM lParam) {
-  auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-  const int dpi = KitDpi(window);
-  info->ptMinTrackSize = {MinimumWidth(kb.keys.scientific, dpi), Scaled(kMinimumHeight, dpi)};
+void MsgMinimumSize(const KeyboardWindow& kb, LPARAM lParam) {
+  reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {MinimumWidth(kb.keys.scientific),
+                                                           kMinimumHeight};
 }
 
 // Its geometry and layout for the next time it opens.
@@ -188,7 +188,7 @@ LRESULT CALLBACK KeyboardProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       LayOut(window, *kb);
       return 0;
     case WM_GETMINMAXINFO:
-      MsgMinimumSize(window, *kb, lParam);
+      MsgMinimumSize(*kb, lParam);
       return 0;
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;

@@ -8,6 +8,7 @@
 #include "app/main_window_state.h"
 #include "app/number_window.h"
 #include "app/options_window.h"
+#include "app/virtual_keyboard_window.h"
 #include "app/worksheet_font.h"
 #include "settings/reset.h"
 #include "sheet/write_reports.h"
@@ -70,6 +71,9 @@ void ShowHelp(MainWindow& state, Command) {
 void ShowAbout(MainWindow& state, Command) {
   OpenAboutWindow(state.window, state.tools, {state.settings.运行次数, state.files.configuration});
 }
+void Keyboard(MainWindow& state, Command) {
+  ToggleVirtualKeyboard(state);
+}
 
 struct WindowCommand {
   Command command;
@@ -91,6 +95,7 @@ constexpr WindowCommand kWindowCommands[] = {
     {Command::FindReplace, Find},
     {Command::Accumulator, Accumulate},
     {Command::NumberToChinese, ConvertNumber},
+    {Command::VirtualKeyboard, Keyboard},
     {Command::ViewNormal, RunViewCommand},
     {Command::ViewStatusBar, RunViewCommand},
     {Command::ViewMenuBar, RunViewCommand},
@@ -109,8 +114,7 @@ WindowHandler WindowHandlerOf(Command command) {
 
 }  // namespace
 
-// The worksheet's commands are available as far as it builds them; the
-// window for the virtual keyboard comes later.
+// A command is available when the window or the worksheet handles it.
 bool CommandAvailable(Command command) {
   return WindowHandlerOf(command) || sheet::Worksheet::Handles(command);
 }

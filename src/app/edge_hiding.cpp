@@ -1,5 +1,6 @@
 // Parking the window at a screen edge, and the show/hide hot key.
 #include "app/main_window_state.h"
+#include "app/virtual_keyboard_window.h"
 #include "app/window_geometry.h"
 
 namespace tl::app {
@@ -39,6 +40,7 @@ void OnEdgeHideTimer(MainWindow& state) {
   Rect r = WindowRect(state.window);
   MoveIfChanged(state.window, r,
                 EdgeHideTick(r, mouse.x, mouse.y, state.edgeHideHold, ScreenWidth()));
+  FollowEdgeParking(state);
 }
 
 void ToggleByHotKey(MainWindow& state) {

@@ -177,6 +177,7 @@ void RegisterKitClass() {
   if (registered) return;
   WNDCLASSEXW c{};
   c.cbSize = sizeof c;
+  c.style = CS_DBLCLKS;
   c.lpfnWndProc = KitProc;
   c.hInstance = GetModuleHandleW(nullptr);
   c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -245,10 +246,12 @@ void EndModal(HWND window) {
 
 HWND OpenToolWindowErased(HWND owner, ToolWindows& tools, Tool tool, const WindowDesign& design,
                           WNDPROC proc, void* state, void (*release)(void*)) {
+  // A window that never activates is shown without taking the focus.
+  const bool activates = !(design.exStyle & WS_EX_NOACTIVATE);
   if (HWND open = tools[tool]) {
     release(state);
-    ShowWindow(open, SW_SHOWNORMAL);
-    SetForegroundWindow(open);
+    ShowWindow(open, activates ? SW_SHOWNORMAL : SW_SHOWNOACTIVATE);
+    if (activates) SetForegroundWindow(open);
     return open;
   }
   auto owned = std::make_unique<KitRecord>(
@@ -258,7 +261,7 @@ HWND OpenToolWindowErased(HWND owner, ToolWindows& tools, Tool tool, const Windo
   if (!window && owned) release(state);
   if (!window) return nullptr;
   tools[tool] = window;
-  ShowWindow(window, SW_SHOW);
+  ShowWindow(window, activates ? SW_SHOW : SW_SHOWNOACTIVATE);
   return window;
 }
 

@@ -40,7 +40,8 @@ void RunModal(HWND owner, const WindowDesign& design, WNDPROC proc, void* state)
 void EndModal(HWND window);
 
 // Opens `tool` as a modeless window owned by `owner` and centred on it, or
-// brings the open one to the front (then `state` is dropped). The window
+// brings the open one to the front (then `state` is dropped). A design with
+// WS_EX_NOACTIVATE is shown without being activated. The window
 // owns `state` and frees it when it is destroyed, which also clears its
 // entry in `tools`.
 template <class T>

@@ -7,6 +7,7 @@
 #include "app/hot_key.h"
 #include "app/main_window_state.h"
 #include "app/tray_icon.h"
+#include "app/virtual_keyboard_window.h"
 #include "app/win_text.h"
 #include "app/worksheet_font.h"
 #include "sheet/status_messages.h"
@@ -120,6 +121,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case WM_TIMER:
       MsgTimer(*state, wParam);
+      return 0;
+    case WM_NOTIFY:
+      OnMainWindowNotify(*state, *reinterpret_cast<const NMHDR*>(lParam));
       return 0;
     case WM_HOTKEY:
       ToggleByHotKey(*state);

@@ -3,6 +3,7 @@
 #include "app/hot_key.h"
 #include "app/main_window_state.h"
 #include "app/tray_icon.h"
+#include "app/virtual_keyboard_window.h"
 #include "app/win_text.h"
 #include "settings/writers.h"
 #include "sheet/exit_save.h"
@@ -35,8 +36,8 @@ void ReportSave(MainWindow& state, const settings::SaveResult& saved) {
 bool OnCloseRequest(MainWindow& state) {
   if (state.closePermission) return true;
   ShowWindow(state.window, SW_MINIMIZE);
-  sheet::ReportWrite(
-      *state.host, settings::SaveCloseRequest(state.settings, state.files, /*keyboardOpen=*/false));
+  sheet::ReportWrite(*state.host, settings::SaveCloseRequest(state.settings, state.files,
+                                                             VirtualKeyboardOpen(state)));
   switch (state.settings.退出设置) {
     case 1:
       return SavePromptBeforeClose(state);

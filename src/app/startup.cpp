@@ -9,6 +9,7 @@
 #include "app/hot_key.h"
 #include "app/main_window_state.h"
 #include "app/tray_icon.h"
+#include "app/virtual_keyboard_window.h"
 #include "app/window_geometry.h"
 #include "app/word_wrap.h"
 #include "files/file_io.h"
@@ -121,6 +122,7 @@ bool RunStartUp(MainWindow& state) {
   SetTimer(state.window, kBackupTimerId, sheet::BackupSchedule::kTickMs, nullptr);
   HookEditBox(state);
   StartDocument(state);
+  if (state.settings.键盘开启) OpenVirtualKeyboard(state);
   for (const auto& row : sheet::CommandTable())
     if (!CommandAvailable(row.command)) SetCommandEnabled(state.menus, row.command, false);
   Rect r = WindowRect(state.window);

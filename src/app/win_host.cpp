@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <iterator>
+#include <vector>
 
 #include "app/win_text.h"
 #include "text/encoding.h"
@@ -180,17 +182,63 @@ void WinHost::SetMenuItemState(sheet::Command item, sheet::MenuItemState state) 
   SetCommandEnabled(*windows_.menus, item, state.enabled && available_(item));
 }
 
+namespace {
+
+INPUT KeyInput(WORD key, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = flags;
+  return input;
+}
+
+INPUT UnicodeInput(wchar_t c, DWORD flags) {
+  INPUT input = KeyInput(0, KEYEVENTF_UNICODE | flags);
+  input.ki.wScan = c;
+  return input;
+}
+
+// The modifiers VkKeyScanEx names in its high byte, each with its key.
+struct ShiftState {
+  int bit;
+  WORD key;
+};
+constexpr ShiftState kShiftStates[] = {{1, VK_SHIFT}, {2, VK_CONTROL}, {4, VK_MENU}};
+
+std::vector<INPUT> CharacterInputs(wchar_t c) {
+  const SHORT scan = VkKeyScanExW(c, GetKeyboardLayout(0));
+  if (scan == -1) return {UnicodeInput(c, 0), UnicodeInput(c, KEYEVENTF_KEYUP)};
+  const int shift = HIBYTE(scan);
+  std::vector<INPUT> inputs;
+  for (const ShiftState& s : kShiftStates)
+    if (shift & s.bit) inputs.push_back(KeyInput(s.key, 0));
+  inputs.push_back(KeyInput(LOBYTE(scan), 0));
+  inputs.push_back(KeyInput(LOBYTE(scan), KEYEVENTF_KEYUP));
+  for (auto s = std::rbegin(kShiftStates); s != std::rend(kShiftStates); ++s)
+    if (shift & s->bit) inputs.push_back(KeyInput(s->key, KEYEVENTF_KEYUP));
+  return inputs;
+}
+
+}  // namespace
+
+void WinHost::SendCharacter(sheet::Character character) {
+  // The key that types it on the current layout, with the modifiers it
+  // needs; a character no key types goes as itself.
+  std::string gbk;
+  if (character > 0xFF) gbk += static_cast<char>(character >> 8);
+  gbk += static_cast<char>(character & 0xFF);
+  const std::wstring wide = Wide(gbk);
+  if (wide.size() != 1) return;
+  std::vector<INPUT> inputs = CharacterInputs(wide[0]);
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 void WinHost::SendKey(int key) {
   // A press and a release through the input queue; NumLock goes as the
   // extended key the keyboard sends for it.
   const DWORD extended = key == VK_NUMLOCK ? KEYEVENTF_EXTENDEDKEY : 0;
-  INPUT inputs[2] = {};
-  for (INPUT& input : inputs) {
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = static_cast<WORD>(key);
-    input.ki.dwFlags = extended;
-  }
-  inputs[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+  INPUT inputs[2] = {KeyInput(static_cast<WORD>(key), extended),
+                     KeyInput(static_cast<WORD>(key), extended | KEYEVENTF_KEYUP)};
   SendInput(2, inputs, sizeof(INPUT));
 }
 

@@ -72,6 +72,7 @@ class WinHost final : public sheet::Host {
   void AdjustFontSize(int points) override { adjustFontSize_(points); }
   void SetMenuItemState(sheet::Command item, sheet::MenuItemState state) override;
   void SendKey(int key) override;
+  void SendCharacter(sheet::Character character) override;
   bool IsNumLockOn() override { return (GetKeyState(VK_NUMLOCK) & 1) != 0; }
 
  private:

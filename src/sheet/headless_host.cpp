@@ -38,9 +38,9 @@ void HeadlessHost::KeyPressed(int key) {
   if (key == vk::kNumLock) numLockOn_ = !numLockOn_;
 }
 
-std::optional<int> HeadlessHost::TakeSentKey() {
+std::optional<HeadlessHost::SentKey> HeadlessHost::TakeSentKey() {
   if (sentKeys_.empty()) return std::nullopt;
-  const int key = sentKeys_.front();
+  const SentKey key = sentKeys_.front();
   sentKeys_.pop_front();
   return key;
 }

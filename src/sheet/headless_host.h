@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "sheet/host.h"
+#include "sheet/keys.h"
 
 namespace tl::sheet {
 
@@ -34,7 +35,8 @@ class HeadlessHost final : public Host {
   void SetMenuItemState(Command item, MenuItemState state) override { menuStates_[item] = state; }
   // Sent keys wait in a queue until the caller presses them (DeliverSentKeys
   // in key_delivery.h).
-  void SendKey(int key) override { sentKeys_.push_back(key); }
+  void SendKey(int key) override { sentKeys_.push_back({key, 0}); }
+  void SendCharacter(Character character) override { sentKeys_.push_back({0, character}); }
   bool IsNumLockOn() override { return numLockOn_; }
 
   // Moves the clock on and returns how many ticks of the Enter hold timer
@@ -46,8 +48,13 @@ class HeadlessHost final : public Host {
   // it: NumLock switches its state.
   void KeyPressed(int key);
   void SetNumLock(bool on) { numLockOn_ = on; }
+  // A sent key press: a key by its code, or the key that types a character.
+  struct SentKey {
+    int key = 0;
+    Character character = 0;  // when not 0, the key is the character's
+  };
   // The oldest sent key not yet pressed.
-  std::optional<int> TakeSentKey();
+  std::optional<SentKey> TakeSentKey();
 
   void QueueAnswer(MessageBoxAnswer answer) { answers_.push_back(answer); }
   const std::vector<MessageBoxRequest>& MessageBoxes() const { return messageBoxes_; }
@@ -67,7 +74,7 @@ class HeadlessHost final : public Host {
   int focusRequests_ = 0;
   int fontSizeChange_ = 0;
   std::map<Command, MenuItemState> menuStates_;
-  std::deque<int> sentKeys_;
+  std::deque<SentKey> sentKeys_;
   bool numLockOn_ = true;
 };
 

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "sheet/command.h"
+#include "sheet/keys.h"
 
 namespace tl::sheet {
 
@@ -63,11 +64,14 @@ class Host {
   // Check mark and availability of a menu item (every menu that shows it).
   virtual void SetMenuItemState(Command item, MenuItemState state) = 0;
 
-  // The keyboard, for NumLock used as a delete key: a key press (down and
-  // up) that reaches the worksheet after the current event, like the user's
-  // own, and the NumLock state. A host that takes no key presses (a batch
+  // The keyboard, for NumLock used as a delete key and for the virtual
+  // keyboard: a key press (down and up) that reaches the worksheet after the
+  // current event, like the user's own; the key press that types a character
+  // through the keyboard layout (Shift and the like held as the layout needs
+  // them); and the NumLock state. A host that takes no key presses (a batch
   // run) keeps these defaults: nothing is sent and NumLock stays on.
   virtual void SendKey(int /*key*/) {}
+  virtual void SendCharacter(Character /*character*/) {}
   virtual bool IsNumLockOn() { return true; }
 };
 

@@ -81,10 +81,13 @@ KeyDownOutcome KeyDown(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& h
 
 void DeliverSentKeys(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host) {
   for (int pressed = 0; pressed < kMostSentKeys; ++pressed) {
-    const std::optional<int> key = host.TakeSentKey();
-    if (!key) return;
+    const std::optional<HeadlessHost::SentKey> sent = host.TakeSentKey();
+    if (!sent) return;
     // Backspace types its character; NumLock types none.
-    const KeyStroke stroke{*key, kNoModifier, *key == vk::kBack ? Character{vk::kBack} : 0};
+    const KeyStroke stroke =
+        sent->character != 0
+            ? StrokeFor(sent->character)
+            : KeyStroke{sent->key, kNoModifier, sent->key == vk::kBack ? Character{vk::kBack} : 0};
     KeyDownOnly(worksheet, box, host, stroke);
     KeyUp(worksheet, stroke);
   }

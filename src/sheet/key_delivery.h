@@ -46,7 +46,7 @@ void PressKey(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host,
               const KeyStroke& stroke);
 // Every character of a GBK text pressed in turn ("\r" is skipped, "\n" is Enter).
 void TypeText(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host, std::string_view text);
-// Presses, in order, every key the worksheet sent through the host (SendKey),
+// Presses, in order, every key sent through the host (SendKey, SendCharacter),
 // including those sent while these are pressed, as the window's input queue
 // would deliver them.
 void DeliverSentKeys(Worksheet& worksheet, MemoryEditBox& box, HeadlessHost& host);

@@ -19,7 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 
 HWND WaitForWindow(const wchar_t* title) {
-  for (int i = 0; i < 200; ++i, Sleep(25))
+  for (int i = 0; i < 1200; ++i, Sleep(25))
     if (HWND window = FindWindowW(nullptr, title)) return window;
   return nullptr;
 }

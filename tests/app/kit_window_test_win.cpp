@@ -13,9 +13,13 @@
 namespace tl::app {
 namespace {
 
-HWND WaitForWindow(const wchar_t* title) {
-  for (int i = 0; i < 200; ++i, Sleep(25))
+// A loaded machine can take seconds to show a window under Wine. When it
+// never comes, the waiting thread ends the modal loop, so that the test fails
+// instead of hanging.
+HWND WaitForWindow(const wchar_t* title, DWORD testThread) {
+  for (int i = 0; i < 1200; ++i, Sleep(25))
     if (HWND window = FindWindowW(nullptr, title)) return window;
+  PostThreadMessageW(testThread, WM_QUIT, 0, 0);
   return nullptr;
 }
 
@@ -37,8 +41,9 @@ TEST(KitWindow, ExitConfirmationTakesEnterAndEsc) {
   };
   for (const ExitRow& row : rows) {
     settings::Settings settings;
+    const DWORD testThread = GetCurrentThreadId();
     std::thread user([&] {
-      HWND window = WaitForWindow(L"是否要直接退出！");
+      HWND window = WaitForWindow(L"是否要直接退出！", testThread);
       if (!window) return;
       HWND remember = FindWindowExW(window, nullptr, L"BUTTON", L"记住设置");
       SendMessageW(remember, BM_SETCHECK, BST_CHECKED, 0);

@@ -1,0 +1,89 @@
+// Looks at a running Tallyline from outside, for scripts that drive it with
+// real input (xdotool) and check what it did. Prints UTF-8.
+//   sheet_probe keys    each virtual keyboard button: caption, TAB, the screen
+//                       x and y of its middle, one a line
+//   sheet_probe sheet   the worksheet text with "|" at the caret, "\n" for
+//                       each line break and the empty lines at its end left
+//                       out; then "focus=edit|other active=main|other"
+//   sheet_probe close   asks the main window to close
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/main_window.h"
+
+namespace {
+
+std::string Utf8(std::wstring_view text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
+                      nullptr, nullptr);
+  return out;
+}
+
+// Through WM_GETTEXT, which crosses processes.
+std::wstring TextOf(HWND window) {
+  const auto length = static_cast<std::size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0));
+  std::wstring text(length + 1, L'\0');
+  SendMessageW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(length);
+  return text;
+}
+
+BOOL CALLBACK PrintKey(HWND button, LPARAM) {
+  RECT r;
+  GetWindowRect(button, &r);
+  std::printf("%s\t%ld\t%ld\n", Utf8(TextOf(button)).c_str(), (r.left + r.right) / 2,
+              (r.top + r.bottom) / 2);
+  return TRUE;
+}
+
+int PrintKeys() {
+  HWND keyboard = FindWindowW(nullptr, L"虚拟键盘");
+  if (!keyboard) return 1;
+  EnumChildWindows(keyboard, PrintKey, 0);
+  return 0;
+}
+
+int PrintSheet(HWND main) {
+  HWND edit = FindWindowExW(main, nullptr, L"EDIT", nullptr);
+  std::wstring text = TextOf(edit);
+  const auto selection = static_cast<DWORD>(SendMessageW(edit, EM_GETSEL, 0, 0));
+  text.insert(LOWORD(selection), L"|");
+  std::wstring shown;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text.compare(i, 2, L"\r\n") == 0) {
+      shown += L"\\n";
+      ++i;
+    } else {
+      shown += text[i];
+    }
+  }
+  while (shown.ends_with(L"\\n")) shown.resize(shown.size() - 2);
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &thread);
+  std::printf("%s\nfocus=%s active=%s\n", Utf8(shown).c_str(),
+              thread.hwndFocus == edit ? "edit" : "other",
+              thread.hwndActive == main ? "main" : "other");
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const std::wstring command = argc > 1 ? argv[1] : L"";
+  HWND main = FindWindowW(tl::app::kMainWindowClass, nullptr);
+  if (!main) {
+    std::fputs("sheet_probe: no Tallyline window\n", stderr);
+    return 1;
+  }
+  if (command == L"keys") return PrintKeys();
+  if (command == L"sheet") return PrintSheet(main);
+  if (command == L"close") return PostMessageW(main, WM_CLOSE, 0, 0) ? 0 : 1;
+  std::fputs("sheet_probe keys|sheet|close\n", stderr);
+  return 2;
+}

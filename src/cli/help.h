@@ -26,10 +26,12 @@ Commands:
       exit status is 1; a run without failures writes nothing on standard
       error.
       Inputs of more than 10,000 lines show their progress on a terminal.
-      Limits: 512 MiB of input, 4 MiB in one line, and 8 MiB when the text
-      goes through one worksheet (with 空格分式 on, or line breaks the
+      A FILE is read twice, piece by piece (once to learn its form), and
+      evaluated in pieces of whole lines, in the same little memory whatever
+      its size. Held in memory, up to 512 MiB: standard input, and a text
+      that goes through one worksheet (with 空格分式 on, or line breaks the
       worksheet would repair: a lone CR or LF, or tabs in a text that does
-      not end with a line break); larger texts go in pieces of whole lines.
+      not end with a line break). Lines may hold 4 MiB.
       With 空格分式 the batch stops after 5000 steps, as the window's does;
       text left unevaluated is named on standard error (exit status 1).
   replay [OPTIONS] SCRIPT|-

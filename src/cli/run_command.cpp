@@ -8,6 +8,7 @@
 #include "cli/common_options.h"
 #include "cli/help.h"
 #include "cli/input_file.h"
+#include "cli/run_check.h"
 #include "cli/run_limits.h"
 #include "cli/run_output.h"
 #include "files/text_stream.h"
@@ -25,6 +26,7 @@ struct RunOptions {
   std::string_view input = "-";
   std::string_view output;  // empty: standard output
   bool inPlace = false;
+  bool check = false;
   bool help = false;
 };
 
@@ -57,6 +59,11 @@ std::string ParseRunOptions(const std::vector<std::string_view>& args, RunOption
          options.inPlace = true;
          return std::string();
        }},
+      {"--check", false,
+       [&](std::string_view) {
+         options.check = true;
+         return std::string();
+       }},
   };
   const Arguments walked = WalkArguments(args, {.command = "run",
                                                 .options = rules,
@@ -66,6 +73,9 @@ std::string ParseRunOptions(const std::vector<std::string_view>& args, RunOption
   if (!walked.error.empty()) return walked.error;
   options.help = walked.help;
   if (!walked.positionals.empty()) options.input = walked.positionals.front();
+  if (options.check && (options.inPlace || !options.output.empty())) {
+    return "run: --check changes no file: it takes neither -o nor --in-place (try --help)";
+  }
   if (options.inPlace && !options.output.empty()) {
     return "run: -o and --in-place exclude each other (try --help)";
   }
@@ -133,6 +143,18 @@ Evaluation Evaluate(InputPieces& input, const files::TextFacts& facts, settings:
   return evaluation;
 }
 
+// `run --check`: the report on standard output, the count on standard error.
+int Check(InputPieces& input, const files::TextFacts& facts, const settings::Settings& settings,
+          Progress& progress, Console& console) {
+  const CheckTotals totals = CheckResults(input, facts.form, settings, progress, console.out);
+  if (!totals.error.empty()) return Fail(console, "run: " + totals.error);
+  console.out.flush();
+  if (!console.out) return Fail(console, "run: cannot write standard output");
+  console.err << "tallyline-cli: run: stale results: " << totals.stale << " of " << totals.checked
+              << '\n';
+  return totals.stale > 0 ? kExitEvaluationFailed : kExitSuccess;
+}
+
 }  // namespace
 
 int RunCommand(const std::vector<std::string_view>& args, Console& console) {
@@ -152,9 +174,14 @@ int RunCommand(const std::vector<std::string_view>& args, Console& console) {
   InputPieces input(options.input, console.in, kMaxInputBytes);
   const files::TextFacts facts = Survey(input, options.encoding);
   if (!input.Error().empty()) return Fail(console, "run: " + input.Error());
-  const std::string refusal = Refusal(facts, !EvaluatesInPieces(facts, settings));
+  // The check goes line by line: no text goes whole.
+  const bool whole = !options.check && !EvaluatesInPieces(facts, settings);
+  const std::string refusal = Refusal(facts, whole);
   if (!refusal.empty()) return Fail(console, "run: " + name + ": " + refusal);
   input.Rewind();
+  const bool showProgress = console.errIsTerminal && facts.lines > kProgressLines;
+  Progress progress(showProgress ? &console.err : nullptr, facts.bytes);
+  if (options.check) return Check(input, facts, settings, progress, console);
 
   const bool toFile = options.inPlace || !options.output.empty();
   const std::string_view target = options.inPlace ? options.input : options.output;
@@ -164,8 +191,6 @@ int RunCommand(const std::vector<std::string_view>& args, Console& console) {
   } else {
     output.emplace(console.out);
   }
-  const bool showProgress = console.errIsTerminal && facts.lines > kProgressLines;
-  Progress progress(showProgress ? &console.err : nullptr, facts.bytes);
   const Evaluation evaluation = Evaluate(input, facts, settings, progress, *output);
   if (!evaluation.error.empty()) {
     return Fail(console, "run: " + evaluation.error +

@@ -161,6 +161,36 @@ TEST(RunCommand, LeavesTheFileInAReadOnlyFolder) {
   EXPECT_EQ(ReadFile(sheet), "1+1\n");
 }
 
+TEST(RunCommand, ChecksWrittenResultsWithoutChangingTheFile) {
+  const ScratchFolder folder;
+  // Fresh, stale, failing and unevaluated lines.
+  const std::string sheet = Utf8(u8"合计 1+1=2\n2×3=7\n1÷0=5\n4+4\nnote\n");
+  const std::string report = Utf8(u8"2\t2×3\t7\t6\n3\t1÷0\t5\t[运算错误]_除法运算错误！\n");
+  const std::pair<std::string, std::string> forms[] = {
+      {"utf-8 lf", sheet},
+      {"gbk crlf", "合计 1+1=2\r\n2×3=7\r\n1÷0=5\r\n4+4\r\nnote\r\n"},
+  };
+  for (const auto& [name, bytes] : forms) {
+    const std::filesystem::path file = folder / "sheet.txt";
+    WriteFile(file, bytes);
+    const testing::Invocation run = Invoke(RunCommand, {"--check", file.string()});
+    EXPECT_EQ(run.out, report) << name;
+    EXPECT_EQ(run.err, "tallyline-cli: run: stale results: 2 of 3\n") << name;
+    EXPECT_EQ(run.status, kExitEvaluationFailed) << name;
+    EXPECT_EQ(ReadFile(file), bytes) << name;
+  }
+  const testing::Invocation fresh = Invoke(RunCommand, {"--check", "-"}, "1+1=2\r\n");
+  EXPECT_EQ(fresh.out, "");
+  EXPECT_EQ(fresh.err, "tallyline-cli: run: stale results: 0 of 1\n");
+  EXPECT_EQ(fresh.status, kExitSuccess);
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--check", "--in-place", "a.txt"}, {"--check", "-o", "b.txt"}}) {
+    EXPECT_EQ(Invoke(RunCommand, args).err,
+              "tallyline-cli: run: --check changes no file: it takes neither -o nor --in-place "
+              "(try --help)\n");
+  }
+}
+
 TEST(RunCommand, LimitsTheLinesNotTheTextsThatGoWhole) {
   std::string text = "1+1\r\n2+2\r\n";
   text.append(kMaxLineBytes / 2, '1');

@@ -151,4 +151,9 @@ void InputPieces::Rewind() {
   }
 }
 
+void InputPieces::Close() {
+  if (file_.is_open()) file_.close();
+  held_ = {};
+}
+
 }  // namespace tl::cli

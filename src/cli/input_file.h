@@ -31,11 +31,15 @@ class InputPieces {
   InputPieces(std::string_view name, std::istream& standardInput, std::size_t heldLimit);
   // What failed, naming the input; empty while all is well.
   const std::string& Error() const { return error_; }
+  // "FILE" in messages (InputName).
+  std::string Name() const { return InputName(name_); }
   // The next piece; empty at the end of the input and after a failure.
   std::string_view Next();
   // Back to the start. A reading that ends with another number of bytes
   // than the first is a failure: the file changed in between.
   void Rewind();
+  // Lets the input go: a file open for reading cannot be replaced everywhere.
+  void Close();
 
  private:
   std::string name_;

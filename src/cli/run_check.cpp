@@ -63,7 +63,8 @@ CheckTotals CheckResults(InputPieces& input, const files::FileForm& form,
   }
   CheckTotals totals;
   totals.error = input.Error();
-  if (totals.error.empty() && !decoder.Finish()) totals.error = decoder.Error();
+  if (totals.error.empty() && !decoder.Finish())
+    totals.error = input.Name() + ": " + decoder.Error();
   if (!totals.error.empty()) return totals;
   lines.Check(pending);
   progress.Finish();

@@ -136,7 +136,9 @@ Evaluation Evaluate(InputPieces& input, const files::TextFacts& facts, settings:
     batch.Add(text);
   }
   evaluation.error = input.Error();
-  if (evaluation.error.empty() && !decoder.Finish()) evaluation.error = decoder.Error();
+  if (evaluation.error.empty() && !decoder.Finish()) {
+    evaluation.error = input.Name() + ": " + decoder.Error();
+  }
   if (!evaluation.error.empty()) return evaluation;
   evaluation.totals = batch.Finish();
   encoder.Finish(output.Buffer());
@@ -170,14 +172,13 @@ int RunCommand(const std::vector<std::string_view>& args, Console& console) {
   settings::Settings settings = LoadCommonSettings(options.common, error);
   if (!error.empty()) return Fail(console, "run: " + error);
 
-  const std::string name = InputName(options.input);
   InputPieces input(options.input, console.in, kMaxInputBytes);
   const files::TextFacts facts = Survey(input, options.encoding);
   if (!input.Error().empty()) return Fail(console, "run: " + input.Error());
   // The check goes line by line: no text goes whole.
   const bool whole = !options.check && !EvaluatesInPieces(facts, settings);
   const std::string refusal = Refusal(facts, whole);
-  if (!refusal.empty()) return Fail(console, "run: " + name + ": " + refusal);
+  if (!refusal.empty()) return Fail(console, "run: " + input.Name() + ": " + refusal);
   input.Rewind();
   const bool showProgress = console.errIsTerminal && facts.lines > kProgressLines;
   Progress progress(showProgress ? &console.err : nullptr, facts.bytes);
@@ -192,6 +193,7 @@ int RunCommand(const std::vector<std::string_view>& args, Console& console) {
     output.emplace(console.out);
   }
   const Evaluation evaluation = Evaluate(input, facts, settings, progress, *output);
+  input.Close();
   if (!evaluation.error.empty()) {
     return Fail(console, "run: " + evaluation.error +
                              (options.inPlace ? "; the file is left as it was" : ""));

@@ -92,7 +92,7 @@ std::size_t LineWithoutGbkForm(std::string_view piece) {
   return line;
 }
 
-constexpr std::string_view kChanged = "the input changed while it was read";
+constexpr std::string_view kChanged = "it changed while it was read";
 
 }  // namespace
 

@@ -168,6 +168,8 @@ TEST(RunCommand, ChecksWrittenResultsWithoutChangingTheFile) {
   const std::string report = Utf8(u8"2\t2×3\t7\t6\n3\t1÷0\t5\t[运算错误]_除法运算错误！\n");
   const std::pair<std::string, std::string> forms[] = {
       {"utf-8 lf", sheet},
+      {"utf-8 crlf", Utf8(u8"合计 1+1=2\r\n2×3=7\r\n1÷0=5\r\n4+4\r\nnote\r\n")},
+      {"gbk lf", "合计 1+1=2\n2×3=7\n1÷0=5\n4+4\nnote\n"},
       {"gbk crlf", "合计 1+1=2\r\n2×3=7\r\n1÷0=5\r\n4+4\r\nnote\r\n"},
   };
   for (const auto& [name, bytes] : forms) {

@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   tl::settings::Settings settings;
   settings.动态刷新 = (data[0] & 1) != 0;
   HeadlessHost host;
-  MemoryEditBox box(text);
+  MemoryEditBox box{std::string(text)};
   Worksheet sheet(box, host, settings);
   for (std::size_t i = 0; i + 1 < ops.size() && i < 400; i += 2) {
     auto op = static_cast<std::uint8_t>(ops[i]);

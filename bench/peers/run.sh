@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Peer comparison: `tallyline-cli run` against bc -l, apcalc's calc, qalc and a
 # muparser driver on the same generated corpora, with the floor (read the
-# numbers with strtod, print one value a line) as the lower bound. Installs the
+# numbers with strtod, print one value a line) as the lower bound, and
+# `tallyline-cli run --check` against `run` on the corpora with their results
+# written. Installs the
 # missing peers (Debian packages), builds the helpers into the build tree,
 # measures, checks that the results agree to 10 significant digits, and prints
 # the tables (also written to $PEERS_BUILD/results.md). See README.md.
@@ -13,7 +15,7 @@
 #   PEERS_BUILD    build and work folder [build/peers]
 #   PEERS_SIZES    corpus sizes every tool runs ["1000 10000 100000"]
 #   PEERS_BIG      the corpus only tallyline-cli runs, 0 for none [1000000]
-#   PEERS_TOOLS    tools to run ["floor tallyline bc calc muparser qalc"]
+#   PEERS_TOOLS    tools to run ["floor tallyline rerun check bc calc muparser qalc"]
 #   PEERS_RUNS     runs per tool and corpus; the median is kept [5]
 #   PEERS_BUDGET   seconds one run may take: a run estimated (from the smaller
 #                  corpus) to take longer is skipped, one that takes twice as
@@ -31,7 +33,7 @@ fi
 build=${PEERS_BUILD:-$root/build/peers}
 sizes=${PEERS_SIZES:-"1000 10000 100000"}
 big=${PEERS_BIG:-1000000}
-tools=${PEERS_TOOLS:-"floor tallyline bc calc muparser qalc"}
+tools=${PEERS_TOOLS:-"floor tallyline rerun check bc calc muparser qalc"}
 runs=${PEERS_RUNS:-5}
 budget=${PEERS_BUDGET:-60}
 limit=$((budget * 2))
@@ -40,6 +42,7 @@ report=$build/results.md
 
 declare -A label=(
   [floor]="floor (strtod)" [tallyline]="tallyline-cli run" [bc]="bc -l"
+  [rerun]="tallyline-cli run, results written" [check]="tallyline-cli run --check, results written"
   [calc]="calc (apcalc)" [muparser]="muparser driver" [qalc]="qalc"
 )
 declare -A note=()   # tool -> why it does not run at all
@@ -92,14 +95,21 @@ check_tools() {
   if [[ ! -x $cli ]]; then
     note[tallyline]="not built: no tallyline-cli in build/native (cmake --preset native && cmake --build --preset native --target tallyline-cli), nor TALLYLINE_CLI set"
     say "tallyline-cli skipped: ${note[tallyline]}"
+    note[rerun]=${note[tallyline]}
+    note[check]=${note[tallyline]}
   fi
 }
 
-# Prints the path prefix of the N-line corpora, generating them when needed.
+# Prints the path prefix of the N-line corpora, generating them when needed:
+# the expressions, and (with tallyline-cli) the same lines with their results
+# written, for the check.
 corpus() {
   local prefix=$build/corpus/lines-$1
   if [[ ! -s $prefix.expected.txt || $build/generate -nt $prefix.expected.txt ]]; then
     "$build/generate" "$1" "$prefix"
+  fi
+  if [[ -x $cli && (! -s $prefix.results.txt || $cli -nt $prefix.results.txt) ]]; then
+    "$cli" run -o "$prefix.results.txt" "$prefix.tallyline.txt" >&2
   fi
   echo "$prefix"
 }
@@ -111,6 +121,8 @@ invoke() {
   case $tool in
     floor) "${measured[@]}" "$build/floor" "$prefix.peers.txt" ;;
     tallyline) "${measured[@]}" "$cli" run "$prefix.tallyline.txt" ;;
+    rerun) "${measured[@]}" "$cli" run "$prefix.results.txt" ;;
+    check) "${measured[@]}" "$cli" run --check "$prefix.results.txt" ;;
     bc) BC_LINE_LENGTH=0 "${measured[@]}" bc -l "$prefix.peers.txt" </dev/null ;;
     calc) "${measured[@]}" calc -q -p <"$prefix.peers.txt" ;;
     muparser) "${measured[@]}" "$build/muparser_driver" "$prefix.peers.txt" ;;
@@ -136,7 +148,7 @@ extract() {
   local tool=$1 out=$2
   case $tool in
     # "EXPR=RESULT", the result possibly "1.5×10^-005" with × in GBK (A1 C1) or UTF-8 (C3 97).
-    tallyline) LC_ALL=C sed -e 's/\r$//' -e '/=/!s/.*/no-result/' -e 's/^.*=//' \
+    tallyline | rerun) LC_ALL=C sed -e 's/\r$//' -e '/=/!s/.*/no-result/' -e 's/^.*=//' \
       -e 's/\xa1\xc110\^/e/' -e 's/\xc3\x9710\^/e/' -e 's/,//g' "$out" ;;
     calc) sed -e 's/^[[:space:]]*//' -e 's/^~//' "$out" ;;
     qalc) LC_ALL=C sed -e 's/\xe2\x88\x92/-/g' "$out" ;;
@@ -191,8 +203,9 @@ measure() {
       say "$tool, $n lines, run $r"
       status=0
       run_once "$tool" "$prefix" "$work/$tool-$n.out" || status=$?
-      # Lines it could not evaluate are a matter for the agreement check.
-      if ((status == 1)) && [[ $tool == tallyline ]] && grep -q 'failed lines:' "$work/stderr"; then
+      # Lines it could not evaluate, and stale results, are a matter for the
+      # agreement column.
+      if ((status == 1)) && grep -q 'failed lines:\|stale results:' "$work/stderr"; then
         status=0
       fi
       if ((status == 124)); then
@@ -203,7 +216,9 @@ measure() {
         continue
       fi
       walls[$key]+=" $run_wall" cpus[$key]+=" $run_cpu" rsses[$key]+=" $run_rss"
-      if ((r == 1)) && [[ $tool != floor ]]; then
+      if ((r == 1)) && [[ $tool == check ]]; then
+        agree[$key]=$(sed -n 's/^tallyline-cli: run: //p' "$work/stderr")
+      elif ((r == 1)) && [[ $tool != floor ]]; then
         extract "$tool" "$work/$tool-$n.out" >"$work/values"
         agree[$key]=$(agreement "$prefix.expected.txt" "$work/values")
       fi
@@ -285,7 +300,7 @@ headline() {
     echo "- tallyline-cli: no measurement (${note[tallyline]:-${skip[tallyline,$n]:-}})."
   fi
   for tool in $tools; do
-    [[ $tool == tallyline || -n ${note[$tool]:-} ]] && continue
+    [[ $tool == tallyline || $tool == rerun || $tool == check || -n ${note[$tool]:-} ]] && continue
     local mine mine_cpu from=""
     mine=$(cost "$tool" "$n")
     mine_cpu=$(cost_cpu "$tool" "$n")
@@ -311,11 +326,20 @@ headline() {
     local bytes mib
     bytes=$(stat -c %s "$prefix.tallyline.txt")
     mib=$(awk -v k="${rss[tallyline,$n]}" 'BEGIN { printf "%.1f", k / 1024 }')
-    echo "- tallyline-cli peak memory $mib MiB = $(ratio "$((${rss[tallyline,$n]} * 1024))" "$bytes") × the corpus (target under 3)."
+    echo "- tallyline-cli peak memory $mib MiB = $(ratio "$((${rss[tallyline,$n]} * 1024))" "$bytes") × the corpus."
     if [[ -n ${wall[tallyline,$big_n]:-} ]]; then
-      echo "- tallyline-cli $big_n lines: ${wall[tallyline,$big_n]} s = $(ratio "${wall[tallyline,$big_n]}" "${wall[tallyline,$n]}") × the $n-line time (target at most $((big_n / n + 1)))."
+      local big_mib
+      big_mib=$(awk -v k="${rss[tallyline,$big_n]}" 'BEGIN { printf "%.1f", k / 1024 }')
+      echo "- tallyline-cli $big_n lines: ${wall[tallyline,$big_n]} s = $(ratio "${wall[tallyline,$big_n]}" "${wall[tallyline,$n]}") × the $n-line time" \
+        "(CPU time: $(ratio "${cpu[tallyline,$big_n]}" "${cpu[tallyline,$n]}") ×; target at most 10.3), peak memory $big_mib MiB."
     elif [[ $big_n != 0 ]]; then
       echo "- tallyline-cli $big_n lines: ${skip[tallyline,$big_n]:-not run}."
+    fi
+    if [[ -n ${wall[check,$n]:-} && -n ${wall[rerun,$n]:-} ]]; then
+      echo "- tallyline-cli run --check on the corpus with its results written: ${wall[check,$n]} s =" \
+        "$(ratio "${wall[check,$n]}" "${wall[rerun,$n]}") × run on that corpus and" \
+        "$(ratio "${wall[check,$n]}" "${wall[tallyline,$n]}") × run on the corpus (CPU time:" \
+        "$(ratio "${cpu[check,$n]}" "${cpu[rerun,$n]}") × and $(ratio "${cpu[check,$n]}" "${cpu[tallyline,$n]}") ×; target at most 1.5)."
     fi
   fi
 }

@@ -4,7 +4,6 @@
 
 #include "sheet/memory_edit_box.h"
 #include "sheet/worksheet.h"
-#include "text/encoding.h"
 #include "text/gbk.h"
 
 namespace tl::cli {
@@ -15,23 +14,8 @@ namespace {
 // the whole-text check of a piece costs little more than its line.
 constexpr std::size_t kPieceBytes = std::size_t{4} << 10;
 
-// Every CR is followed by a LF and every LF follows a CR. (Searches for one
-// byte run over long stretches at once, unlike find_first_of, which searches
-// the set once for every byte.)
-bool OnlyCrLfBreaks(std::string_view text) {
-  for (std::size_t p = text.find('\r'); p != text::npos; p = text.find('\r', p + 1)) {
-    if (p + 1 == text.size() || text[p + 1] != '\n') return false;
-  }
-  for (std::size_t p = text.find('\n'); p != text::npos; p = text.find('\n', p + 1)) {
-    if (p == 0 || text[p - 1] != '\r') return false;
-  }
-  return true;
-}
-
-bool EvaluatesInPieces(std::string_view text, const settings::Settings& settings) {
-  if (settings.空格分式 || !OnlyCrLfBreaks(text)) return false;
-  return text.ends_with(text::kCrLf) || text.find('\t') == text::npos;
-}
+// A text evaluated whole is handed on in slices of this size.
+constexpr std::size_t kSliceBytes = std::size_t{64} << 10;
 
 std::size_t BatchEvaluateBox(sheet::MemoryEditBox& box, settings::Settings& settings,
                              Progress& progress) {
@@ -41,23 +25,15 @@ std::size_t BatchEvaluateBox(sheet::MemoryEditBox& box, settings::Settings& sett
   return host.FailedLines();
 }
 
-// The 1-based number of the first line longer than `limit` bytes, 0 for none.
-std::size_t FirstLineLongerThan(std::string_view text, std::size_t limit) {
-  std::size_t number = 1;
-  for (std::size_t start = 0; start < text.size(); ++number) {
-    std::size_t end = text.find('\n', start);
-    if (end == text::npos) end = text.size();
-    if (end - start > limit) return number;
-    start = end + 1;
-  }
-  return 0;
-}
-
 std::size_t LineOf(std::string_view text, std::size_t position) {
   return static_cast<std::size_t>(std::count(text.begin(), text.begin() + position, '\n')) + 1;
 }
 
 }  // namespace
+
+bool EvaluatesInPieces(const files::TextFacts& facts, const settings::Settings& settings) {
+  return !settings.空格分式 && facts.onlyCrLfBreaks && (facts.endsWithCrLf || !facts.tabs);
+}
 
 std::size_t SegmentWalkEnd(std::string_view text) {
   // Offset 1, moved back to the start of a two-byte character.
@@ -81,57 +57,72 @@ std::size_t SegmentWalkEnd(std::string_view text) {
   return caret;
 }
 
-BatchResult BatchEvaluateText(std::string text, settings::Settings& settings, Progress& progress) {
-  BatchResult result;
-  if (const std::size_t line = FirstLineLongerThan(text, kMaxLineBytes)) {
-    result.error = "line " + std::to_string(line) + " holds more than " +
-                   std::to_string(kMaxLineBytes >> 20) + " MiB, the most run takes in one line";
-    return result;
-  }
-  if (!EvaluatesInPieces(text, settings)) {
-    if (text.size() > kMaxWholeSheetBytes) {
-      result.error = "with " + text::GbkToUtf8("空格分式") +
-                     " on, or with line breaks to repair (a lone CR or LF, or tabs in a text "
-                     "that does not end with a line break), the text is evaluated as one "
-                     "worksheet, and run takes at most " +
-                     std::to_string(kMaxWholeSheetBytes >> 20) + " MiB of it";
-      return result;
+BatchRun::BatchRun(bool whole, std::size_t wholeBytes, settings::Settings& settings,
+                   Progress& progress, Emit emit)
+    : whole_(whole), settings_(settings), progress_(progress), emit_(std::move(emit)) {
+  // Results make a text about a quarter longer; held with that room, the
+  // worksheet's text grows in place.
+  if (whole_) pending_.reserve(wholeBytes + wholeBytes / 4);
+}
+
+void BatchRun::Add(std::string_view text) {
+  pending_.append(text);
+  if (whole_) return;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t from = std::max(searchFrom_, start + kPieceBytes - 1);
+    const std::size_t lineBreak = pending_.find(text::kCrLf, from);
+    if (lineBreak == text::npos) {
+      // A CR at the end may be the first half of a line break.
+      searchFrom_ = std::max(from, std::max<std::size_t>(pending_.size(), 1) - 1);
+      break;
     }
-    sheet::MemoryEditBox box(text);
-    std::string().swap(text);  // the box holds its own copy
-    progress.StartPiece(0);
-    result.failedLines = BatchEvaluateBox(box, settings, progress);
-    result.text = box.Text();
-    progress.Finish();
-    if (settings.空格分式) {
-      const std::size_t end = SegmentWalkEnd(result.text);
-      if (end != text::npos && result.text.find_first_not_of(" \r\n", end) != text::npos) {
-        result.stoppedAtLine = LineOf(result.text, end);
-      }
-    }
-    return result;
+    EvaluatePiece(std::string_view(pending_).substr(start, lineBreak + 2 - start));
+    start = lineBreak + 2;
+    searchFrom_ = 0;
   }
-  result.text.reserve(text.size() + text.size() / 4);
+  pending_.erase(0, start);
+  searchFrom_ -= start;
+}
+
+void BatchRun::EvaluatePiece(std::string_view text) {
   // Every piece after the first starts with an empty line, so that its own
   // first line is reached from a line break as in the whole text; the empty
   // line is evaluated as nothing and taken off again.
-  std::string piece;
-  for (std::size_t start = 0; start < text.size();) {
-    std::size_t end = text.size();
-    if (start + kPieceBytes < text.size()) {
-      const std::size_t lineBreak = text.find(text::kCrLf, start + kPieceBytes - 1);
-      if (lineBreak != text::npos) end = lineBreak + 2;
+  const bool first = evaluated_ == 0;
+  std::string piece(first ? "" : text::kCrLf);
+  piece.append(text);
+  sheet::MemoryEditBox box(std::move(piece));
+  progress_.StartPiece(evaluated_);
+  totals_.failedLines += BatchEvaluateBox(box, settings_, progress_);
+  emit_(box.Text().substr(first ? 0 : text::kCrLf.size()));
+  evaluated_ += text.size();
+}
+
+void BatchRun::EvaluateWhole() {
+  sheet::MemoryEditBox box(std::move(pending_));
+  pending_.clear();
+  progress_.StartPiece(0);
+  totals_.failedLines = BatchEvaluateBox(box, settings_, progress_);
+  const std::string_view text = box.Text();
+  if (settings_.空格分式) {
+    const std::size_t end = SegmentWalkEnd(text);
+    if (end != text::npos && text.find_first_not_of(" \r\n", end) != text::npos) {
+      totals_.stoppedAtLine = LineOf(text, end);
     }
-    piece.assign(start == 0 ? "" : text::kCrLf);
-    piece.append(std::string_view(text).substr(start, end - start));
-    sheet::MemoryEditBox box(piece);
-    progress.StartPiece(start);
-    result.failedLines += BatchEvaluateBox(box, settings, progress);
-    result.text.append(box.Text().substr(start == 0 ? 0 : text::kCrLf.size()));
-    start = end;
   }
-  progress.Finish();
-  return result;
+  for (std::size_t p = 0; p < text.size(); p += kSliceBytes) emit_(text.substr(p, kSliceBytes));
+}
+
+BatchTotals BatchRun::Finish() {
+  if (whole_) {
+    EvaluateWhole();
+  } else if (!pending_.empty()) {
+    EvaluatePiece(pending_);
+    pending_.clear();
+  }
+  progress_.Finish();
+  return totals_;
 }
 
 }  // namespace tl::cli

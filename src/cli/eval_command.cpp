@@ -17,7 +17,7 @@ LineEvaluation EvaluateExpression(std::string_view expression, const settings::S
   settings::Settings own = settings;
   std::string text(expression);
   text += text::kCrLf;
-  sheet::MemoryEditBox box(text);
+  sheet::MemoryEditBox box(std::move(text));
   sheet::HeadlessHost host;
   // A fresh worksheet starts in Normal mode.
   sheet::Worksheet worksheet(box, host, own, sheet::WorksheetOptions{.undoHistory = false});

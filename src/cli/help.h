@@ -14,7 +14,8 @@ Commands:
       Evaluates each EXPR on a fresh worksheet as Enter does. Prints, per EXPR,
       the worksheet line after the evaluation, a TAB, and the status bar text.
       Exit status 1 when an EXPR wrote no result.
-  run [OPTIONS] [--encoding auto|gbk|utf-8] [-o OUT | --in-place] [FILE|-]
+  run [OPTIONS] [--encoding auto|gbk|utf-8] [-o OUT | --in-place | --check]
+      [FILE|-]
       Batch-evaluates a whole worksheet file (or standard input) as the
       "&F.批量运算" command does, and writes the text with its results to
       standard output, to OUT, or back to FILE (replaced in one step; on any
@@ -27,12 +28,22 @@ Commands:
       exit status is 1; a run without failures writes nothing on standard
       error.
       Inputs of more than 10,000 lines show their progress on a terminal.
-      Limits: 512 MiB of input, 4 MiB in one line, and 8 MiB when the text
-      goes through one worksheet (with 空格分式 on, or line breaks the
+      A FILE is read twice, piece by piece (once to learn its form), and
+      evaluated in pieces of whole lines, in the same little memory whatever
+      its size. Held in memory, up to 512 MiB: standard input, and a text
+      that goes through one worksheet (with 空格分式 on, or line breaks the
       worksheet would repair: a lone CR or LF, or tabs in a text that does
-      not end with a line break); larger texts go in pieces of whole lines.
+      not end with a line break). Lines may hold 4 MiB.
       With 空格分式 the batch stops after 5000 steps, as the window's does;
       text left unevaluated is named on standard error (exit status 1).
+      --check changes nothing: it reports every result written in the file
+      that its expression no longer gives (a number edited since, an option
+      changed since, a result typed by hand), one a line on standard output:
+      the line number, the expression, the written value and the value it
+      gives now (or its error), TAB between them; standard error gets
+      "stale results: N of M" (M results checked). Exit status 1 when N > 0.
+      Every value behind an "=" that a result could read is checked, in a
+      chain too, as "&w.刷新行" would rebuild it.
   replay [OPTIONS] SCRIPT|-
       Runs a script of worksheet events on a fresh worksheet (see below).
   upper [--] NUMBER...

@@ -12,7 +12,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t kReadSize = std::size_t{1} << 20;
+// Whole inputs are read a mebibyte at a time, pieces 64 KiB at a time.
+constexpr std::size_t kWholeReadSize = std::size_t{1} << 20;
+constexpr std::size_t kReadSize = std::size_t{64} << 10;
 
 std::string TooLarge(std::string_view name, std::size_t limit) {
   const bool mebibytes = limit % (std::size_t{1} << 20) == 0;
@@ -32,8 +34,8 @@ bool ReadAll(std::istream& in, std::size_t expected, std::size_t limit, std::str
   }
   for (;;) {
     const std::size_t used = bytes.size();
-    bytes.resize(used + kReadSize);
-    in.read(bytes.data() + used, static_cast<std::streamsize>(kReadSize));
+    bytes.resize(used + kWholeReadSize);
+    in.read(bytes.data() + used, static_cast<std::streamsize>(kWholeReadSize));
     bytes.resize(used + static_cast<std::size_t>(in.gcount()));
     if (bytes.size() > limit) return false;
     if (!in) return true;
@@ -93,6 +95,65 @@ InputBytes ReadInput(std::string_view name, std::istream& standardInput, std::si
   if (in.bad()) input.error = "cannot read " + InputName(name);
   if (!input.error.empty()) input.bytes = {};
   return input;
+}
+
+InputPieces::InputPieces(std::string_view name, std::istream& standardInput, std::size_t heldLimit)
+    : name_(name) {
+  // Whatever is no regular file is read whole, which also says what is
+  // wrong with a missing file, a folder or a broken link.
+  std::error_code failure;
+  const files::ResolvedPath target =
+      files::ResolveLinks(fs::path(std::u8string(name.begin(), name.end())));
+  isHeld_ = name == "-" || !target.error.empty() || !fs::is_regular_file(target.path, failure);
+  if (isHeld_) {
+    held_ = ReadInput(name, standardInput, heldLimit);
+    error_ = held_.error;
+    return;
+  }
+  file_.open(target.path, std::ios::binary);
+  if (!file_) error_ = "cannot open " + InputName(name) + " for reading";
+}
+
+std::string_view InputPieces::Next() {
+  if (!error_.empty()) return {};
+  std::string_view piece;
+  if (isHeld_) {
+    piece = std::string_view(held_.bytes).substr(heldOffset_, kReadSize);
+    heldOffset_ += piece.size();
+  } else {
+    buffer_.resize(kReadSize);
+    file_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    if (file_.bad()) {
+      error_ = "cannot read " + InputName(name_);
+      return {};
+    }
+    piece = std::string_view(buffer_).substr(0, static_cast<std::size_t>(file_.gcount()));
+  }
+  bytesRead_ += piece.size();
+  if (piece.empty()) {
+    if (firstReadingOver_ && bytesRead_ != firstReading_) {
+      error_ = InputName(name_) + " changed while it was read";
+    }
+    firstReading_ = bytesRead_;
+    firstReadingOver_ = true;
+  }
+  return piece;
+}
+
+void InputPieces::Rewind() {
+  if (!error_.empty()) return;
+  bytesRead_ = 0;
+  heldOffset_ = 0;
+  if (!isHeld_) {
+    file_.clear();
+    file_.seekg(0);
+    if (!file_) error_ = "cannot read " + InputName(name_) + " again";
+  }
+}
+
+void InputPieces::Close() {
+  if (file_.is_open()) file_.close();
+  held_ = {};
 }
 
 }  // namespace tl::cli

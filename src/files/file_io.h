@@ -4,6 +4,7 @@
 // replaces the old file in one step; on any failure the old file stays as
 // it was. Nothing here throws.
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -39,6 +40,33 @@ FileContent ReadWholeFile(const std::filesystem::path& path);
 // file it leads to is the one replaced, and a link that leads to no file is
 // an error. The folder must exist.
 IoResult WriteWholeFile(const std::filesystem::path& path, std::string_view bytes);
+
+class NewFile;
+
+// The same replacement, its content written piece by piece: nothing changes
+// until Commit, and a replacement dropped uncommitted, or one that failed,
+// leaves the file as it was.
+class FileReplacement {
+ public:
+  explicit FileReplacement(const std::filesystem::path& path);
+  ~FileReplacement();
+  FileReplacement(const FileReplacement&) = delete;
+  FileReplacement& operator=(const FileReplacement&) = delete;
+
+  // The first failure is kept and returned by every later call.
+  IoResult Write(std::string_view bytes);
+  IoResult Commit();
+
+ private:
+  IoResult Fail(IoResult result);
+  std::filesystem::path target_;
+  std::filesystem::path temporary_;
+  std::unique_ptr<NewFile> file_;
+  bool keepPermissions_ = false;
+  std::filesystem::perms permissions_ = std::filesystem::perms::none;
+  IoResult failure_;
+  bool done_ = false;
+};
 
 // Deletes the file; a missing file is no error.
 IoResult RemoveFile(const std::filesystem::path& path);

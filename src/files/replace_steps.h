@@ -1,5 +1,6 @@
 #pragma once
-// The platform parts of WriteWholeFile.
+// The platform parts of replacing a file.
+#include <cstdint>
 #include <filesystem>
 #include <string_view>
 
@@ -7,8 +8,22 @@
 
 namespace tl::files {
 
-// Writes a new file completely and flushes it to the disk.
-IoResult WriteNewFile(const std::filesystem::path& path, std::string_view bytes);
+// A new file being written. Close flushes it to the disk; a file dropped
+// without Close is closed unflushed.
+class NewFile {
+ public:
+  NewFile() = default;
+  ~NewFile();
+  NewFile(const NewFile&) = delete;
+  NewFile& operator=(const NewFile&) = delete;
+
+  IoResult Create(const std::filesystem::path& path);
+  IoResult Write(std::string_view bytes);
+  IoResult Close();
+
+ private:
+  std::intptr_t handle_ = -1;  // a file descriptor, or a Windows handle
+};
 
 // Moves one file over another in one step.
 IoResult MoveOver(const std::filesystem::path& from, const std::filesystem::path& to);

@@ -37,20 +37,39 @@ IoResult SystemError(std::string_view what, DWORD code = ::GetLastError()) {
 }
 }  // namespace
 
-IoResult WriteNewFile(const fs::path& path, std::string_view bytes) {
+namespace {
+HANDLE AsHandle(std::intptr_t handle) {
+  return reinterpret_cast<HANDLE>(handle);
+}
+}  // namespace
+
+NewFile::~NewFile() {
+  if (AsHandle(handle_) != INVALID_HANDLE_VALUE) ::CloseHandle(AsHandle(handle_));
+}
+
+IoResult NewFile::Create(const fs::path& path) {
   const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return SystemError("cannot create the file");
+  handle_ = reinterpret_cast<std::intptr_t>(file);
+  return {};
+}
+
+IoResult NewFile::Write(std::string_view bytes) {
   while (!bytes.empty()) {
     const DWORD chunk = bytes.size() > 0x40000000 ? 0x40000000 : static_cast<DWORD>(bytes.size());
     DWORD written = 0;
-    if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) {
-      IoResult result = SystemError("cannot write the file");
-      ::CloseHandle(file);
-      return result;
+    if (!::WriteFile(AsHandle(handle_), bytes.data(), chunk, &written, nullptr) || written == 0) {
+      return SystemError("cannot write the file");
     }
     bytes.remove_prefix(written);
   }
+  return {};
+}
+
+IoResult NewFile::Close() {
+  const HANDLE file = AsHandle(handle_);
+  handle_ = reinterpret_cast<std::intptr_t>(INVALID_HANDLE_VALUE);
   if (!::FlushFileBuffers(file)) {
     IoResult result = SystemError("cannot flush the file");
     ::CloseHandle(file);

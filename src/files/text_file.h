@@ -36,7 +36,7 @@ struct DecodedText {
 // them), and so are bytes that are not UTF-8 when UTF-8 is asked for.
 DecodedText DecodeText(std::string bytes, Encoding encoding);
 
-// The bytes of `text` written in `form`; line breaks are changed in place.
-std::string EncodeText(std::string text, const FileForm& form);
+// The bytes of `text` written in `form`.
+std::string EncodeText(std::string_view text, const FileForm& form);
 
 }  // namespace tl::files

@@ -59,12 +59,13 @@ Worksheet::LineOutcome Worksheet::EvaluateLine(bool mayRepair) {
   if (evaluationMode_ == engine::EvaluationMode::ConversionCheck) return RemoveShownResult(pick);
   // The last part of a computed chain is its value: the chain is rebuilt,
   // never continued with another "=".
-  if (!pick.lineHasNoEquals && IsShownValue(pick.exprText)) {
+  const engine::Options options = EngineOptions();
+  if (!pick.lineHasNoEquals && IsShownValue(pick.exprText, options.thousandsSeparator)) {
     valueReached_ = true;
     return LineOutcome::RefreshWanted;
   }
 
-  const engine::Outcome outcome = engine::Evaluate(pick.exprText, EngineOptions());
+  const engine::Outcome outcome = engine::Evaluate(pick.exprText, options);
   switch (outcome.status) {
     case engine::Status::Empty:
       return LineOutcome::NotWritten;

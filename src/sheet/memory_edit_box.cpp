@@ -18,8 +18,11 @@ bool IsBoundaryByte(char c) {
 }
 }  // namespace
 
-MemoryEditBox::MemoryEditBox(std::string_view text)
-    : buffer_(text), gapStart_(text.size()), gapEnd_(text.size()) {}
+MemoryEditBox::MemoryEditBox(std::string text)
+    : buffer_(std::move(text)), gapStart_(buffer_.size()) {
+  buffer_.resize(buffer_.capacity());
+  gapEnd_ = buffer_.size();
+}
 
 char MemoryEditBox::At(std::size_t position) const {
   return position < gapStart_ ? buffer_[position] : buffer_[position + (gapEnd_ - gapStart_)];

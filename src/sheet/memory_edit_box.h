@@ -20,7 +20,8 @@ class Host;
 
 class MemoryEditBox final : public EditBox {
  public:
-  explicit MemoryEditBox(std::string_view text = {});
+  // Takes the text over; room it has reserved is where the text grows first.
+  explicit MemoryEditBox(std::string text = {});
 
   std::string_view Text() override;
   void SetText(std::string_view text) override;

@@ -37,6 +37,24 @@ class FlagScope {
 
 void Worksheet::RefreshLine() {
   const FlagScope refreshing(refreshing_);
+  // The rebuild takes the line out and puts its bytes back with values
+  // between them: it adds and removes no CR, LF or tab, so what was known of
+  // the text's line breaks holds again afterwards unless a repair ran or the
+  // text's last byte changed. Kept, a pass over many computed lines with
+  // unrecognised characters between them reads the whole text once.
+  const LineBreakFindings findings = lineBreaks_;
+  const std::size_t repairsAtStart = repairs_;
+  const char lastByte = LastByte();
+  RebuildLine();
+  if (repairs_ == repairsAtStart && LastByte() == lastByte) lineBreaks_ = findings;
+}
+
+char Worksheet::LastByte() {
+  const std::size_t size = box_.Size();
+  return size > 0 ? ByteAt(box_, size - 1) : '\0';
+}
+
+void Worksheet::RebuildLine() {
   // Cut the line; a cut that never happened (an empty worksheet) keeps nothing.
   cutLineText_.clear();
   pendingLineCut_ = true;

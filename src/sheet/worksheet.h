@@ -163,6 +163,8 @@ class Worksheet {
 
   // Commands.
   void RepairDocument();
+  void RebuildLine();  // RefreshLine without its care for the line-break findings
+  char LastByte();
   void BatchEvaluate();
   void BatchEvaluateLines();
   void BatchEvaluateSegments();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "cli/batch_run.h"
 #include "cli/cli_test_support.h"
 #include "cli/commands.h"
 #include "cli/input_file.h"
@@ -168,6 +169,61 @@ TEST(RunCommand, LeavesTheFileInAReadOnlyFolder) {
   EXPECT_EQ(ReadFile(sheet), "1+1\n");
 }
 
+TEST(RunCommand, ChecksWrittenResultsWithoutChangingTheFile) {
+  const ScratchFolder folder;
+  // Fresh, stale, failing and unevaluated lines.
+  const std::string sheet = Utf8(u8"合计 1+1=2\n2×3=7\n1÷0=5\n4+4\nnote\n");
+  const std::string report = Utf8(u8"2\t2×3\t7\t6\n3\t1÷0\t5\t[运算错误]_除法运算错误！\n");
+  const std::pair<std::string, std::string> forms[] = {
+      {"utf-8 lf", sheet},
+      {"utf-8 crlf", Utf8(u8"合计 1+1=2\r\n2×3=7\r\n1÷0=5\r\n4+4\r\nnote\r\n")},
+      {"gbk lf", "合计 1+1=2\n2×3=7\n1÷0=5\n4+4\nnote\n"},
+      {"gbk crlf", "合计 1+1=2\r\n2×3=7\r\n1÷0=5\r\n4+4\r\nnote\r\n"},
+  };
+  for (const auto& [name, bytes] : forms) {
+    const std::filesystem::path file = folder / "sheet.txt";
+    WriteFile(file, bytes);
+    const testing::Invocation run = Invoke(RunCommand, {"--check", file.string()});
+    EXPECT_EQ(run.out, report) << name;
+    EXPECT_EQ(run.err, "tallyline-cli: run: stale results: 2 of 3\n") << name;
+    EXPECT_EQ(run.status, kExitEvaluationFailed) << name;
+    EXPECT_EQ(ReadFile(file), bytes) << name;
+  }
+  const testing::Invocation fresh = Invoke(RunCommand, {"--check", "-"}, "1+1=2\r\n");
+  EXPECT_EQ(fresh.out, "");
+  EXPECT_EQ(fresh.err, "tallyline-cli: run: stale results: 0 of 1\n");
+  EXPECT_EQ(fresh.status, kExitSuccess);
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--check", "--in-place", "a.txt"}, {"--check", "-o", "b.txt"}}) {
+    EXPECT_EQ(Invoke(RunCommand, args).err,
+              "tallyline-cli: run: --check changes no file: it takes neither -o nor --in-place "
+              "(try --help)\n");
+  }
+}
+
+TEST(RunCommand, LimitsTheLinesNotTheTextsThatGoWhole) {
+  std::string text = "1+1\r\n2+2\r\n";
+  text.append(kMaxLineBytes / 2, '1');
+  text.append(kMaxLineBytes / 2, '+');
+  EXPECT_EQ(Invoke(RunCommand, {"-"}, text).err, FailedLines(1));
+  const testing::Invocation refused = Invoke(RunCommand, {"-"}, text + "1");
+  EXPECT_EQ(refused.err,
+            "tallyline-cli: run: standard input: line 3 holds more than 4 MiB, the most run takes "
+            "in one line\n");
+  EXPECT_EQ(refused.out, "");
+
+  // Space-separated expressions go through one worksheet, more than 8 MiB
+  // of them too.
+  std::string spaced;
+  while (spaced.size() <= (std::size_t{9} << 20)) spaced += "1+1 2+2 3+3 4+4 5+5 6+6 7+7 8+8\r\n";
+  const testing::Invocation whole = Invoke(RunCommand, {"--set", Utf8(u8"空格分式=真")}, spaced);
+  EXPECT_EQ(whole.status, kExitEvaluationFailed);  // stopped after 5000 steps
+  EXPECT_TRUE(whole.out.starts_with("1+1=2   2+2=4")) << whole.out.substr(0, 40);
+  EXPECT_EQ(whole.err,
+            Utf8(u8"tallyline-cli: run: with 空格分式 the batch stops after 5000 steps, "
+                 u8"as the window's does; the text from line 167 on is left as it was\n"));
+}
+
 TEST(ReadInput, RefusesMoreThanTheLimit) {
   const ScratchFolder folder;
   const std::filesystem::path file = folder / "big.txt";
@@ -179,6 +235,21 @@ TEST(ReadInput, RefusesMoreThanTheLimit) {
   std::istringstream stream(std::string(3 << 20, '1'));
   EXPECT_EQ(ReadInput("-", stream, 2 << 20).error,
             "standard input holds more than 2 MiB, the most tallyline-cli takes");
+}
+
+TEST(InputPieces, NoticesAFileThatChangesBetweenReadings) {
+  const ScratchFolder folder;
+  const std::filesystem::path file = folder / "sheet.txt";
+  WriteFile(file, "1+1\n");
+  std::istringstream none;
+  InputPieces input(file.string(), none, 100);
+  EXPECT_EQ(input.Next(), "1+1\n");
+  EXPECT_EQ(input.Next(), "");
+  input.Rewind();
+  WriteFile(file, "1+1\n2+2\n");
+  while (!input.Next().empty()) {
+  }
+  EXPECT_EQ(input.Error(), "'" + file.string() + "' changed while it was read");
 }
 
 }  // namespace

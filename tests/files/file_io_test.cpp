@@ -59,6 +59,23 @@ TEST(FileIo, AFailedWriteKeepsTheOldFile) {
   EXPECT_TRUE(WriteWholeFile(elsewhere, "x").ok());
 }
 
+TEST(FileIo, AReplacementWrittenInPiecesChangesNothingUntilCommitted) {
+  testing::TempFolder folder;
+  const fs::path file = folder.path() / "sheet.txt";
+  Put(file, "old");
+  {
+    FileReplacement dropped(file);
+    EXPECT_TRUE(dropped.Write("new ").ok());
+    EXPECT_EQ(ReadWholeFile(file).bytes, "old");
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+  FileReplacement replacement(file);
+  replacement.Write("new ");
+  replacement.Write("content");
+  EXPECT_TRUE(replacement.Commit().ok());
+  EXPECT_EQ(ReadWholeFile(file).bytes, "new content");
+}
+
 TEST(FileIo, AFolderIsNotReadAsAFile) {
   testing::TempFolder folder;
   const FileContent content = ReadWholeFile(folder.path());

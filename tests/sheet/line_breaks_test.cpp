@@ -46,7 +46,7 @@ TEST(LineBreaks, LocatesTheCaretByLineAndColumn) {
       {"\r\n", 1, CaretPlace{1, 0}},
   };
   for (const Case& c : cases) {
-    MemoryEditBox box(c.text);
+    MemoryEditBox box{std::string(c.text)};
     EXPECT_EQ(LocateCaret(box, c.caret), c.place) << c.text << " @" << c.caret;
   }
 }

@@ -88,7 +88,7 @@ TEST(WorksheetBatch, CaretPositionIsCountedAlongTheLines) {
 // The in-memory box, counting how often the whole text is read.
 class TextReadCountingBox final : public EditBox {
  public:
-  explicit TextReadCountingBox(std::string_view text) : box_(text) {
+  explicit TextReadCountingBox(std::string_view text) : box_(std::string(text)) {
     box_.SetContentChangedHandler([this] { NotifyContentChanged(); });
   }
   std::string_view Text() override {

@@ -44,6 +44,13 @@ TEST(WorksheetChain, AComputedChainIsRebuiltNeverExtended) {
        msg::kRefreshed},
       {"a lone point behind =", "1+2=.|", Static, {Enter()}, "1+2=3|", msg::kRefreshed},
       {"a negative value shown", "1-4=-3|", Static, {Enter()}, "1-4=-3|", msg::kRefreshed},
+      // Behind "=" only what a result could read is a value to rebuild.
+      {"no result has two points",
+       "658.863=7.772966528921.87|",
+       Static,
+       {Enter()},
+       "658.863=7.772966528921.87|",
+       engine::msg::kTooManyPoints},
   });
 }
 

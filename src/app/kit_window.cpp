@@ -73,6 +73,10 @@ LRESULT MsgActivate(HWND window, KitRecord& record, WPARAM wParam, LPARAM lParam
   if (focus && IsChild(window, focus)) record.lastFocus = focus;
   LRESULT result = CallWindowProcW(record.proc, window, WM_ACTIVATE, wParam, lParam);
   if (LOWORD(wParam) == WA_INACTIVE || HIWORD(wParam)) return result;  // left, or minimised
+  // A window that put the focus on a control of its own the first time
+  // keeps that choice.
+  const HWND chosen = GetFocus();
+  if (!record.lastFocus && chosen && IsChild(window, chosen)) return result;
   HWND target = record.lastFocus && IsChild(window, record.lastFocus)
                     ? record.lastFocus
                     : GetNextDlgTabItem(window, nullptr, FALSE);

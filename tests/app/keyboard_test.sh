@@ -90,7 +90,7 @@ quit() {
   if kill -0 "$program_pid" 2>/dev/null; then
     local asked
     asked=$(focus_window '询问')
-    [ -n "$asked" ] && xdotool key n
+    if [ -n "$asked" ]; then xdotool key n; fi
   fi
 }
 

@@ -211,6 +211,7 @@ TEST_F(MainWindowTest, AFailedSaveAtExitAsksBeforeTheSheetGoes) {
     FileLock lock(folder.Files().contentBackup);
     ASSERT_TRUE(lock.Held());
     PostMessageW(program.MainWindow(), WM_CLOSE, 0, 0);
+    program.DeclineSaving();
     HWND question = WaitForWindow(L"保存失败");
     ASSERT_NE(question, nullptr);
     PostMessageW(GetDlgItem(question, IDCANCEL), BM_CLICK, 0, 0);
@@ -221,6 +222,7 @@ TEST_F(MainWindowTest, AFailedSaveAtExitAsksBeforeTheSheetGoes) {
     EXPECT_EQ(program.EditText(), L"1+1=2\r\nold");
 
     PostMessageW(program.MainWindow(), WM_CLOSE, 0, 0);
+    program.DeclineSaving();
     question = WaitForWindow(L"保存失败");
     ASSERT_NE(question, nullptr);
     PostMessageW(GetDlgItem(question, IDCONTINUE), BM_CLICK, 0, 0);

@@ -77,6 +77,12 @@ xdotool key Escape
 gone 快捷设置 || { echo "Esc did not close the dialog"; exit 1; }
 
 xdotool key --delay 80 Escape
+# The sheet was changed: the program asks whether to save it first ("否").
+sleep 1
+if kill -0 "$program_pid" 2>/dev/null && asked=$(find_window 询问) && [ -n "$asked" ]; then
+  xdotool windowfocus --sync "$asked" 2>/dev/null || true
+  xdotool key n
+fi
 for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.2; done
 kill -0 "$program_pid" 2>/dev/null && { echo "Esc did not close the main window"; exit 1; }
 

@@ -172,6 +172,7 @@ TEST_F(OptionsWindowTest, ConfirmWritesTheOptionsInOrderAndAppliesThem) {
   EXPECT_EQ(program.EditText().substr(0, 7), L"1+2*2=5");
   // The adding option is off: Esc now asks the window to close (退出设置 1: it does).
   program.Press(VK_ESCAPE);
+  program.DeclineSaving();
   EXPECT_TRUE(program.WaitForExit(10000));
 }
 

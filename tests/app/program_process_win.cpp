@@ -182,8 +182,12 @@ std::wstring ProgramProcess::Title() const {
 bool ProgramProcess::Close(DWORD ms) {
   PostMessageW(mainWindow_, WM_CLOSE, 0, 0);
   if (WaitForExit(300)) return true;
-  if (HWND question = WaitForWindow(L"询问", 2000)) PostMessageW(question, WM_COMMAND, IDNO, 0);
+  DeclineSaving();
   return WaitForExit(ms);
+}
+
+void ProgramProcess::DeclineSaving() const {
+  if (HWND question = WaitForWindow(L"询问", 2000)) PostMessageW(question, WM_COMMAND, IDNO, 0);
 }
 
 void ProgramProcess::Kill() {

@@ -62,6 +62,8 @@ class ProgramProcess {
   // Asks the window to close, answering "否" to the question to save a
   // modified sheet; true when the process ended within `ms`.
   bool Close(DWORD ms = 10000);
+  // Answers "否" when the program asks whether to save the changed sheet.
+  void DeclineSaving() const;
   // True when the process ended within `ms`.
   bool WaitForExit(DWORD ms);
   // Ends the process at once, as a crash or the task manager would.

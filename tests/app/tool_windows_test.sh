@@ -159,6 +159,12 @@ run_at() {
   chord ctrl v
 
   chord ctrl q
+  # The sheet was changed: the program asks whether to save it first ("否").
+  local asked
+  if asked=$(wait_window '询问'); then
+    xdotool windowfocus --sync "$asked" 2>/dev/null || true
+    press n
+  fi
   for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.2; done
   wait $pid 2>/dev/null || true
   local backup="$folder/Tallyline运行文件/Tallyline备份文件.txt"

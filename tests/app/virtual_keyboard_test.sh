@@ -65,7 +65,24 @@ start() {
 
 stop() {
   probe close
+  sleep 1
+  # A changed sheet brings the question whether to save it first ("否").
+  local asked=""
+  for _ in $(seq 25); do
+    kill -0 "$program_pid" 2>/dev/null || break
+    asked=$(xdotool search --onlyvisible --name '^询问$' 2>/dev/null | head -1 || true)
+    [ -n "$asked" ] && break
+    sleep 0.2
+  done
+  if [ -n "$asked" ]; then
+    xdotool windowfocus --sync "$asked" 2>/dev/null || true
+    xdotool key n
+  fi
   for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.2; done
+  if kill -0 "$program_pid" 2>/dev/null; then
+    kill "$program_pid" 2>/dev/null || true
+    fail "the program did not end when asked to close"
+  fi
   wait "$program_pid" 2>/dev/null || true
 }
 

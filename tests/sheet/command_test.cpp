@@ -21,6 +21,20 @@ TEST(CommandTable, EveryCommandHasARowAndSharedCaptionsShareTheCommand) {
   EXPECT_EQ(seen.size(), static_cast<std::size_t>(Command::ViewAppearance) + 1);
 }
 
+// A shortcut runs one command; Ctrl+E alone is shared, by two items of which
+// the menus show one at a time.
+TEST(CommandTable, NoTwoCommandsShareAShortcutButCtrlE) {
+  std::map<std::pair<int, int>, std::set<Command>> commands;
+  for (const CommandEntry& entry : CommandTable()) {
+    if (entry.shortcut.key != 0)
+      commands[{entry.shortcut.modifiers, entry.shortcut.key}].insert(entry.command);
+  }
+  for (const auto& [shortcut, shared] : commands) {
+    const std::size_t allowed = shortcut == std::pair{kCtrl, int{'E'}} ? 2 : 1;
+    EXPECT_EQ(shared.size(), allowed) << ShortcutText({shortcut.first, shortcut.second});
+  }
+}
+
 TEST(CommandTable, LooksUpCaptionsAndShortcuts) {
   EXPECT_EQ(CommandByCaption("&F.批量运算"), Command::BatchEvaluate);
   EXPECT_EQ(CommandByCaption("&F.分数转换"), Command::FractionConversion);

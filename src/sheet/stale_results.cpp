@@ -27,6 +27,17 @@ void ReportStaleResults(std::string_view text, const settings::Settings& setting
   if (count > 0) host.SetStatusText(msg::StaleResultsInFile(count));
 }
 
+namespace {
+
+// A failure as the status bar names it within another message: its text
+// without the "[运算错误]_" before it.
+std::string_view WithoutCategory(std::string_view now) {
+  const std::size_t end = now.find("]_");
+  return now.starts_with('[') && end != std::string_view::npos ? now.substr(end + 2) : now;
+}
+
+}  // namespace
+
 // The first stale result that starts at or after the selection's end, or,
 // with none there, the first of the sheet: pressed again and again, the
 // command visits each in turn and starts over at the top.
@@ -45,7 +56,7 @@ void Worksheet::SelectNextStaleResult() {
   }
   box_.SetCaret(next->start);
   box_.SetSelectionLength(next->length);
-  host_.SetStatusText(msg::StaleResult(next->line, next->now, places.size()));
+  host_.SetStatusText(msg::StaleResult(next->line, WithoutCategory(next->now), places.size()));
 }
 
 }  // namespace tl::sheet

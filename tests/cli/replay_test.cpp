@@ -195,6 +195,16 @@ caret: 3 0
 status: "   [提示]_所有结果都与算式相符"
 clipboard: ""
 )"},
+    {"F6 names the failure of a line that no longer gives a value",
+     u8R"(text "5\r\n1÷0=5"
+key F6
+print
+)",
+     u8R"(text: "5\r\n1÷0=5"
+caret: 8 1
+status: "   [提示]_第 2 行的结果已过期，现为 除法运算错误！（共 1 处）"
+clipboard: ""
+)"},
     {"a digit behind a finished result starts a line",
      u8R"(set 动态刷新 假
 text "1+2=3\r\n"

@@ -212,7 +212,7 @@ TEST_F(MainWindowTest, TheRestoredSheetIsCheckedForStaleResults) {
   EXPECT_EQ(program.StatusText(), L"   [提示]_第 2 行的结果已过期，现为 6（共 1 处）");
   EXPECT_EQ(program.EditText().substr(0, 14), L"1+1=2\r\n2*3=7\r\n");
   PostMessageW(program.MainWindow(), WM_CLOSE, 0, 0);
-  EXPECT_TRUE(program.WaitForExit(5000)) << "the save question came";
+  EXPECT_TRUE(program.WaitForExit(10000)) << "the save question came";
   program.Close();
 }
 

@@ -15,6 +15,7 @@
 #include "files/file_io.h"
 #include "settings/load.h"
 #include "settings/writers.h"
+#include "sheet/stale_results.h"
 #include "sheet/status_messages.h"
 #include "sheet/write_reports.h"
 
@@ -131,6 +132,7 @@ bool RunStartUp(MainWindow& state) {
   // "&E.复制(兼容)" is shown only while "*" and "/" are typed as "×" and "÷".
   SetCommandVisible(state.menus, sheet::Command::CopyCompatible, state.settings.乘除替换);
   state.host->SetStatusText(sheet::msg::kStarted);
+  sheet::ReportStaleResults(state.edit->Text(), state.settings, *state.host);
   sheet::ReportWrite(*state.host, handleWritten);
   sheet::ReportWrite(*state.host, backupRead, sheet::FileTask::ReadContentBackup);
   RevealFromEdge(state);

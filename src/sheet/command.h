@@ -43,6 +43,7 @@ enum class Command {
   FindReplace,
   FindPrevious,
   FindNext,
+  CheckResults,
   // "&K.设置"
   Font,
   Options,

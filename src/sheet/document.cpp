@@ -5,6 +5,7 @@
 
 #include "files/file_io.h"
 #include "sheet/document_file.h"
+#include "sheet/stale_results.h"
 #include "sheet/worksheet.h"
 #include "text/encoding.h"
 
@@ -63,6 +64,7 @@ void TakeDocument(DocumentContext& c, const fs::path& name, const DocumentText& 
   c.box.SetModified(false);
   c.document = {name, read.form};
   c.host.SetStatusText(OpenedMessage(read.form));
+  ReportStaleResults(c.box.Text(), c.settings, c.host);
 }
 
 // Why `bytes` could not be written to `name`; empty on success. The old file

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "files/text_file.h"
+#include "settings/settings.h"
 #include "sheet/edit_box.h"
 #include "sheet/host.h"
 
@@ -38,6 +39,7 @@ struct DocumentContext {
   Host& host;
   FileDialog& dialog;
   Document& document;
+  const settings::Settings& settings;  // what an opened sheet's results are checked with
 };
 
 // The question before the sheet is replaced or the program ends: nothing is

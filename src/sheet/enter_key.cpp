@@ -20,10 +20,11 @@ constexpr int kFontStep = 2;
 
 // Keys whose release never triggers the live refresh: the modifiers and
 // NumLock; F3 with or without Shift, whose search selects the match that the
-// next search starts after; and with Ctrl the shortcuts that only select,
-// copy, clear, change the font or move in the undo history.
-constexpr std::array kSilentKeys = {vk::kShift, vk::kControl, vk::kMenu, vk::kNumLock,
-                                    vk::Function(3)};
+// next search starts after; F6, whose check only reads the sheet and says
+// what it found; and with Ctrl the shortcuts that only select, copy, clear,
+// change the font or move in the undo history.
+constexpr std::array kSilentKeys = {vk::kShift,   vk::kControl,    vk::kMenu,
+                                    vk::kNumLock, vk::Function(3), vk::Function(6)};
 constexpr std::array kSilentCtrlKeys = {vk::Letter('A'), vk::Letter('C'), vk::Letter('D'),
                                         vk::Letter('T'), vk::Letter('Y'), vk::Letter('Z')};
 

@@ -62,6 +62,7 @@ std::span<const Worksheet::CommandHandler> Worksheet::Handlers() {
       {Command::ClearAll, &Invoke<&Worksheet::ClearAll>},
       {Command::FindNext, &Invoke<&Worksheet::FindNextMatch>},
       {Command::FindPrevious, &Invoke<&Worksheet::FindPreviousMatch>},
+      {Command::CheckResults, &Invoke<&Worksheet::SelectNextStaleResult>},
   };
   return kHandlers;
 }

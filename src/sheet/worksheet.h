@@ -186,6 +186,7 @@ class Worksheet {
   void ClearAll();
   void FindNextMatch();
   void FindPreviousMatch();
+  void SelectNextStaleResult();  // "&R.检查结果"
   void ToggleLiveMode();
   CommandResult ToggleRecord();
   CommandResult ClearAccumulator();

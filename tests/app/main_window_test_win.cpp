@@ -197,6 +197,22 @@ TEST_F(MainWindowTest, SaveAtExitKeepsTheSheetForTheNextStart) {
   EXPECT_TRUE(again.Close());
 }
 
+// The restored sheet is checked at start; the command selects its stale
+// result.
+TEST_F(MainWindowTest, TheRestoredSheetIsCheckedForStaleResults) {
+  folder.WriteConfiguration(Configuration("动态刷新=真\r\n", "退出保存=真\r\n"));
+  std::ofstream(folder.Files().contentBackup, std::ios::binary) << "1+1=2\r\n2*3=7\r\n";
+  ProgramProcess program(folder);
+  EXPECT_EQ(program.StatusText(), L"   [提示]_文件中有 1 处结果已过期，按 F6 查看");
+  program.Command(CommandId(Command::CheckResults));
+  program.KeyUp(VK_F6);
+  DWORD selection = static_cast<DWORD>(SendMessageW(program.EditBox(), EM_GETSEL, 0, 0));
+  EXPECT_EQ(LOWORD(selection), 11u);
+  EXPECT_EQ(HIWORD(selection), 12u);
+  EXPECT_EQ(program.StatusText(), L"   [提示]_第 2 行的结果已过期，现为 6（共 1 处）");
+  EXPECT_TRUE(program.Close());
+}
+
 // The sheet cannot be written at exit (another program holds the backup):
 // the question keeps the window and the sheet until the user exits anyway,
 // and the old backup stays whole.

@@ -24,7 +24,7 @@ TEST(Menus, BarHasTheFiveMenusWithCaptionsAndShortcuts) {
   } items[] = {
       {Command::BatchEvaluate, L"&F.批量运算"}, {Command::RefreshLine, L"&w.刷新行\tF5"},
       {Command::Undo, L"&z.撤消\tCtrl+Z"},      {Command::FindPrevious, L"&P.查找上一个\tShift+F3"},
-      {Command::Exit, L"&X.退出\tCtrl+Q"},
+      {Command::Exit, L"&X.退出\tCtrl+Q"},      {Command::CheckResults, L"&R.检查结果\tF6"},
   };
   for (const auto& item : items)
     EXPECT_EQ(Caption(menus.bar, CommandId(item.command), MF_BYCOMMAND), item.caption);

@@ -162,6 +162,49 @@ caret: 18 0
 status: "   [提示]_表达式已刷新！"
 clipboard: ""
 )"},
+    {"F6 selects each result its line no longer gives, then starts over",
+     u8R"(text "1+1=2\r\n2*3=7\r\n4+4=8\r\n5-1=3"
+command "&R.检查结果"
+print
+key F6
+print
+key F6
+print
+)",
+     u8R"(text: "1+1=2\r\n2*3=7\r\n4+4=8\r\n5-1=3"
+caret: 11 1
+status: "   [提示]_第 2 行的结果已过期，现为 6（共 2 处）"
+clipboard: ""
+text: "1+1=2\r\n2*3=7\r\n4+4=8\r\n5-1=3"
+caret: 25 1
+status: "   [提示]_第 4 行的结果已过期，现为 4（共 2 处）"
+clipboard: ""
+text: "1+1=2\r\n2*3=7\r\n4+4=8\r\n5-1=3"
+caret: 11 1
+status: "   [提示]_第 2 行的结果已过期，现为 6（共 2 处）"
+clipboard: ""
+)"},
+    {"F6 on a sheet whose results hold says so and leaves the line alone",
+     u8R"(text "1+1=2\r\n2×3=6  总计"
+caret 3
+key F6
+print
+)",
+     u8R"(text: "1+1=2\r\n2×3=6  总计"
+caret: 3 0
+status: "   [提示]_所有结果都与算式相符"
+clipboard: ""
+)"},
+    {"F6 names the failure of a line that no longer gives a value",
+     u8R"(text "5\r\n1÷0=5"
+key F6
+print
+)",
+     u8R"(text: "5\r\n1÷0=5"
+caret: 8 1
+status: "   [提示]_第 2 行的结果已过期，现为 除法运算错误！（共 1 处）"
+clipboard: ""
+)"},
     {"a digit behind a finished result starts a line",
      u8R"(set 动态刷新 假
 text "1+2=3\r\n"

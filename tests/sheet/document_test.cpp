@@ -238,5 +238,20 @@ TEST(Document, DropsReplaceTheSheet) {
   EXPECT_EQ(f.Read(f.File("a.txt")), "1+2=3\r\n");
 }
 
+// An opened file is checked as "&R.检查结果" checks the sheet, which only
+// reads it: the file stays unmodified.
+TEST(Document, OpeningSaysHowManyResultsAreStale) {
+  DocumentFixture f;
+  f.Put(f.File("doc.txt"), "1+1=2\r\n2*3=7\r\n5-1=3");
+  ASSERT_TRUE(Load(f.context, f.File("doc.txt"))) << f.LastMessage();
+  EXPECT_EQ(f.host.StatusText(), "   [提示]_文件中有 2 处结果已过期，按 F6 查看");
+  Worksheet worksheet(f.box, f.host, f.settings);
+  const std::uint64_t revision = f.box.Revision();
+  worksheet.Execute(Command::CheckResults);
+  EXPECT_EQ(f.box.SelectionLength(), 1u);
+  EXPECT_EQ(f.box.Revision(), revision);
+  EXPECT_FALSE(f.box.Modified());
+}
+
 }  // namespace
 }  // namespace tl::sheet::testing

@@ -36,7 +36,8 @@ struct DocumentFixture {
   HeadlessHost host;
   QueuedFileDialog dialog;
   Document document;
-  DocumentContext context{box, host, dialog, document};
+  settings::Settings settings;
+  DocumentContext context{box, host, dialog, document, settings};
 
   std::filesystem::path File(const char* name) const { return folder.path() / name; }
   static void Put(const std::filesystem::path& path, const std::string& bytes) {

@@ -28,7 +28,8 @@ class DocumentScope {
   explicit DocumentScope(MainWindow& state)
       : state_(state),
         dialog_(state.window),
-        context_{*state.edit, *state.host, dialog_, state.documentWindow.document} {}
+        context_{*state.edit, *state.host, dialog_, state.documentWindow.document,
+                 *state.worksheet} {}
   ~DocumentScope() {
     ShowTitle(state_);
     SetFocus(state_.editBox);

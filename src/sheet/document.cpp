@@ -61,8 +61,9 @@ std::optional<DocumentText> ReadFile(DocumentContext& c, const fs::path& name) {
 void TakeDocument(DocumentContext& c, const fs::path& name, const DocumentText& read) {
   c.box.SetText(read.text);
   c.box.SetModified(false);
+  c.sheet.StartNewHistory();
   c.document = {name, read.form};
-  c.host.SetStatusText(OpenedMessage(read.form));
+  c.host.SetStatusText(OpenedMessage(read));
 }
 
 // Why `bytes` could not be written to `name`; empty on success. The old file
@@ -141,6 +142,7 @@ void NewDocument(DocumentContext& c) {
   if (SavePrompt(c)) return;
   c.box.SetText(EmptySheetText());
   c.box.SetModified(false);
+  c.sheet.StartNewHistory();
   c.document = {};
 }
 

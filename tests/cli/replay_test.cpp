@@ -220,8 +220,8 @@ TEST(Replay, StopsAtTheFirstBadLineAndNamesIt) {
   const Case cases[] = {
       {"print\nbogus\nprint\n", "line 2: unknown command 'bogus'"},
       {"type \"abc\n", "line 1: unterminated quoted text"},
-      {Utf8(u8"command \"&N.新建\"\n"),
-       Utf8(u8"line 1: the menu command \"&N.新建\" is not built yet")},
+      {Utf8(u8"command \"&P.打印\"\n"),
+       Utf8(u8"line 1: the menu command \"&P.打印\" is not built yet")},
       {"command \"nothing\"\n", "line 1: no menu command has the caption \"nothing\""},
       {"key Hyper+Q\n", "line 1: unknown key 'Hyper+Q'"},
       {"hold Enter soon\n", "line 1: 'soon' is not a number"},

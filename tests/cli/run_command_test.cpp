@@ -29,6 +29,13 @@ struct StreamCase {
   std::size_t failed;
 };
 
+TEST(RunCommand, ReadsEachNulByteAsASpaceAndSaysSo) {
+  const testing::Invocation run = Invoke(RunCommand, {"-"}, std::string("1+1\0+1\n", 7));
+  EXPECT_EQ(run.out, "1+1 +1=3\n");
+  EXPECT_EQ(run.err,
+            "tallyline-cli: run: bytes 0x00 read as spaces, as the window reads them: 1\n");
+}
+
 TEST(RunCommand, EvaluatesStandardInput) {
   const StreamCase cases[] = {
       {"gbk crlf", {"-"}, "1+1\r\n2×3\r\n", "1+1=2\r\n2×3=6\r\n", 0},
@@ -55,6 +62,14 @@ TEST(RunCommand, EvaluatesStandardInput) {
        "1+x 2+3=5\n4+4=8   5+\n",
        2},
       {"forced gbk", {"--encoding", "gbk"}, "1+1\n", "1+1=2\n", 0},
+      // GBK that is valid UTF-8 too: «小» is «С», «脳» is «×».
+      {"gbk read as gbk",
+       {"-"},
+       "\xD0\xA1 1+1\r\n3\xC3\x97"
+       "2\r\n",
+       "\xD0\xA1 1+1=2\r\n3\xC3\x97"
+       "2=32\r\n",
+       0},
   };
   for (const StreamCase& c : cases) {
     std::vector<std::string> args = c.args;

@@ -121,25 +121,29 @@ TEST(Document, FilesAreSavedInTheFormTheyWereOpenedIn) {
   }
 }
 
-TEST(Document, ReadingStopsAtTheFirstNulOrEndOfFileByte) {
-  struct Case {
+// The whole file is read: each 0x00 is a space, 0x1A is text.
+TEST(Document, NothingAfterANulByteIsLost) {
+  const struct {
     std::string bytes;
     std::string text;
-  };
-  const Case cases[] = {
+    std::size_t nulBytes;
+  } cases[] = {
       {std::string("1+1=2\r\n\0"
                    "3+3",
                    11),
-       "1+1=2\r\n"},
+       "1+1=2\r\n 3+3", 1},
       {"7\x1A"
        "8",
-       "7"},
-      {"\xD6\xD0\x1A"
-       "1",
-       "\xD6\xD0"},                            // after a whole two-byte character
-      {std::string("\xD6\0\xD0", 3), "\xD6"},  // a lone first byte: 0x00 is never a second byte
+       "7\x1A"
+       "8",
+       0},
+      {std::string("\xD6\0\xD0\0", 4), "\xD6 \xD0 ", 2},  // 0x00 is never a second byte
   };
-  for (const Case& c : cases) EXPECT_EQ(ReadDocument(c.bytes).text, c.text) << c.bytes;
+  for (const auto& c : cases) {
+    const DocumentText read = ReadDocument(c.bytes);
+    EXPECT_EQ(read.text, c.text) << c.bytes;
+    EXPECT_EQ(read.nulBytes, c.nulBytes) << c.bytes;
+  }
 }
 
 TEST(Document, AFailedOpenChangesNothing) {

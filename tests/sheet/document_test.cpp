@@ -240,6 +240,9 @@ TEST(Document, DropsReplaceTheSheet) {
   EXPECT_EQ(f.document.fileName, f.File("b.txt"));
   EXPECT_FALSE(f.box.Modified());
   EXPECT_EQ(f.Read(f.File("a.txt")), "1+2=3\r\n");
+  // Its undo history starts afresh.
+  f.sheet.Execute(Command::Undo);
+  EXPECT_EQ(f.box.Text(), "4+4=8\r\n");
 }
 
 }  // namespace

@@ -53,8 +53,9 @@ TEST(ReplayFiles, FilesComeBackAsTheyWere) {
   for (const auto& c : cases) {
     testing::ScratchFolder folder;
     if (!c.file.empty()) testing::WriteFile(folder / "a.txt", c.file);
-    const testing::Invocation run = testing::Invoke(
-        ReplayCommand, {"-"}, WithFolder(Utf8(c.script), folder.path().string()) + "print\n");
+    const testing::Invocation run =
+        testing::Invoke(ReplayCommand, {"-"},
+                        WithFolder(Utf8(c.script), folder.path().generic_string()) + "print\n");
     EXPECT_EQ(run.status, kExitSuccess) << c.name << ": " << run.err;
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "text: \"" + Utf8(c.text) + "\"") << c.name;
     EXPECT_EQ(testing::ReadFile(folder / "b.txt"), c.saved) << c.name;
@@ -67,7 +68,7 @@ TEST(ReplayFiles, TheOpenStatusCountsTheReplacedBytes) {
                                                    "1\n",
                                                    4));
   const testing::Invocation run = testing::Invoke(
-      ReplayCommand, {"-"}, "open \"" + (folder / "a.txt").string() + "\"\nprint\n");
+      ReplayCommand, {"-"}, "open \"" + (folder / "a.txt").generic_string() + "\"\nprint\n");
   EXPECT_NE(
       run.out.find(Utf8(u8"status: \"   [提示]_文件已打开（GBK 编码，LF 换行），保存时保持此格式；"
                         u8"2 个 0x00 字节已替换为空格\"")),

@@ -26,10 +26,12 @@ void ShowTitle(MainWindow& state) {
 class DocumentScope {
  public:
   explicit DocumentScope(MainWindow& state)
-      : state_(state),
-        dialog_(state.window),
-        context_{*state.edit, *state.host, dialog_, state.documentWindow.document, state.settings} {
-  }
+      : state_(state), dialog_(state.window), context_{*state.edit,
+                                                       *state.host,
+                                                       dialog_,
+                                                       state.documentWindow.document,
+                                                       state.settings,
+                                                       *state.worksheet} {}
   ~DocumentScope() {
     ShowTitle(state_);
     SetFocus(state_.editBox);

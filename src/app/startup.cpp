@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
 
 #include "app/dpi.h"
 #include "app/hot_key.h"
@@ -15,6 +16,7 @@
 #include "files/file_io.h"
 #include "settings/load.h"
 #include "settings/writers.h"
+#include "sheet/document_file.h"
 #include "sheet/stale_results.h"
 #include "sheet/status_messages.h"
 #include "sheet/write_reports.h"
@@ -77,7 +79,8 @@ void RestoreContent(MainWindow& state, files::IoResult& read) {
     files::FileContent backup = files::ReadWholeFile(state.files.contentBackup);
     read = {backup.error, backup.cause};
     if (backup.exists && backup.error.empty()) {
-      state.edit->SetText(backup.bytes);
+      // The program's own file, always written in GBK.
+      state.edit->SetText(sheet::ReadDocument(std::move(backup.bytes), files::Encoding::Gbk).text);
       sheet::PlaceCaret(*state.edit, static_cast<std::size_t>(state.settings.起始选择位置 > 0
                                                                   ? state.settings.起始选择位置
                                                                   : 0));

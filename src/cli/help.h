@@ -20,10 +20,14 @@ Commands:
       "&F.批量运算" command does, and writes the text with its results to
       standard output, to OUT, or back to FILE (replaced in one step; on any
       failure FILE is left as it was). An OUT or FILE that is a symbolic link
-      stays: the file it leads to is replaced. auto: valid UTF-8 is read as
-      UTF-8, anything else as GBK; the output keeps the input's encoding, its
-      UTF-8 byte-order mark and its LF or CR LF line breaks. UTF-8 with a
-      character GBK has no form for is refused. Failed lines keep their text;
+      stays: the file it leads to is replaced. auto: read as the window opens
+      a file: a UTF-8 byte-order mark means UTF-8; otherwise GBK unless the
+      text is valid UTF-8 with a character of three or more bytes and its
+      GBK reading is less plausible (plain ASCII is GBK). The output keeps
+      the input's encoding, its UTF-8 byte-order mark and its LF or CR LF
+      line breaks. UTF-8 with a character GBK has no form for is refused.
+      Each byte 0x00 is read as a space (standard error gives the count).
+      Failed lines keep their text;
       when N > 0 lines fail, standard error gets "failed lines: N" and the
       exit status is 1; a run without failures writes nothing on standard
       error.

@@ -44,6 +44,9 @@ const ReplaySession::Handler ReplaySession::kHandlers[] = {
     {"replace", 2, 3, &ReplaySession::ReplaceCommand},
     {"replace-all", 2, 3, &ReplaySession::ReplaceAllCommand},
     {"replace-selection", 2, 3, &ReplaySession::ReplaceSelectionCommand},
+    {"open", 1, 1, &ReplaySession::OpenFile},
+    {"save", 1, 1, &ReplaySession::SaveFile},
+    {"save-as", 1, 1, &ReplaySession::SaveFileAs},
 };
 
 ReplaySession::ReplaySession(settings::Settings settings)
@@ -169,7 +172,7 @@ std::string ReplaySession::KeyDown(const KeyPress& press) {
   const sheet::KeyDownOutcome outcome =
       sheet::KeyDown(worksheet_, box_, host_, {press.key, press.downModifiers, press.character});
   if (outcome.shortcut && outcome.result == sheet::CommandResult::NotBuilt)
-    return NotBuilt(*outcome.shortcut);
+    return ExecuteMenuCommand(*outcome.shortcut);
   return {};
 }
 
@@ -178,6 +181,7 @@ void ReplaySession::KeyUp(const KeyPress& press) {
 }
 
 std::string ReplaySession::ExecuteMenuCommand(sheet::Command command) {
+  if (RunDocumentCommand(command)) return {};
   if (worksheet_.Execute(command) == sheet::CommandResult::NotBuilt) return NotBuilt(command);
   return {};
 }

@@ -62,8 +62,9 @@ std::optional<DocumentText> ReadFile(DocumentContext& c, const fs::path& name) {
 void TakeDocument(DocumentContext& c, const fs::path& name, const DocumentText& read) {
   c.box.SetText(read.text);
   c.box.SetModified(false);
+  c.sheet.StartNewHistory();
   c.document = {name, read.form};
-  c.host.SetStatusText(OpenedMessage(read.form));
+  c.host.SetStatusText(OpenedMessage(read));
   ReportStaleResults(c.box.Text(), c.settings, c.host);
 }
 
@@ -143,6 +144,7 @@ void NewDocument(DocumentContext& c) {
   if (SavePrompt(c)) return;
   c.box.SetText(EmptySheetText());
   c.box.SetModified(false);
+  c.sheet.StartNewHistory();
   c.document = {};
 }
 

@@ -83,6 +83,10 @@ class Worksheet {
   // command are recorded together when the action ends. A change made from
   // outside the worksheet's events (a tool window's replace) ends with this.
   void EndUserAction();
+  // A new document (New, Open, a dropped file): the undo history starts
+  // again from the box's current text, so that no undo reaches the sheet of
+  // another document.
+  void StartNewHistory();
   static bool Handles(Command command);
 
   // Evaluates the caret's line and writes the result behind it. True when a

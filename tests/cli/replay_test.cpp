@@ -4,6 +4,7 @@
 #include "cli/cli_test_support.h"
 #include "cli/commands.h"
 #include "cli/print_quote.h"
+#include "sheet/worksheet.h"
 
 namespace tl::cli {
 namespace {
@@ -263,8 +264,8 @@ TEST(Replay, StopsAtTheFirstBadLineAndNamesIt) {
   const Case cases[] = {
       {"print\nbogus\nprint\n", "line 2: unknown command 'bogus'"},
       {"type \"abc\n", "line 1: unterminated quoted text"},
-      {Utf8(u8"command \"&N.新建\"\n"),
-       Utf8(u8"line 1: the menu command \"&N.新建\" is not built yet")},
+      {Utf8(u8"command \"&P.打印\"\n"),
+       Utf8(u8"line 1: the menu command \"&P.打印\" is not built yet")},
       {"command \"nothing\"\n", "line 1: no menu command has the caption \"nothing\""},
       {"key Hyper+Q\n", "line 1: unknown key 'Hyper+Q'"},
       {"hold Enter soon\n", "line 1: 'soon' is not a number"},
@@ -306,6 +307,48 @@ TEST(Replay, ReadsScriptFilesAndOptions) {
 TEST(Replay, QuotesPrintedTexts) {
   EXPECT_EQ(QuoteForPrint("a\r\n\t\\\"b\x01\x7F"), "\"a\\r\\n\\t\\\\\\\"b\\x01\\x7F\"");
   EXPECT_EQ(QuoteForPrint("合计"), Utf8(u8"\"合计\""));
+}
+
+std::string WithFolder(std::string script, const std::string& folder) {
+  for (std::size_t p = script.find("DIR"); p != std::string::npos; p = script.find("DIR", p))
+    script.replace(p, 3, folder);
+  return script;
+}
+
+// The file menu: the document's own commands, with the paths the file dialog
+// is given.
+TEST(Replay, FilesComeBackAsTheyWere) {
+  const struct {
+    const char* name;
+    std::string file;  // a.txt before the script
+    const char8_t* script;
+    std::string saved;  // b.txt after the script
+  } cases[] = {
+      {"a GBK sheet edited and saved is GBK", "\xD0\xA1 1+1=2\r\n",
+       u8"open \"DIR/a.txt\"\ntype \"合计\"\nsave-as \"DIR/b.txt\"\n",
+       "\xBA\xCF\xBC\xC6\xD0\xA1 1+1=2\r\n"},
+      {"a GBK 3脳2 is never multiplied", "3\xC3\x97\x32",
+       u8"set 动态刷新 假\nopen \"DIR/a.txt\"\nkey End\nkey Enter\nkey Ctrl+S\n"
+       u8"save-as \"DIR/b.txt\"\n",
+       "3\xC3\x97\x32=32"},  // 忽略汉字: the hanzi is left out
+      {"undo after Open never shows the sheet before it", "1+1=2",
+       u8"text \"9*9\"\nanswer no\nopen \"DIR/a.txt\"\nkey Ctrl+Z\nkey Ctrl+Z\nkey Ctrl+S\n"
+       u8"save-as \"DIR/b.txt\"\n",
+       "1+1=2"},
+      {"undo after New neither", "",
+       u8"text \"9*9\"\nanswer no\ncommand \"&N.新建\"\nkey Ctrl+Z\nsave \"DIR/b.txt\"\n",
+       sheet::EmptySheetText()},
+      {"a 0x00 byte is read as a space", std::string("1+1=2\0\x33*3\r\n\x1A", 12),
+       u8"open \"DIR/a.txt\"\nsave-as \"DIR/b.txt\"\n", "1+1=2 3*3\r\n\x1A"},
+  };
+  for (const auto& c : cases) {
+    testing::ScratchFolder folder;
+    if (!c.file.empty()) testing::WriteFile(folder / "a.txt", c.file);
+    const testing::Invocation run = testing::Invoke(
+        ReplayCommand, {"-"}, WithFolder(Utf8(c.script), folder.path().generic_string()));
+    EXPECT_EQ(run.status, kExitSuccess) << c.name << ": " << run.err;
+    EXPECT_EQ(testing::ReadFile(folder / "b.txt"), c.saved) << c.name;
+  }
 }
 
 }  // namespace

@@ -96,27 +96,6 @@ TEST(Accumulator, OnTheLastLineTheTextGoesBelowIt) {
   EXPECT_EQ(f.Shown(), "1\n2+2\n2×3=6|");
 }
 
-TEST(Accumulator, ARefreshRecordsOnlyAValueTheLineDidNotShow) {
-  struct Case {
-    std::string_view name;
-    std::string_view text;
-    std::vector<Action> actions;
-    std::size_t records;
-  };
-  const Case cases[] = {
-      {"Enter inside a shown result", "12|0+80=200\n", {Enter(), Enter()}, 0},
-      {"F5 on a chain", "1+2=3+4=7|\n", {Do(Command::RefreshLine)}, 0},
-      {"a stale value", "1+5|=3+4=7\n", {Enter()}, 2},
-      {"a new line, then Enter inside it", "120+80|\n", {Enter(), Press(vk::kLeft), Enter()}, 1},
-  };
-  for (const Case& c : cases) {
-    SheetFixture f(c.text, Static);
-    f.Run(Command::Record);
-    for (const Action& action : c.actions) action(f);
-    EXPECT_EQ(f.sheet->Accumulator().size(), c.records) << c.name;
-  }
-}
-
 struct SumCase {
   std::string_view name;
   std::string_view text;  // "|" at the selection start

@@ -53,6 +53,10 @@ void MsgCommand(MainWindow& state, WPARAM wParam, LPARAM lParam) {
     return;
   }
   const bool accelerator = HIWORD(wParam) == 1;
+  // The edit box sees the release of the shortcut's key, not its press.
+  if (accelerator && state.worksheet)
+    if (auto pressed = CommandFromId(LOWORD(wParam)))
+      state.worksheet->OnShortcutKey(sheet::ShortcutOf(*pressed).key);
   if (auto command = accelerator ? CommandFromAccelerator(LOWORD(wParam), state.settings)
                                  : CommandFromId(LOWORD(wParam)))
     RunCommand(state, *command);

@@ -7,6 +7,8 @@
 #include "app/non_gbk_filter.h"
 #include "app/win_text.h"
 #include "sheet/chinese_numerals.h"
+#include "sheet/engine_options.h"
+#include "sheet/number_field.h"
 
 namespace tl::app {
 
@@ -55,7 +57,9 @@ void OpenNumberWindow(MainWindow& state) {
                                NumberWindowProc, std::make_unique<NumberWindow>());
   if (!window) return;
   HWND number = GetDlgItem(window, kNumber);
-  SetWindowTextW(number, Wide(sheet::SelectedText(*state.edit)).c_str());
+  const engine::ThousandsSeparator grouping =
+      sheet::EngineOptionsFrom(state.settings).thousandsSeparator;
+  SetWindowTextW(number, Wide(sheet::NumberFieldStart(*state.edit, grouping)).c_str());
   Convert(window);
   SetFocus(number);
   SendMessageW(number, EM_SETSEL, 0, -1);

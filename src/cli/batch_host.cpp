@@ -10,6 +10,7 @@ namespace tl::cli {
 namespace {
 
 constexpr std::string_view kCaretPositionCategory = "   [当前位置]";
+constexpr std::string_view kBatchDoneCategory = "   [运算完成]";
 
 // Status messages between two looks at the progress.
 constexpr std::size_t kProgressInterval = 1024;
@@ -57,7 +58,8 @@ BatchHost::Unit BatchHost::UnitAtCaret() {
 void BatchHost::SetStatusText(std::string_view text) {
   status_ = text;
   if (++messages_ % kProgressInterval == 0) progress_.Report(box_.Caret());
-  if (IsContentPrompt(text)) return;
+  // The batch's closing count follows the last unit and judges none.
+  if (IsContentPrompt(text) || text.starts_with(kBatchDoneCategory)) return;
   if (!spaceSeparated_) {
     // Line by line the batch shows the caret position before every line.
     if (text.starts_with(kCaretPositionCategory)) {

@@ -53,8 +53,9 @@ Commands:
   upper [--] NUMBER...
       Prints, per NUMBER, the number in Chinese upper-case numerals, a TAB,
       and the amount in words, as the window "数值转大写" shows them: the
-      leading number of the text is read (0 when there is none), so
-      123.45 gives 壹佰贰拾叁点肆伍 and 壹佰贰拾叁元肆角伍分. Exit status 2
+      grouping characters , ; ， ； are removed and the leading number of
+      the text is read (0 when there is none), so 123.45 gives 壹佰贰拾叁点肆伍
+      and 壹佰贰拾叁元肆角伍分, and 541，196 is 541196. Exit status 2
       when no NUMBER is given.
 
 Options (eval, run, replay):
@@ -86,6 +87,12 @@ offsets):
                         runs its menu command, as the window's accelerators do
   hold NAME MS          key down, MS milliseconds (the Enter hold timer fires
                         once per full 350 ms), key up
+  down NAME             one key down, as a keyboard sends it: NAME is one
+  up NAME               key without modifiers (Ctrl, Shift and Alt are keys
+                        of their own: down Ctrl, down Z, up Ctrl, up Z), and
+                        the modifier keys down at the time apply (a shortcut
+                        runs its menu command); key and type take no notice
+                        of them
   command "CAPTION"     run a menu command by its caption, e.g. "&F.批量运算"
   answer yes|no|cancel|ok   the answer to the next message box
   clock MS              advance the millisecond clock

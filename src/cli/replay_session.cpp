@@ -32,6 +32,8 @@ const ReplaySession::Handler ReplaySession::kHandlers[] = {
     {"type", 1, 1, &ReplaySession::TypeText},
     {"key", 1, 1, &ReplaySession::PressKey},
     {"hold", 2, 2, &ReplaySession::HoldKey},
+    {"down", 1, 1, &ReplaySession::SingleKeyDown},
+    {"up", 1, 1, &ReplaySession::SingleKeyUp},
     {"command", 1, 1, &ReplaySession::RunMenuCommand},
     {"answer", 1, 1, &ReplaySession::QueueAnswer},
     {"clock", 1, 1, &ReplaySession::AdvanceClock},
@@ -129,6 +131,26 @@ std::string ReplaySession::HoldKey(Words args, std::ostream&) {
   sheet::AdvanceClock(worksheet_, host_, ms);
   KeyUp(*press);
   return {};
+}
+
+std::string ReplaySession::SingleKeyDown(Words args, std::ostream&) {
+  const std::optional<KeyPress> press = ParseSingleKey(args[0].text, heldModifiers_);
+  if (!press) return NotOneKey(args[0]);
+  heldModifiers_ = press->downModifiers;
+  return KeyDown(*press);
+}
+
+std::string ReplaySession::SingleKeyUp(Words args, std::ostream&) {
+  const std::optional<KeyPress> press = ParseSingleKey(args[0].text, heldModifiers_);
+  if (!press) return NotOneKey(args[0]);
+  heldModifiers_ = press->upModifiers;
+  KeyUp(*press);
+  return {};
+}
+
+std::string ReplaySession::NotOneKey(const ScriptWord& word) {
+  return "'" + text::GbkToUtf8(word.text) +
+         "' is not one key (Ctrl, Shift and Alt go down and up " + "by themselves)";
 }
 
 std::string ReplaySession::RunMenuCommand(Words args, std::ostream&) {

@@ -44,6 +44,10 @@ class ReplaySession {
   std::string TypeText(Words args, std::ostream& out);
   std::string PressKey(Words args, std::ostream& out);
   std::string HoldKey(Words args, std::ostream& out);
+  // One key event each, with the modifiers that "down" holds at the time.
+  std::string SingleKeyDown(Words args, std::ostream& out);
+  std::string SingleKeyUp(Words args, std::ostream& out);
+  static std::string NotOneKey(const ScriptWord& word);
   std::string RunMenuCommand(Words args, std::ostream& out);
   std::string QueueAnswer(Words args, std::ostream& out);
   std::string AdvanceClock(Words args, std::ostream& out);
@@ -95,6 +99,8 @@ class ReplaySession {
   sheet::MemoryEditBox box_;
   sheet::HeadlessHost host_;
   sheet::Worksheet worksheet_;
+  // The modifier keys that "down" pressed and no "up" has released yet.
+  int heldModifiers_ = sheet::kNoModifier;
   // The find window's fields as the replay last filled them.
   sheet::FindFields findFields_ = worksheet_.Find().Remembered();
 

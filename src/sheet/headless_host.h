@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sheet/host.h"
@@ -17,8 +18,13 @@ namespace tl::sheet {
 
 class HeadlessHost final : public Host {
  public:
-  void SetStatusText(std::string_view text) override { status_ = text; }
+  void SetStatusText(std::string_view text) override {
+    previousStatus_ = std::move(status_);
+    status_ = text;
+  }
   std::string StatusText() override { return status_; }
+  // The message the last one replaced (what a batch showed before its count).
+  const std::string& PreviousStatusText() const { return previousStatus_; }
   void SetClipboardText(std::string_view text) override { clipboard_ = text; }
   std::string ClipboardText() override { return clipboard_; }
 
@@ -65,6 +71,7 @@ class HeadlessHost final : public Host {
 
  private:
   std::string status_;
+  std::string previousStatus_;
   std::string clipboard_;
   std::uint64_t now_ = 0;
   std::optional<std::uint64_t> timerInterval_;

@@ -37,6 +37,10 @@ inline constexpr std::string_view kClearAccumulatorTitle = "警告";
 
 // "   [运算完成]_用时 0.016 秒": the seconds by the number-text rule.
 std::string Elapsed(std::uint64_t milliseconds);
+// "   [运算完成]_已计算 12 行，其中 1 行出错": the end of "&F.批量运算".
+std::string BatchDone(std::size_t evaluated, std::size_t failed);
+// "   [提示]_找不到“abc”": a search found no match.
+std::string NotFound(std::string_view searched);
 // "   [当前位置] _ 行: 3,列: 5".
 std::string CaretPosition(std::size_t line, std::size_t column);
 

@@ -29,11 +29,11 @@ namespace {
 // A command's handler: a member of Worksheet, called through its pointer.
 template <auto Method>
 CommandResult Invoke(Worksheet& worksheet) {
-  if constexpr (std::is_void_v<decltype((worksheet.*Method)())>) {
-    (worksheet.*Method)();
-    return CommandResult::Done;
-  } else {
+  if constexpr (std::is_same_v<decltype((worksheet.*Method)()), CommandResult>) {
     return (worksheet.*Method)();
+  } else {
+    (worksheet.*Method)();  // a result of another kind says nothing of the command
+    return CommandResult::Done;
   }
 }
 }  // namespace

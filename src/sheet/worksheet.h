@@ -18,6 +18,7 @@
 // press (it notes whether text was selected then), OnDoubleClick instead of
 // the edit box's own double-click handling (the worksheet makes the
 // selection), OnLeftButtonUp after the edit box has handled the release.
+#include <bitset>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -69,6 +70,11 @@ class Worksheet {
   // Enter key press is swallowed.
   bool OnCharacter(Character character);
   void OnKeyUp(int key, int modifiers);
+  // The key down of `key` ran a menu command (a shortcut the window's
+  // accelerators took before the edit box saw the key): its release is no
+  // typing and starts no live refresh, whichever of the key and its
+  // modifiers goes up first.
+  void OnShortcutKey(int key);
   void OnContentChanged();
   void OnEnterTimer();
   void OnLeftButtonDown();
@@ -92,8 +98,9 @@ class Worksheet {
   // Evaluates the caret's line and writes the result behind it. True when a
   // result was written (or, in the conversion check, a shown result removed).
   bool EvaluateCurrentLine();
-  // Rebuilds the caret's computed chain from its parts ("&w.刷新行").
-  void RefreshLine();
+  // Rebuilds the caret's computed chain from its parts ("&w.刷新行"). False
+  // when a part failed and the line was put back as it was.
+  bool RefreshLine();
   // "   [当前位置] _ 行: ...": on a left button press and while dragging.
   void ShowCaretPosition();
 
@@ -125,7 +132,15 @@ class Worksheet {
   const UndoHistory* History() const { return history_ ? &*history_ : nullptr; }
 
  private:
-  enum class LineOutcome { Written, NotWritten, RefreshWanted, RepairWanted };
+  enum class LineOutcome {
+    Written,     // a result was written (or, converting, a shown one removed)
+    Refreshed,   // a computed chain was rebuilt
+    NotWritten,  // a bare number, a cut line: nothing computed, nothing wrong
+    Empty,       // nothing to evaluate
+    Failed,      // a diagnostic, or a chain that could not be rebuilt
+    RefreshWanted,
+    RepairWanted,
+  };
   struct CommandHandler {
     Command command;
     CommandResult (*run)(Worksheet&);
@@ -133,6 +148,8 @@ class Worksheet {
   static std::span<const CommandHandler> Handlers();
 
   // Evaluation of the caret's line (evaluate_line.cpp, write_back.cpp).
+  // EvaluateCurrentLine with what the evaluation came to.
+  LineOutcome EvaluateCaretLine();
   LineOutcome EvaluateLine(bool mayRepair);
   ExpressionPick PickAtCaret(std::size_t caret);
   void CutLine(const ExpressionPick& pick);
@@ -140,10 +157,20 @@ class Worksheet {
   LineOutcome WriteBack(const ExpressionPick& pick, const engine::Outcome& outcome);
   engine::Options EngineOptions() const;
   void AppendRecord(std::string_view expression, std::string_view result);
+  // Appends the record while "&A.记录" is checked, unless a refresh writes
+  // the value the line showed already.
+  void RecordOnce(std::string_view expression, std::string_view result);
   bool TextLineBreaksInconsistent();
 
   // Keys (enter_key.cpp).
-  bool FinishedNumberBeforeCaret(bool ignoreSeparators);
+  // The text from the last "=" of the caret's line (one that lies wholly
+  // before the byte before the caret) up to the caret; none without one.
+  std::optional<std::string_view> TextAfterEquals();
+  // Enter's test: that text, "," and ";" removed, is a number as the number
+  // rule writes it.
+  bool FinishedNumberBeforeCaret();
+  // Typing's test: that text is a value as a result shows it.
+  bool ShownValueBeforeCaret();
   void KeyUp(int key, int modifiers);
   void EvaluateByEnter();
   void LiveRefreshAfterKey(int key, int modifiers);
@@ -167,11 +194,22 @@ class Worksheet {
 
   // Commands.
   void RepairDocument();
-  void RebuildLine();  // RefreshLine without its care for the line-break findings
+  bool RebuildLine();  // RefreshLine without its care for the line-break findings
   char LastByte();
+  // The lines a batch evaluated (wrote or refreshed a result, or failed) and
+  // those that failed; with 空格分式 a line counts once for all its
+  // expressions.
+  struct BatchTally {
+    std::size_t evaluated = 0;
+    std::size_t failed = 0;
+    bool lineEvaluated = false;
+    bool lineFailed = false;
+    void Count(LineOutcome outcome);
+    void EndLine();
+  };
   void BatchEvaluate();
-  void BatchEvaluateLines();
-  void BatchEvaluateSegments();
+  void BatchEvaluateLines(BatchTally& tally);
+  void BatchEvaluateSegments(BatchTally& tally);
   void ConvertFraction();
   CommandResult Undo();
   CommandResult Redo();
@@ -215,6 +253,9 @@ class Worksheet {
   bool longPress_ = false;
   bool refreshing_ = false;  // inside RefreshLine: a line to refresh is left as it is
   bool recording_ = false;   // "&A.记录" checked
+  // Inside RefreshLine: the old value where the next write-back goes (a view
+  // into the line's kept text), empty when there is none.
+  std::string_view shownValue_;
   std::vector<AccumulatorRecord> accumulator_;
   FindReplace find_;
   std::optional<UndoHistory> history_;
@@ -239,6 +280,8 @@ class Worksheet {
   bool selectionAtPress_ = false;
   // Inverted on every NumLock press; while set, the next one also deletes.
   bool numLockFlag_ = false;
+  // Keys down whose press ran a menu command, until their release.
+  std::bitset<kKeyCodes> shortcutKeys_;
   // The character of a key press whose key down did the key's work already.
   Character swallowCharacter_ = 0;
 };

@@ -146,6 +146,20 @@ caret=$(iconv -f GBK -t UTF-8 "$configuration" | tr -d '\r' | sed -n 's/^起始�
 [ "$caret" = 10 ] || { echo "after Ctrl+3 the caret should stay at 10, found $caret"; exit 1; }
 echo "keyboard test: live mode keeps the caret behind a shortened result and the selection"
 
+# Undo in live mode: the release of Z after Ctrl+Z (Ctrl let go first, as
+# xdotool's ctrl+z does, or last) writes no result back, so six undos go back
+# six steps.
+undo_ctrl_first=() undo_z_first=()
+for _ in 1 2 3 4 5 6; do
+  undo_ctrl_first+=("key ctrl+z")
+  undo_z_first+=("keydown ctrl key z keyup ctrl")
+done
+session 真 "type 1+2" "key Return" "type 3*4" "key Return" "${undo_ctrl_first[@]}"
+expect_lines "undo with Ctrl released first" "1+"
+session 真 "type 1+2" "key Return" "type 3*4" "key Return" "${undo_z_first[@]}"
+expect_lines "undo with Z released first" "1+"
+echo "keyboard test: six undos in live mode go back six steps, whichever key goes up first"
+
 # The sheet cannot be saved at exit (a folder stands where the backup goes):
 # Ctrl+Q asks; Esc goes back to the sheet; with the folder gone, Enter
 # (try again) saves and exits. With TALLYLINE_SHOTS=DIR the question's picture

@@ -301,6 +301,22 @@ TEST_F(ToolWindowsTest, NumberWindowConvertsTheSelectionAndEveryChange) {
   EXPECT_TRUE(program.Close());
 }
 
+TEST_F(ToolWindowsTest, NumberWindowStartsWithTheResultOfTheCaretsLine) {
+  folder.WriteConfiguration(Configuration("", "逗号千分割=2\r\n"));
+  ProgramProcess program(folder);
+  // Typed from the back: a digit typed behind "=5" would start a new line.
+  program.Type(L"541,560");
+  program.Press(VK_HOME);
+  program.Type(L"120×4513=");
+  program.Press(VK_END);
+  program.Command(CommandId(Command::NumberToChinese));
+  HWND window = FindWindowW(nullptr, L"数值转大写");
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(Text(Child(window, L"EDIT", 0)), L"541,560");
+  EXPECT_EQ(Text(Child(window, L"EDIT", 1)), L"伍拾肆万壹仟伍佰陆拾");
+  EXPECT_TRUE(program.Close());
+}
+
 TEST_F(ToolWindowsTest, CharactersGbkCannotHoldStayOutOfTheSheet) {
   folder.WriteConfiguration(Configuration(""));
   ProgramProcess program(folder);

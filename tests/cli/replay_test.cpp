@@ -139,7 +139,7 @@ status: ""
 clipboard: "abc"
 text: "abcabc"
 caret: 6 0
-status: "   [表达式错误]_有不可识别的字符！"
+status: ""
 clipboard: "abc"
 )"},
     {"batch evaluation",
@@ -149,7 +149,7 @@ print
 )",
      u8R"(text: "1+1=2\r\n2×3=6\r\n5÷2=2.5"
 caret: 1 0
-status: "   [提示]_表达式已刷新！"
+status: "   [运算完成]_已计算 3 行，其中 0 行出错"
 clipboard: ""
 )"},
     {"F5 refreshes a chain",
@@ -218,6 +218,57 @@ caret: 8 0
 status: "   [提示]_ 输入完毕按“回车键”计算!"
 clipboard: ""
 )"},
+    {"a digit behind a converted fraction starts a line",
+     u8R"(type "2/3"
+key End
+command "&F.分数转换"
+type "7/3"
+print
+)",
+     u8R"(text: "2÷3=2∟3\r\n7÷3=2.333333333333"
+caret: 15 0
+status: "   [提示]_表达式已刷新！"
+clipboard: ""
+)"},
+    {"a refresh records nothing new; the accumulator's line goes below the last line",
+     u8R"(set 动态刷新 假
+command "&A.记录"
+text "1+1\r\n120+80"
+caret 3
+key Enter
+key Down
+key End
+key Enter
+key Left
+key Enter
+key F5
+accumulator list
+accumulator ok "求和"
+print
+)",
+     u8R"(1+1=2
+120+80=200
+text: "1+1=2\r\n120+80=200\r\n2+200=202"
+caret: 28 0
+status: "   [提示]_ 输入完毕按“回车键”计算!"
+clipboard: ""
+)"},
+    {"a batch counts its lines; a search without a match says so",
+     u8R"(text "1+1\r\n1/0\r\n\r\n5\r\n2×3=6"
+command "&F.批量运算"
+print
+find "7" next
+print
+)",
+     u8R"(text: "1+1=2\r\n1/0\r\n\r\n5\r\n2×3=6"
+caret: 1 0
+status: "   [运算完成]_已计算 3 行，其中 1 行出错"
+clipboard: ""
+text: "1+1=2\r\n1/0\r\n\r\n5\r\n2×3=6"
+caret: 0 0
+status: "   [提示]_找不到“7”"
+clipboard: ""
+)"},
     {"Chinese typed, then edited with keys",
      u8R"(set 动态刷新 假
 type "合计1+1"
@@ -256,6 +307,15 @@ TEST(Replay, Scenarios) {
   for (const testing::ReplayScenario& s : kScenarios) testing::ExpectReplayPrints(s);
 }
 
+TEST(Replay, SixUndosInLiveModeGoBackSixStepsWhicheverKeyGoesUpFirst) {
+  for (const std::string release : {"up Ctrl\nup Z\n", "up Z\nup Ctrl\n"}) {
+    std::string script = "type \"1+2\\n3*4\\n\"\n";
+    for (int undo = 0; undo < 6; ++undo) script += "down Ctrl\ndown Z\n" + release;
+    const testing::Invocation run = Invoke(ReplayCommand, {"-"}, script + "print\n");
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "text: \"1+\"") << release;
+  }
+}
+
 TEST(Replay, StopsAtTheFirstBadLineAndNamesIt) {
   struct Case {
     std::string script;
@@ -269,6 +329,8 @@ TEST(Replay, StopsAtTheFirstBadLineAndNamesIt) {
       {"command \"nothing\"\n", "line 1: no menu command has the caption \"nothing\""},
       {"key Hyper+Q\n", "line 1: unknown key 'Hyper+Q'"},
       {"hold Enter soon\n", "line 1: 'soon' is not a number"},
+      {"down Ctrl+Z\n",
+       "line 1: 'Ctrl+Z' is not one key (Ctrl, Shift and Alt go down and up by themselves)"},
       {"set nokey 1\n", "line 1: unknown setting 'nokey'"},
       {"caret -1\n", "line 1: '-1' is not a number"},
       {"select 1\n", "line 1: select takes 2 arguments"},

@@ -23,13 +23,26 @@ Outcome MessageOutcome(Diagnostic diagnostic, bool hasOperator = true) {
   return outcome;
 }
 
-// A bare number: a single number token that is the expression itself ("5",
-// but not "(5)", "pi" or "1∟2", whose token differs from the text).
+// The expression without its spaces and labels: "押金 3000" is "3000".
+std::string WithoutSpacesAndLabels(std::string_view exprText) {
+  std::string kept;
+  for (std::size_t p = 0; p < exprText.size();) {
+    const std::size_t length = text::CharLength(exprText, p);
+    const bool label = length == 2 && IsLabelCharacter(exprText[p], exprText[p + 1]);
+    if (!label && !text::IsSpaceAt(exprText, p)) kept.append(exprText.substr(p, length));
+    p += length;
+  }
+  return kept;
+}
+
+// A bare number: a single number token that is the expression itself, labels
+// aside ("5", "押金 5", but not "(5)", "pi" or "1∟2", whose token differs from
+// the text).
 bool IsBareNumber(const Tokens& tokens, std::string_view exprText) {
   if (tokens.size() != 2 || tokens[1].text != kEndMarker) return false;
   const std::string_view token = tokens[0].text;
   if (!IsNumberToken(token)) return false;
-  return token == text::RemoveSpaces(exprText);
+  return token == WithoutSpacesAndLabels(exprText);
 }
 
 }  // namespace

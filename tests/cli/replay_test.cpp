@@ -174,6 +174,17 @@ caret: 8 0
 status: "   [提示]_ 输入完毕按“回车键”计算!"
 clipboard: ""
 )"},
+    {"digits typed behind a result are never joined across a label",
+     u8R"(type "3+4"
+key End
+type "单价3×数量4"
+print
+)",
+     u8R"(text: "3+4=7单价3×数量4"
+caret: 17 0
+status: "   [表达式错误]_缺少必要的运算符！"
+clipboard: ""
+)"},
     {"Chinese typed, then edited with keys",
      u8R"(set 动态刷新 假
 type "合计1+1"

@@ -92,8 +92,9 @@ TEST(Evaluate, TellsABareNumber) {
     std::string expr;
     bool hasOperator;
   } const cases[] = {
-      {"5", false}, {" 5 ", false}, {"12.5", false}, {"(5)", true}, {"pi", true},  {"1∟2", true},
-      {"5=", true}, {"1+2", true},  {"-5", true},    {".5", false}, {"5÷0", true},
+      {"5", false},  {" 5 ", false},       {"12.5", false}, {"(5)", true}, {"pi", true},
+      {"1∟2", true}, {"5=", true},         {"1+2", true},   {"-5", true},  {".5", false},
+      {"5÷0", true}, {"押金 3000", false},  // a label is no operator
   };
   for (const Case& c : cases) EXPECT_EQ(Evaluate(c.expr, {}).hasOperator, c.hasOperator) << c.expr;
   EXPECT_EQ(ResultOf("5"), "5");

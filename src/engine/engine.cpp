@@ -23,13 +23,33 @@ Outcome MessageOutcome(Diagnostic diagnostic, bool hasOperator = true) {
   return outcome;
 }
 
+// The expression without its spaces and labels: "押金 3000" is "3000".
+std::string WithoutSpacesAndLabels(std::string_view exprText) {
+  std::string kept;
+  for (std::size_t p = 0; p < exprText.size();) {
+    const std::size_t length = text::CharLength(exprText, p);
+    const bool label = length == 2 && IsLabelCharacter(exprText[p], exprText[p + 1]);
+    if (!label && !text::IsSpaceAt(exprText, p)) kept.append(exprText.substr(p, length));
+    p += length;
+  }
+  return kept;
+}
+
+// The single number token of the expression, or empty.
+std::string_view SingleNumber(const Tokens& tokens) {
+  if (tokens.size() != 2 || tokens[1].text != kEndMarker) return {};
+  return IsNumberToken(tokens[0].text) ? tokens[0].text : std::string_view{};
+}
+
 // A bare number: a single number token that is the expression itself ("5",
 // but not "(5)", "pi" or "1∟2", whose token differs from the text).
-bool IsBareNumber(const Tokens& tokens, std::string_view exprText) {
-  if (tokens.size() != 2 || tokens[1].text != kEndMarker) return false;
-  const std::string_view token = tokens[0].text;
-  if (!IsNumberToken(token)) return false;
-  return token == text::RemoveSpaces(exprText);
+bool IsBareNumber(std::string_view number, std::string_view exprText) {
+  return !number.empty() && number == text::RemoveSpaces(exprText);
+}
+
+// A single number token that is the expression once its labels are dropped.
+bool IsLabelledNumber(std::string_view number, std::string_view exprText) {
+  return !number.empty() && number == WithoutSpacesAndLabels(exprText);
 }
 
 }  // namespace
@@ -44,7 +64,9 @@ Outcome Evaluate(std::string_view exprText, const Options& options) {
   // The tokens and the postfix order are views of the normalised text.
   StepResult<Tokens> tokens = ReadTokens(std::get<std::string>(normalised));
   if (auto* failure = std::get_if<Diagnostic>(&tokens)) return MessageOutcome(*failure);
-  const bool hasOperator = !IsBareNumber(std::get<Tokens>(tokens), exprText);
+  const std::string_view number = SingleNumber(std::get<Tokens>(tokens));
+  const bool hasOperator = !IsBareNumber(number, exprText);
+  const bool labelledNumber = hasOperator && IsLabelledNumber(number, exprText);
 
   StepResult<PostfixList> postfix = ToPostfix(MarkSigns(std::move(std::get<Tokens>(tokens))));
   if (auto* failure = std::get_if<Diagnostic>(&postfix))
@@ -61,6 +83,7 @@ Outcome Evaluate(std::string_view exprText, const Options& options) {
   outcome.text = FormatResult(result.value, result.resultKind, options);
   outcome.resultKind = result.resultKind;
   outcome.hasOperator = hasOperator;
+  outcome.labelledNumber = labelledNumber;
   return outcome;
 }
 

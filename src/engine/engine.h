@@ -51,6 +51,9 @@ struct Outcome {
   // False when the expression is a bare number: its token list is a single
   // number token equal to the expression itself ("5", not "(5)" or "pi").
   bool hasOperator = true;
+  // True when the expression is a bare number only once its labels are
+  // dropped ("押金 3000"): on a line of its own it is no more than "3000".
+  bool labelledNumber = false;
 };
 
 // Steps from the picked expression text (ExprText, after the "=" rule) to the

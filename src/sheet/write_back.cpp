@@ -9,7 +9,8 @@ namespace tl::sheet {
 Worksheet::LineOutcome Worksheet::WriteBack(const ExpressionPick& pick,
                                             const engine::Outcome& outcome) {
   const std::string& result = outcome.text;
-  if (!outcome.hasOperator) {
+  // A number with labels ("押金 3000") is a bare number on a line of its own.
+  if (!outcome.hasOperator || (outcome.labelledNumber && pick.lineHasNoEquals)) {
     // A bare number: behind an "=" it is the value of a chain to rebuild
     // ("1+2=." ends with one), on its own line it is only recorded.
     if (!pick.lineHasNoEquals) return LineOutcome::RefreshWanted;

@@ -12,10 +12,7 @@ namespace tl::engine {
 
 namespace {
 
-// Radians keep the short constants of the angle conversions: the short π/2
-// of the arccosine is why acos(0) is 1.57079632675 there.
 constexpr double kLongPi = 3.141592653589793;
-constexpr double kShortHalfPi = 1.57079632675;
 constexpr double kOutOfRange = 555;  // the inverse routines' answer beyond ±1
 constexpr double kTolerance = 1e-7;
 
@@ -67,10 +64,11 @@ double ArcsineRoutine(double x) {
   return Arctangent(x / std::sqrt(rest));
 }
 
-double ArccosineRoutine(double x, AngleMode angleMode) {
+// The arccosine as π/2 less the arcsine, or 555 beyond ±1, in every angle
+// mode: acos(0) is π/2 to the last digit.
+double ArccosineRoutine(double x) {
   if (x < -1 - kTolerance || x > 1 + kTolerance) return kOutOfRange;
-  const double halfPi = angleMode == AngleMode::Radians ? kShortHalfPi : kLongPi / 2;
-  return halfPi - ArcsineRoutine(x);
+  return kLongPi / 2 - ArcsineRoutine(x);
 }
 
 bool IsOutOfRangeMarker(double a) {
@@ -118,7 +116,7 @@ Computed Asin(double x, AngleMode angleMode) {
 }
 
 Computed Acos(double x, AngleMode angleMode) {
-  const double a = ArccosineRoutine(x, angleMode);
+  const double a = ArccosineRoutine(x);
   if (IsOutOfRangeMarker(a)) return {0, msg::kCosineRange};
   return {FromRadians(a, angleMode)};
 }

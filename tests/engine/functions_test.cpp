@@ -48,7 +48,7 @@ TEST(AngleModes, RadiansAndGradians) {
   const ExprCase radians[] = {
       {"sin(3.14159265359)", "-2.068231071102×10^-013"},
       {"asin(1)", "1.570796326795"},
-      {"acos(0)", "1.57079632675"},  // the short π/2
+      {"acos(0)", "1.570796326795"},  // π/2 to the last digit
       {"atan(1)", "0.785398163397"},
   };
   ExpectAll(radians, WithAngleMode(kRadians));

@@ -26,10 +26,9 @@ Outcome MessageOutcome(Diagnostic diagnostic, bool hasOperator = true) {
 // A bare number: a single number token that is the expression itself ("5",
 // but not "(5)", "pi" or "1∟2", whose token differs from the text).
 bool IsBareNumber(const Tokens& tokens, std::string_view exprText) {
-  if (tokens.size() != 2 || tokens[1].text != kEndMarker) return false;
-  const std::string_view token = tokens[0].text;
-  if (!IsNumberToken(token)) return false;
-  return token == text::RemoveSpaces(exprText);
+  if (tokens.size() != 2 || tokens[1].role != Role::End) return false;
+  if (tokens[0].role != Role::Number) return false;
+  return tokens[0].text == text::RemoveSpaces(exprText);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include "engine/function_table.h"
 #include "engine/messages.h"
 #include "engine/operand_stack.h"
-#include "engine/token_kinds.h"
 #include "text/number_text_buffer.h"
 
 namespace tl::engine {
@@ -88,23 +87,17 @@ class Evaluation {
   Evaluation(std::size_t size, AngleMode angleMode) : operands_(size), angleMode_(angleMode) {}
 
   std::optional<Diagnostic> Step(const Token& token) {
-    const std::string_view text = token.text;
-    if (IsNumberToken(text)) return Number(text);
-    if (text.size() == 1) {
-      switch (text[0]) {
-        case ',':
-          return Join();
-        case '+':
-        case '-':
-        case '*':
-        case '@':
-        case '\\':
-        case '^':
-        case '|':
-          return Binary(text[0]);
-        default:
-          break;
-      }
+    switch (token.role) {
+      case Role::Number:
+        return Number(token);
+      case Role::Comma:
+        return Join();
+      case Role::AddOrSubtract:
+      case Role::Multiplicative:
+      case Role::PowerOrRoot:
+        return Binary(token.text[0]);
+      default:
+        break;
     }
     if (!token.function) return Fail(msg::kBadOperator);
     if (token.function->kind == FunctionKind::List) return List(*token.function);
@@ -127,9 +120,10 @@ class Evaluation {
     return std::nullopt;
   }
 
-  std::optional<Diagnostic> Number(std::string_view token) {
-    if (Contains(token, '.')) kind_ = Kind::ForcedDecimal;
-    if (!Contains(token, '/')) {
+  std::optional<Diagnostic> Number(const Token& number) {
+    const std::string_view token = number.text;
+    if (number.point) kind_ = Kind::ForcedDecimal;
+    if (!number.bar) {
       const double value = text::ReadNumberText(token);
       if (!std::isfinite(value)) return Fail(msg::kNumberTooLarge);
       operands_.PushTyped(token, value);
@@ -192,7 +186,7 @@ StepResult<Evaluated> EvaluatePostfix(const PostfixList& postfix, AngleMode angl
                                       EvaluationMode mode) {
   Evaluation evaluation(postfix.size(), angleMode);
   for (const Token& token : postfix) {
-    if (token.text == kEndMarker) break;
+    if (token.role == Role::End) break;
     if (std::optional<Diagnostic> failure = evaluation.Step(token)) return std::move(*failure);
   }
   return evaluation.Finish(mode);

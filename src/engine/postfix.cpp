@@ -5,60 +5,10 @@
 
 #include "engine/function_table.h"
 #include "engine/messages.h"
-#include "engine/token_kinds.h"
 
 namespace tl::engine {
 
 namespace {
-
-// What a token does in the conversion, found once for each token.
-enum class Role {
-  End,             // " "
-  Function,        // a function that waits for the operand after it: "~", "sin", "max"
-  OpenBracket,     // "("
-  Postfix,         // "!", "%", "‰"
-  Number,          // typed, a constant's text, or signed ("-5")
-  AddOrSubtract,   // "+", "-"
-  Multiplicative,  // "*", "@", "\"
-  PowerOrRoot,     // "^", "|"
-  Comma,           // ","
-  CloseBracket,    // ")"
-  Ignored,         // anything else is dropped
-};
-
-Role RoleOf(const Token& resolved) {
-  const std::string_view token = resolved.text;
-  if (token.empty()) return Role::Ignored;
-  if (IsDigit(token[0]) || token[0] == '.') return Role::Number;
-  if (resolved.function)
-    return resolved.function->kind == FunctionKind::Postfix ? Role::Postfix : Role::Function;
-  if (token.size() == 1) {
-    switch (token[0]) {
-      case ' ':
-        return Role::End;
-      case '(':
-        return Role::OpenBracket;
-      case '+':
-      case '-':
-        return Role::AddOrSubtract;
-      case '*':
-      case '@':
-      case '\\':
-        return Role::Multiplicative;
-      case '^':
-      case '|':
-        return Role::PowerOrRoot;
-      case ',':
-        return Role::Comma;
-      case ')':
-        return Role::CloseBracket;
-      default:
-        break;
-    }
-  }
-  if (IsNumberToken(token)) return Role::Number;  // a signed number
-  return Role::Ignored;
-}
 
 // Writes the postfix order over the signed tokens it reads: every token goes
 // to the output at most once and only after it has been read, so the output
@@ -110,7 +60,7 @@ class Converter {
   PostfixList Finish() {
     while (!stack_.empty()) PopToOutput();
     tokens_.resize(written_);
-    tokens_.push_back({kEndMarker});
+    tokens_.push_back(EndToken());
     return std::move(tokens_);
   }
 
@@ -135,7 +85,7 @@ class Converter {
 StepResult<PostfixList> ToPostfix(Tokens&& signedTokens) {
   Converter converter(signedTokens);
   for (const Token& token : signedTokens) {
-    const Role role = RoleOf(token);
+    const Role role = token.role;
     switch (role) {
       case Role::End:
         return converter.Finish();

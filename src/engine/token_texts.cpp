@@ -13,7 +13,7 @@ StepResult<TokenList> Tokenise(std::string_view normText) {
 Tokens TokensOf(const TokenList& texts) {
   Tokens tokens;
   tokens.reserve(texts.size());
-  for (const std::string& text : texts) tokens.push_back({text, FunctionNamed(text)});
+  for (const std::string& text : texts) tokens.push_back(Classified(text, FunctionNamed(text)));
   return tokens;
 }
 

@@ -88,7 +88,7 @@ class Reader {
       if (const std::string_view fault = Step(); !fault.empty())
         return Diagnostic{std::string(fault), fault == msg::kUnrecognised};
     }
-    Put({kEndMarker});
+    writer_.Put(EndToken());
     writer_.Finish();
     return std::move(tokens_);
   }
@@ -107,7 +107,7 @@ class Reader {
         return {};
       case Start::Open:
         // Implicit multiplication: "5(3+6)", "(15+5)(2+3)", "pi(2)".
-        if (FollowsDigit() || Follows(')') || Follows('e') || Follows("pi")) Put({kImplicitTimes});
+        if (FollowsDigit() || Follows(')') || Follows('e') || Follows("pi")) Put(kImplicitTimes);
         Take(1);
         return {};
       case Start::Close:
@@ -128,11 +128,21 @@ class Reader {
       return msg::kMissingOperator;
     std::size_t end = p_;
     int points = 0;
+    bool bar = false;
     for (; end < text_.size() && IsNumberChar(text_[end]); ++end) {
       if (text_[end] == '.') ++points;
+      if (text_[end] == '/') bar = true;
     }
     if (points > 1) return msg::kTooManyPoints;
-    Take(end - p_);
+    // What Classified finds for a text that begins with a digit, "." or "/".
+    const std::string_view number = text_.substr(p_, end - p_);
+    const bool operand = number[0] != '/';
+    writer_.Put({.text = number,
+                 .role = operand ? Role::Number : Role::Ignored,
+                 .startsOperand = IsDigit(number[0]),
+                 .point = operand && points > 0,
+                 .bar = operand && bar});
+    p_ = end;
     return {};
   }
 
@@ -149,7 +159,7 @@ class Reader {
     if (FollowsDigit() || Follows(')')) {
       Take(1);
     } else {
-      Put({kSquareRoot->name, kSquareRoot});
+      Put(kSquareRoot->name, kSquareRoot);
       ++p_;
     }
   }
@@ -166,21 +176,21 @@ class Reader {
       if (!rest.starts_with(constant.name)) continue;
       p_ += constant.name.size();
       if (p_ < text_.size() && IsLetter(text_[p_])) return msg::kMissingOperator;
-      Put({constant.text});
+      Put(constant.text);
       return {};
     }
     return msg::kUnrecognised;
   }
 
   std::string_view Named(const Function& function) {
-    Put({function.name, &function});
+    Put(function.name, &function);
     p_ += function.name.size();
     return {};
   }
 
   // The next `length` bytes as a token.
   void Take(std::size_t length, const Function* function = nullptr) {
-    Put({text_.substr(p_, length), function});
+    Put(text_.substr(p_, length), function);
     p_ += length;
   }
 
@@ -190,7 +200,9 @@ class Reader {
   bool Follows(std::string_view pair) const { return p_ >= 2 && text_.substr(p_ - 2, 2) == pair; }
   bool FollowsDigit() const { return p_ >= 1 && IsDigit(text_[p_ - 1]); }
 
-  void Put(Token token) { writer_.Put(token); }
+  void Put(std::string_view text, const Function* function = nullptr) {
+    writer_.Put(Classified(text, function));
+  }
 
   std::string_view text_;
   std::size_t p_ = 0;

@@ -1,4 +1,5 @@
 #include "engine/function_table.h"
+#include "engine/token_class.h"
 #include "engine/tokenise.h"
 
 namespace tl::engine {
@@ -6,6 +7,7 @@ namespace tl::engine {
 namespace {
 
 constexpr const Function* kSignMinus = FunctionNamed("~");
+constexpr Token kSignToken = Classified(kSignMinus->name, kSignMinus);
 
 }  // namespace
 
@@ -21,7 +23,7 @@ Tokens MarkSigns(Tokens&& tokens) {
                         tokens[i + 1].startsOperand;
     afterOpening = token.opensOperand;
     if (isSign && token.text == "+") continue;
-    if (isSign) token = Classified(kSignMinus->name, kSignMinus);
+    if (isSign) token = kSignToken;
     if (kept != i) tokens[kept] = token;
     ++kept;
   }

@@ -5,6 +5,7 @@
 
 #include "engine/function_table.h"
 #include "engine/messages.h"
+#include "engine/token_class.h"
 
 namespace tl::engine {
 

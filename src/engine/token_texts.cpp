@@ -1,5 +1,6 @@
 // Tokens and texts of their own, for callers that hold token texts.
 #include "engine/function_table.h"
+#include "engine/token_class.h"
 #include "engine/tokenise.h"
 
 namespace tl::engine {

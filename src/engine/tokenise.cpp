@@ -6,6 +6,7 @@
 #include "engine/alphabet.h"
 #include "engine/function_table.h"
 #include "engine/messages.h"
+#include "engine/token_class.h"
 #include "engine/token_kinds.h"
 #include "engine/token_writer.h"
 
@@ -100,15 +101,16 @@ class Reader {
       case Start::Number:
         return Number();
       case Start::Operator:
-        Take(1, kSymbols[static_cast<unsigned char>(c)]);
+        TakeByte(kSymbols[static_cast<unsigned char>(c)]);
         return {};
       case Start::Skipped:
         ++p_;
         return {};
       case Start::Open:
         // Implicit multiplication: "5(3+6)", "(15+5)(2+3)", "pi(2)".
-        if (FollowsDigit() || Follows(')') || Follows('e') || Follows("pi")) Put(kImplicitTimes);
-        Take(1);
+        if (FollowsDigit() || Follows(')') || Follows('e') || Follows("pi"))
+          writer_.Put(kByteTokens.Of(kImplicitTimes, nullptr));
+        TakeByte();
         return {};
       case Start::Close:
         return CloseBracket();
@@ -149,7 +151,7 @@ class Reader {
   std::string_view CloseBracket() {
     const char next = p_ + 1 < text_.size() ? text_[p_ + 1] : ' ';
     if (IsLetter(next) || IsDigit(next) || next == '.') return msg::kMissingOperatorAfterBracket;
-    Take(1);
+    TakeByte();
     return {};
   }
 
@@ -157,7 +159,7 @@ class Reader {
   // otherwise it is the square root of what follows ("4+|27").
   void Root() {
     if (FollowsDigit() || Follows(')')) {
-      Take(1);
+      TakeByte();
     } else {
       Put(kSquareRoot->name, kSquareRoot);
       ++p_;
@@ -188,10 +190,10 @@ class Reader {
     return {};
   }
 
-  // The next `length` bytes as a token.
-  void Take(std::size_t length, const Function* function = nullptr) {
-    Put(text_.substr(p_, length), function);
-    p_ += length;
+  // The next byte as a token.
+  void TakeByte(const Function* function = nullptr) {
+    writer_.Put(kByteTokens.Of(text_.substr(p_, 1), function));
+    ++p_;
   }
 
   // Whether the text before the current byte ends with `c`, or with the two

@@ -17,7 +17,7 @@ struct Function;
 // copied.
 //
 // A token also carries what the stages after the tokeniser ask of it, found
-// once when it is made (Classified): its role, whether a "+" or "-" after it
+// once when it is made (token_class.h): its role, whether a "+" or "-" after it
 // is a sign, whether it can begin an operand, and what a number holds.
 enum class Role : unsigned char {
   End,             // " "
@@ -43,11 +43,6 @@ struct Token {
   bool bar = false;            // a number that holds the fraction bar "/"
 };
 using Tokens = std::vector<Token>;
-
-// The token of `text`, resolved to `function`, with all it carries.
-Token Classified(std::string_view text, const Function* function = nullptr);
-// The end marker's token.
-Token EndToken();
 
 // Token texts of their own, for callers that hold texts.
 using TokenList = std::vector<std::string>;

@@ -33,7 +33,22 @@ bool IsBareNumber(const Tokens& tokens, std::string_view exprText) {
 
 }  // namespace
 
+struct Workspace::Buffers {
+  Tokens tokens;
+  Tokens stack;
+  OperandStack operands;
+};
+
+Workspace::Workspace() : buffers_(std::make_unique<Buffers>()) {}
+Workspace::~Workspace() = default;
+
 Outcome Evaluate(std::string_view exprText, const Options& options) {
+  Workspace workspace;
+  return Evaluate(exprText, options, workspace);
+}
+
+Outcome Evaluate(std::string_view exprText, const Options& options, Workspace& workspace) {
+  Workspace::Buffers& buffers = *workspace.buffers_;
   const std::string prepared = PrepareExpression(exprText);
   if (prepared == kEndMarker) return Outcome{};
 
@@ -41,16 +56,20 @@ Outcome Evaluate(std::string_view exprText, const Options& options) {
   if (auto* failure = std::get_if<Diagnostic>(&normalised)) return MessageOutcome(*failure);
 
   // The tokens and the postfix order are views of the normalised text.
-  StepResult<Tokens> tokens = ReadTokens(std::get<std::string>(normalised));
+  StepResult<Tokens> tokens =
+      ReadTokens(std::get<std::string>(normalised), std::move(buffers.tokens));
   if (auto* failure = std::get_if<Diagnostic>(&tokens)) return MessageOutcome(*failure);
   const bool hasOperator = !IsBareNumber(std::get<Tokens>(tokens), exprText);
 
-  StepResult<PostfixList> postfix = ToPostfix(MarkSigns(std::move(std::get<Tokens>(tokens))));
+  StepResult<PostfixList> postfix =
+      ToPostfix(MarkSigns(std::move(std::get<Tokens>(tokens))), buffers.stack);
   if (auto* failure = std::get_if<Diagnostic>(&postfix))
     return MessageOutcome(*failure, hasOperator);
 
-  StepResult<Evaluated> evaluated =
-      EvaluatePostfix(std::get<PostfixList>(postfix), options.angleMode, options.mode);
+  StepResult<Evaluated> evaluated = EvaluatePostfix(
+      std::get<PostfixList>(postfix), options.angleMode, options.mode, buffers.operands);
+  // The list goes back to the workspace for the next evaluation.
+  buffers.tokens = std::move(std::get<PostfixList>(postfix));
   if (auto* failure = std::get_if<Diagnostic>(&evaluated))
     return MessageOutcome(*failure, hasOperator);
 

@@ -84,7 +84,10 @@ StepResult<double> FractionValue(std::string_view token) {
 
 class Evaluation {
  public:
-  Evaluation(std::size_t size, AngleMode angleMode) : operands_(size), angleMode_(angleMode) {}
+  Evaluation(OperandStack& operands, std::size_t size, AngleMode angleMode)
+      : operands_(operands), angleMode_(angleMode) {
+    operands_.Reset(size);
+  }
 
   std::optional<Diagnostic> Step(const Token& token) {
     switch (token.role) {
@@ -175,7 +178,7 @@ class Evaluation {
     return std::nullopt;
   }
 
-  OperandStack operands_;
+  OperandStack& operands_;
   AngleMode angleMode_;
   Kind kind_ = Kind::Decimal;
 };
@@ -184,7 +187,13 @@ class Evaluation {
 
 StepResult<Evaluated> EvaluatePostfix(const PostfixList& postfix, AngleMode angleMode,
                                       EvaluationMode mode) {
-  Evaluation evaluation(postfix.size(), angleMode);
+  OperandStack operands;
+  return EvaluatePostfix(postfix, angleMode, mode, operands);
+}
+
+StepResult<Evaluated> EvaluatePostfix(const PostfixList& postfix, AngleMode angleMode,
+                                      EvaluationMode mode, OperandStack& operands) {
+  Evaluation evaluation(operands, postfix.size(), angleMode);
   for (const Token& token : postfix) {
     if (token.role == Role::End) break;
     if (std::optional<Diagnostic> failure = evaluation.Step(token)) return std::move(*failure);

@@ -16,11 +16,14 @@ namespace {
 // never reaches a token not yet read.
 class Converter {
  public:
-  explicit Converter(Tokens& tokens) : tokens_(tokens) { stack_.reserve(tokens.size()); }
+  Converter(Tokens& tokens, Tokens& stack) : tokens_(tokens), stack_(stack) {
+    stack_.clear();
+    stack_.reserve(tokens.size());
+  }
 
   // Moves the top of the operator stack to the output.
   void PopToOutput() {
-    Output(stack_.back().token);
+    Output(stack_.back());
     stack_.pop_back();
   }
   void PopWhileTopIs(Role role, Role other) {
@@ -39,7 +42,7 @@ class Converter {
   }
   void AddOrSubtract(const Token& token) {
     while (!stack_.empty() && !TopOpensList()) PopToOutput();
-    Push(token, Role::AddOrSubtract);
+    Push(token);
   }
   bool Comma(const Token& token) {
     if (stack_.empty()) return false;
@@ -47,7 +50,7 @@ class Converter {
       if (stack_.size() == 1) return false;
       PopToOutput();
     }
-    Push(token, Role::Comma);
+    Push(token);
     return true;
   }
   void CloseBracket() {
@@ -55,7 +58,8 @@ class Converter {
     if (!stack_.empty()) stack_.pop_back();
     PopCompletedFunctions();
   }
-  void Push(const Token& token, Role role) { stack_.push_back({token, role}); }
+  // The stack holds copies: a token's place in the list may be written over.
+  void Push(const Token& token) { stack_.push_back(token); }
   void Output(const Token& token) { tokens_[written_++] = token; }
 
   PostfixList Finish() {
@@ -66,11 +70,6 @@ class Converter {
   }
 
  private:
-  struct Waiting {
-    Token token;  // a copy: its place in the list may be written over
-    Role role;
-  };
-
   // "(" and "," end what "+", "-" and "," take off the stack.
   bool TopOpensList() const {
     return stack_.back().role == Role::OpenBracket || stack_.back().role == Role::Comma;
@@ -78,13 +77,13 @@ class Converter {
 
   Tokens& tokens_;
   std::size_t written_ = 0;
-  std::vector<Waiting> stack_;
+  Tokens& stack_;
 };
 
 }  // namespace
 
-StepResult<PostfixList> ToPostfix(Tokens&& signedTokens) {
-  Converter converter(signedTokens);
+StepResult<PostfixList> ToPostfix(Tokens&& signedTokens, Tokens& stack) {
+  Converter converter(signedTokens, stack);
   for (const Token& token : signedTokens) {
     const Role role = token.role;
     switch (role) {
@@ -92,7 +91,7 @@ StepResult<PostfixList> ToPostfix(Tokens&& signedTokens) {
         return converter.Finish();
       case Role::Function:
       case Role::OpenBracket:
-        converter.Push(token, role);
+        converter.Push(token);
         break;
       case Role::Postfix:
         converter.Output(token);
@@ -105,11 +104,11 @@ StepResult<PostfixList> ToPostfix(Tokens&& signedTokens) {
         break;
       case Role::Multiplicative:
         converter.PopWhileTopIs(Role::Multiplicative, Role::PowerOrRoot);
-        converter.Push(token, role);
+        converter.Push(token);
         break;
       case Role::PowerOrRoot:
         converter.PopWhileTopIs(Role::PowerOrRoot, Role::PowerOrRoot);
-        converter.Push(token, role);
+        converter.Push(token);
         break;
       case Role::Comma:
         if (!converter.Comma(token)) return Diagnostic{std::string(msg::kCommaPosition)};
@@ -122,6 +121,11 @@ StepResult<PostfixList> ToPostfix(Tokens&& signedTokens) {
     }
   }
   return converter.Finish();
+}
+
+StepResult<PostfixList> ToPostfix(Tokens&& signedTokens) {
+  Tokens stack;
+  return ToPostfix(std::move(signedTokens), stack);
 }
 
 StepResult<PostfixList> ToPostfix(const TokenList& signedTokens) {

@@ -82,7 +82,8 @@ class Reader {
  public:
   // Rarely more than a token a byte ("(" after an operand brings its "*"),
   // and the end marker.
-  explicit Reader(std::string_view text) : text_(text), writer_(tokens_, text.size() + 2) {}
+  Reader(std::string_view text, Tokens&& reuse)
+      : text_(text), tokens_(std::move(reuse)), writer_(tokens_, text.size() + 2) {}
 
   StepResult<Tokens> Read() {
     while (p_ < text_.size()) {
@@ -214,8 +215,8 @@ class Reader {
 
 }  // namespace
 
-StepResult<Tokens> ReadTokens(std::string_view normText) {
-  return Reader(normText).Read();
+StepResult<Tokens> ReadTokens(std::string_view normText, Tokens&& reuse) {
+  return Reader(normText, std::move(reuse)).Read();
 }
 
 }  // namespace tl::engine

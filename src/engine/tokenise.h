@@ -51,8 +51,9 @@ using TokenList = std::vector<std::string>;
 // inserting "*" before a "(" that follows a number, ")", "e" or "pi", and
 // resolving every function name, "|" as the square root, "!", "%" and "‰" to
 // their function-table entries. Fails with the first syntax fault; an
-// unrecognised character gives Diagnostic{msg::kUnrecognised, true}.
-StepResult<Tokens> ReadTokens(std::string_view normText);
+// unrecognised character gives Diagnostic{msg::kUnrecognised, true}. The
+// tokens are written into `reuse`, whose storage is kept.
+StepResult<Tokens> ReadTokens(std::string_view normText, Tokens&& reuse = {});
 
 // ReadTokens' tokens as texts of their own.
 StepResult<TokenList> Tokenise(std::string_view normText);

@@ -37,8 +37,8 @@ std::string WithoutSpacesAndLabels(std::string_view exprText) {
 
 // The single number token of the expression, or empty.
 std::string_view SingleNumber(const Tokens& tokens) {
-  if (tokens.size() != 2 || tokens[1].text != kEndMarker) return {};
-  return IsNumberToken(tokens[0].text) ? tokens[0].text : std::string_view{};
+  if (tokens.size() != 2 || tokens[1].role != Role::End) return {};
+  return tokens[0].role == Role::Number ? tokens[0].text : std::string_view{};
 }
 
 // A bare number: a single number token that is the expression itself ("5",
@@ -54,7 +54,22 @@ bool IsLabelledNumber(std::string_view number, std::string_view exprText) {
 
 }  // namespace
 
+struct Workspace::Buffers {
+  Tokens tokens;
+  Tokens stack;
+  OperandStack operands;
+};
+
+Workspace::Workspace() : buffers_(std::make_unique<Buffers>()) {}
+Workspace::~Workspace() = default;
+
 Outcome Evaluate(std::string_view exprText, const Options& options) {
+  Workspace workspace;
+  return Evaluate(exprText, options, workspace);
+}
+
+Outcome Evaluate(std::string_view exprText, const Options& options, Workspace& workspace) {
+  Workspace::Buffers& buffers = *workspace.buffers_;
   const std::string prepared = PrepareExpression(exprText);
   if (prepared == kEndMarker) return Outcome{};
 
@@ -62,18 +77,22 @@ Outcome Evaluate(std::string_view exprText, const Options& options) {
   if (auto* failure = std::get_if<Diagnostic>(&normalised)) return MessageOutcome(*failure);
 
   // The tokens and the postfix order are views of the normalised text.
-  StepResult<Tokens> tokens = ReadTokens(std::get<std::string>(normalised));
+  StepResult<Tokens> tokens =
+      ReadTokens(std::get<std::string>(normalised), std::move(buffers.tokens));
   if (auto* failure = std::get_if<Diagnostic>(&tokens)) return MessageOutcome(*failure);
   const std::string_view number = SingleNumber(std::get<Tokens>(tokens));
   const bool hasOperator = !IsBareNumber(number, exprText);
   const bool labelledNumber = hasOperator && IsLabelledNumber(number, exprText);
 
-  StepResult<PostfixList> postfix = ToPostfix(MarkSigns(std::move(std::get<Tokens>(tokens))));
+  StepResult<PostfixList> postfix =
+      ToPostfix(MarkSigns(std::move(std::get<Tokens>(tokens))), buffers.stack);
   if (auto* failure = std::get_if<Diagnostic>(&postfix))
     return MessageOutcome(*failure, hasOperator);
 
-  StepResult<Evaluated> evaluated =
-      EvaluatePostfix(std::get<PostfixList>(postfix), options.angleMode, options.mode);
+  StepResult<Evaluated> evaluated = EvaluatePostfix(
+      std::get<PostfixList>(postfix), options.angleMode, options.mode, buffers.operands);
+  // The list goes back to the workspace for the next evaluation.
+  buffers.tokens = std::move(std::get<PostfixList>(postfix));
   if (auto* failure = std::get_if<Diagnostic>(&evaluated))
     return MessageOutcome(*failure, hasOperator);
 

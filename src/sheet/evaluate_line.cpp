@@ -69,7 +69,7 @@ Worksheet::LineOutcome Worksheet::EvaluateLine(bool mayRepair) {
     return LineOutcome::RefreshWanted;
   }
 
-  const engine::Outcome outcome = engine::Evaluate(pick.exprText, options);
+  const engine::Outcome outcome = engine::Evaluate(pick.exprText, options, workspace_);
   switch (outcome.status) {
     case engine::Status::Empty:
       return LineOutcome::Empty;

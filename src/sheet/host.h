@@ -4,12 +4,14 @@
 // message boxes, the edit box's focus and font size, the state of the menu
 // items the worksheet drives, and synthetic key presses. The window implements it over Win32; the
 // command line and the tests use HeadlessHost.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "sheet/command.h"
 #include "sheet/keys.h"
+#include "sheet/status_messages.h"
 
 namespace tl::sheet {
 
@@ -38,6 +40,12 @@ class Host {
   // The status bar's text (its only part).
   virtual void SetStatusText(std::string_view text) = 0;
   virtual std::string StatusText() = 0;
+  // The caret-position message of a line and column (both from 1). A host
+  // that shows no status text as it comes (a batch run) may keep the two
+  // numbers and write the text only when StatusText asks for it.
+  virtual void SetCaretPositionStatus(std::size_t line, std::size_t column) {
+    SetStatusText(msg::CaretPosition(line, column));
+  }
 
   // Clipboard text (GBK).
   virtual void SetClipboardText(std::string_view text) = 0;

@@ -243,6 +243,7 @@ class Worksheet {
   settings::Settings& settings_;
 
   engine::EvaluationMode evaluationMode_ = engine::EvaluationMode::Normal;
+  engine::Workspace workspace_;  // kept from line to line
   bool pendingLineCut_ = false;  // `PendingLineCut`
   std::string cutLineText_;      // `CutLineText`
   bool lineHasNoEquals_ = false;

@@ -9,16 +9,18 @@
 #include "app/exit_dialog.h"
 #include "app/kit_window.h"
 #include "app/win_host.h"
+#include "app/window_helpers_win.h"
 
 namespace tl::app {
 namespace {
+
+using testing::Pump;
 
 // A loaded machine can take seconds to show a window under Wine. When it
 // never comes, the waiting thread ends the modal loop, so that the test fails
 // instead of hanging.
 HWND WaitForWindow(const wchar_t* title, DWORD testThread) {
-  for (int i = 0; i < 1200; ++i, Sleep(25))
-    if (HWND window = FindWindowW(nullptr, title)) return window;
+  if (HWND window = testing::WaitForWindow(title, 30000)) return window;
   PostThreadMessageW(testThread, WM_QUIT, 0, 0);
   return nullptr;
 }
@@ -71,14 +73,6 @@ struct ToolState {
 
 LRESULT CALLBACK ToolProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window, message, wParam, lParam);
-}
-
-void Pump() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
 }
 
 TEST(KitWindow, ToolWindowKeepsItsKeysAndFreesItsState) {

@@ -7,6 +7,7 @@
 #include "app/menus.h"
 #include "app/program_process_win.h"
 #include "app/win_text.h"
+#include "app/window_helpers_win.h"
 
 namespace tl::app::testing {
 namespace {
@@ -39,16 +40,6 @@ class FileLock {
  private:
   HANDLE handle_;
 };
-
-HWND WaitForWindow(const wchar_t* title) {
-  for (int i = 0; i < 200; ++i, Sleep(50))
-    if (HWND window = FindWindowW(nullptr, title)) return window;
-  return nullptr;
-}
-
-void WaitUntilGone(HWND window) {
-  for (int i = 0; i < 200 && IsWindow(window); ++i) Sleep(25);
-}
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -111,17 +102,6 @@ TEST_F(MainWindowTest, UndoAndRedoFromTheMenus) {
   program.Command(CommandId(Command::Undo));
   EXPECT_EQ(program.EditText().substr(0, 1), L"7");
   EXPECT_TRUE(program.Close());
-}
-
-std::wstring ClipboardText() {
-  std::wstring text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    text = static_cast<const wchar_t*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
 }
 
 TEST_F(MainWindowTest, DoubleClickSelectsTheNumberAndCopiesIt) {

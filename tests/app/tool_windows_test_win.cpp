@@ -4,12 +4,12 @@
 // running the item the menus show.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 #include "app/menus.h"
 #include "app/program_process_win.h"
 #include "app/win_text.h"
+#include "app/window_helpers_win.h"
 #include "sheet/status_messages.h"
 
 namespace tl::app::testing {
@@ -31,13 +31,6 @@ HWND Child(HWND window, const wchar_t* className, int index = 0) {
 
 HWND Button(HWND window, const wchar_t* caption) {
   return FindWindowExW(window, nullptr, L"BUTTON", caption);
-}
-
-// WM_GETTEXT, which crosses processes (GetWindowText would not ask).
-std::wstring Text(HWND control) {
-  wchar_t text[512] = {};
-  SendMessageW(control, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-  return text;
 }
 
 void Click(HWND button) {
@@ -76,13 +69,6 @@ std::vector<int> ItemData(HWND list) {
   return data;
 }
 
-// Posted messages reach the program later: wait for what they do.
-bool Eventually(const std::function<bool()>& done) {
-  for (int i = 0; i < 100; ++i, Sleep(50))
-    if (done()) return true;
-  return false;
-}
-
 void PutOnClipboard(std::wstring_view text) {
   if (!OpenClipboard(nullptr)) return;
   EmptyClipboard();
@@ -94,17 +80,6 @@ void PutOnClipboard(std::wstring_view text) {
   GlobalUnlock(memory);
   SetClipboardData(CF_UNICODETEXT, memory);
   CloseClipboard();
-}
-
-std::wstring ClipboardText() {
-  std::wstring text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    text = static_cast<const wchar_t*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
 }
 
 // The first `length` characters of the sheet.
@@ -198,7 +173,8 @@ TEST_F(ToolWindowsTest, FindWindowSearchesReplacesAndRemembersItsFields) {
 
   // F3 through the accelerators: the remembered text, without the window.
   PostMessageW(program.EditBox(), WM_KEYDOWN, VK_F3, 1);
-  EXPECT_TRUE(Eventually([&] { return Selection(program.EditBox()) == std::make_pair(3, 4); }));
+  EXPECT_TRUE(
+      WaitUntil([&] { return Selection(program.EditBox()) == std::make_pair(3, 4); }, 5000));
   EXPECT_TRUE(program.Close());
 }
 

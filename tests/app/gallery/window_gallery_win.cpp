@@ -19,6 +19,7 @@
 #include "app/main_window_state.h"
 #include "app/options_window.h"
 #include "app/win_text.h"
+#include "app/window_helpers_win.h"
 #include "sheet/headless_host.h"
 #include "sheet/help_text.h"
 
@@ -58,17 +59,6 @@ void ShowOptions() {
   RunTool(main.tools, tl::app::Tool::Options);
 }
 
-std::wstring ClipboardText() {
-  std::wstring text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    text = static_cast<const wchar_t*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -100,7 +90,7 @@ int wmain(int argc, wchar_t** argv) {
     tl::app::OpenHelpWindow(nullptr, tools);
     RunTool(tools, tl::app::Tool::Help);
     report.join();
-    const bool all = ClipboardText() == tl::app::Wide(tl::sheet::HelpText());
+    const bool all = tl::app::testing::ClipboardText() == tl::app::Wide(tl::sheet::HelpText());
     std::puts(all ? "copied all" : "not copied");
     return 0;
   }

@@ -28,7 +28,8 @@ class DocumentScope {
   explicit DocumentScope(MainWindow& state)
       : state_(state),
         dialog_(state.window),
-        context_{*state.edit, *state.host, dialog_, state.documentWindow.document} {}
+        context_{state.session->Edit(), state.session->Host(), dialog_,
+                 state.documentWindow.document} {}
   ~DocumentScope() {
     ShowTitle(state_);
     SetFocus(state_.editBox);
@@ -52,7 +53,7 @@ bool SheetMayGo(MainWindow& state) {
 
 void Print(MainWindow& state) {
   const std::filesystem::path& file = state.documentWindow.document.fileName;
-  PrintWorksheet(state.window, *state.host, state.edit->Text(),
+  PrintWorksheet(state.window, state.session->Host(), state.session->Edit().Text(),
                  file.empty() ? std::wstring(L"Tallyline") : file.filename().wstring());
 }
 
@@ -82,7 +83,7 @@ bool SavePromptBeforeClose(MainWindow& state) {
 }
 
 void StartDocument(MainWindow& state) {
-  state.edit->SetModified(false);
+  state.session->Edit().SetModified(false);
   state.documentWindow.dropTarget = RegisterDropTarget(state.window, kDroppedMessage);
 }
 

@@ -10,7 +10,6 @@
 #include "app/virtual_keyboard_window.h"
 #include "app/win_text.h"
 #include "app/worksheet_font.h"
-#include "sheet/status_messages.h"
 
 namespace tl::app {
 
@@ -35,7 +34,7 @@ void MsgDestroy(HWND window) {
   KillTimer(window, kEdgeHideTimerId);
   KillTimer(window, kEnterTimerId);
   UnhookEditBox(*state);
-  state->worksheet.reset();
+  state->session.reset();
   SetMenu(window, nullptr);
   DestroyMenus(state->menus);
   if (state->accelerators) DestroyAcceleratorTable(state->accelerators);
@@ -48,8 +47,7 @@ void MsgDestroy(HWND window) {
 
 void MsgCommand(MainWindow& state, WPARAM wParam, LPARAM lParam) {
   if (reinterpret_cast<HWND>(lParam) == state.editBox && HIWORD(wParam) == EN_CHANGE) {
-    if (state.edit && state.edit->OnControlChanged())
-      state.host->SetStatusText(sheet::msg::kCharacterRefused);
+    if (state.session) state.session->OnControlChanged();
     return;
   }
   const bool accelerator = HIWORD(wParam) == 1;
@@ -59,10 +57,7 @@ void MsgCommand(MainWindow& state, WPARAM wParam, LPARAM lParam) {
 }
 
 void MsgTimer(MainWindow& state, WPARAM id) {
-  if (id == kEnterTimerId && state.worksheet) {
-    EditBatch batch(*state.edit);
-    state.worksheet->OnEnterTimer();
-  }
+  if (id == kEnterTimerId && state.session) state.session->OnEnterTimer();
   if (id == kEdgeHideTimerId) OnEdgeHideTimer(state);
   if (id == kBackupTimerId) OnBackupTimer(state);
 }
@@ -200,8 +195,10 @@ void ShowMainWindow(HWND window) {
 bool PreTranslateMessage(HWND window, MSG& message) {
   MainWindow* state = StateOf(window);
   if (!state) return false;
+  const bool forMainWindow = IsMainWindowMessage(window, message);
+  if (state->session && !state->session->AdmitKey(message, forMainWindow)) return true;
   if (RouteToolWindowMessage(state->tools, message)) return true;
-  return state->accelerators && IsMainWindowMessage(window, message) &&
+  return state->accelerators && forMainWindow &&
          TranslateAcceleratorW(window, state->accelerators, &message);
 }
 

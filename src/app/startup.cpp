@@ -71,20 +71,20 @@ void CreateChildren(MainWindow& state) {
 
 // The text kept from the last run, or an empty sheet. `read`: how reading
 // the content backup went.
-void RestoreContent(MainWindow& state, files::IoResult& read) {
+void RestoreContent(MainWindow& state, WinEditBox& edit, files::IoResult& read) {
   if (state.settings.退出保存) {
     files::FileContent backup = files::ReadWholeFile(state.files.contentBackup);
     read = {backup.error, backup.cause};
     if (backup.exists && backup.error.empty()) {
-      state.edit->SetText(backup.bytes);
-      sheet::PlaceCaret(*state.edit, static_cast<std::size_t>(state.settings.起始选择位置 > 0
-                                                                  ? state.settings.起始选择位置
-                                                                  : 0));
+      edit.SetText(backup.bytes);
+      sheet::PlaceCaret(edit, static_cast<std::size_t>(state.settings.起始选择位置 > 0
+                                                           ? state.settings.起始选择位置
+                                                           : 0));
     } else {
-      state.edit->SetText(sheet::EmptySheetText());
+      edit.SetText(sheet::EmptySheetText());
     }
-  } else if (state.edit->Text().empty()) {
-    state.edit->SetText(sheet::EmptySheetText());
+  } else if (edit.Text().empty()) {
+    edit.SetText(sheet::EmptySheetText());
   }
 }
 
@@ -110,15 +110,13 @@ bool RunStartUp(MainWindow& state) {
   AddTrayIcon(state.window);
   if (state.settings.热键状态)
     state.hotKeyId = RegisterShowHideHotKey(state.window, state.settings);
-  state.edit = std::make_unique<WinEditBox>(state.editBox);
-  state.host = std::make_unique<WinHost>(
-      HostWindows{state.window, state.editBox, state.statusBar, &state.menus},
-      [&state](int points) { AdjustWorksheetFontSize(state, points); }, CommandAvailable);
   SetWindowPos(state.window, state.settings.窗口前置 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  RestoreContent(state, backupRead);
-  state.worksheet = std::make_unique<sheet::Worksheet>(*state.edit, *state.host, state.settings);
-  state.backup = sheet::BackupSchedule(state.edit->Revision());
+  state.session = std::make_unique<SheetSession>(
+      HostWindows{state.window, state.editBox, state.statusBar, &state.menus},
+      [&state](int points) { AdjustWorksheetFontSize(state, points); }, CommandAvailable,
+      state.settings, [&](WinEditBox& edit) { RestoreContent(state, edit, backupRead); });
+  state.backup = sheet::BackupSchedule(state.session->Edit().Revision());
   SetTimer(state.window, kBackupTimerId, sheet::BackupSchedule::kTickMs, nullptr);
   HookEditBox(state);
   StartDocument(state);
@@ -130,9 +128,9 @@ bool RunStartUp(MainWindow& state) {
   if (state.settings.边缘隐藏) SetTimer(state.window, kEdgeHideTimerId, 100, nullptr);
   // "&E.复制(兼容)" is shown only while "*" and "/" are typed as "×" and "÷".
   SetCommandVisible(state.menus, sheet::Command::CopyCompatible, state.settings.乘除替换);
-  state.host->SetStatusText(sheet::msg::kStarted);
-  sheet::ReportWrite(*state.host, handleWritten);
-  sheet::ReportWrite(*state.host, backupRead, sheet::FileTask::ReadContentBackup);
+  state.session->Host().SetStatusText(sheet::msg::kStarted);
+  sheet::ReportWrite(state.session->Host(), handleWritten);
+  sheet::ReportWrite(state.session->Host(), backupRead, sheet::FileTask::ReadContentBackup);
   RevealFromEdge(state);
   SetFocus(state.editBox);
   return true;

@@ -35,9 +35,6 @@ bool IsFullScreenKey(const settings::Settings& s, int key, int modifiers) {
 }
 
 void ShowContextMenu(MainWindow& state, LPARAM lParam) {
-  SetCommandChecked(state.menus, sheet::Command::ViewStatusBar, state.settings.状态栏状态);
-  SetCommandChecked(state.menus, sheet::Command::ViewMenuBar, state.settings.菜单栏状态);
-  SetCommandChecked(state.menus, sheet::Command::ViewTitleBar, state.settings.标题栏状态);
   POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   ClientToScreen(state.editBox, &at);
   UINT id = TrackPopupMenu(state.menus.context, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0,

@@ -69,6 +69,7 @@ void MsgTray(MainWindow& state, LPARAM lParam) {
       ShowAgain(state);
       break;
     case TrayEvent::RightUp:
+      OnInitMenuPopup(state, state.menus.tray);
       if (auto command = ShowTrayMenu(state.window, state.menus.tray)) RunCommand(state, *command);
       break;
     case TrayEvent::None:
@@ -114,6 +115,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:
       MsgCommand(*state, wParam, lParam);
       return 0;
+    case WM_INITMENUPOPUP:
+      if (!HIWORD(lParam)) OnInitMenuPopup(*state, reinterpret_cast<HMENU>(wParam));
+      break;  // the window menu is the system's
     case WM_TIMER:
       MsgTimer(*state, wParam);
       return 0;

@@ -113,4 +113,8 @@ void OnBackupTimer(MainWindow& state);
 void RunCommand(MainWindow& state, sheet::Command command);
 bool CommandAvailable(sheet::Command command);
 
+// menu_states.cpp: WM_INITMENUPOPUP, and the tray menu before it is shown
+// (it is tracked without notifications).
+void OnInitMenuPopup(const MainWindow& state, HMENU popup);
+
 }  // namespace tl::app

@@ -19,7 +19,6 @@ void ApplyOptions(MainWindow& state) {
     SetTimer(state.window, kEdgeHideTimerId, 100, nullptr);
   else
     KillTimer(state.window, kEdgeHideTimerId);
-  SetCommandVisible(state.menus, sheet::Command::CopyCompatible, s.乘除替换);
   if (state.session)
     state.session->Act([&state, live = s.动态刷新](sheet::Worksheet& sheet, auto&, auto&) {
       sheet::SetLiveMode(sheet, state.settings, live);

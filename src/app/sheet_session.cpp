@@ -18,12 +18,11 @@ bool KeyPresses::Admit(const MSG& message, bool forMainWindow) {
 }
 
 SheetSession::SheetSession(HostWindows windows, std::function<void(int)> adjustFontSize,
-                           std::function<bool(sheet::Command)> available,
                            settings::Settings& settings,
                            const std::function<void(WinEditBox&)>& fill)
     : settings_(settings),
       edit_(std::make_unique<WinEditBox>(windows.editBox)),
-      host_(std::make_unique<WinHost>(windows, std::move(adjustFontSize), std::move(available))) {
+      host_(std::make_unique<WinHost>(windows, std::move(adjustFontSize))) {
   fill(*edit_);
   worksheet_ = std::make_unique<sheet::Worksheet>(*edit_, *host_, settings_);
 }

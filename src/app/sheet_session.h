@@ -40,8 +40,7 @@ class SheetSession {
   // `fill` gives the edit box its first text before the worksheet takes
   // it over.
   SheetSession(HostWindows windows, std::function<void(int)> adjustFontSize,
-               std::function<bool(sheet::Command)> available, settings::Settings& settings,
-               const std::function<void(WinEditBox&)>& fill);
+               settings::Settings& settings, const std::function<void(WinEditBox&)>& fill);
   SheetSession(const SheetSession&) = delete;
   SheetSession& operator=(const SheetSession&) = delete;
 

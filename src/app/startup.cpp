@@ -93,8 +93,7 @@ void RestoreContent(MainWindow& state, WinEditBox& edit, files::IoResult& read) 
 // The order matters: the single-instance check needs the window placed and
 // must come before anything is written; the worksheet needs the edit box's
 // text restored before it takes it over, and the hook only then reaches it;
-// the menus are greyed out once the host can ask what is built; the normal
-// geometry is taken once the window stands where it starts.
+// the normal geometry is taken once the window stands where it starts.
 bool RunStartUp(MainWindow& state) {
   state.files = settings::FilesUnder(settings::ProgramDirectory());
   state.settings = settings::LoadSettings(state.files);
@@ -113,21 +112,17 @@ bool RunStartUp(MainWindow& state) {
   SetWindowPos(state.window, state.settings.窗口前置 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   state.session = std::make_unique<SheetSession>(
-      HostWindows{state.window, state.editBox, state.statusBar, &state.menus},
-      [&state](int points) { AdjustWorksheetFontSize(state, points); }, CommandAvailable,
-      state.settings, [&](WinEditBox& edit) { RestoreContent(state, edit, backupRead); });
+      HostWindows{state.window, state.editBox, state.statusBar},
+      [&state](int points) { AdjustWorksheetFontSize(state, points); }, state.settings,
+      [&](WinEditBox& edit) { RestoreContent(state, edit, backupRead); });
   state.backup = sheet::BackupSchedule(state.session->Edit().Revision());
   SetTimer(state.window, kBackupTimerId, sheet::BackupSchedule::kTickMs, nullptr);
   HookEditBox(state);
   StartDocument(state);
   if (state.settings.键盘开启) OpenVirtualKeyboard(state);
-  for (const auto& row : sheet::CommandTable())
-    if (!CommandAvailable(row.command)) SetCommandEnabled(state.menus, row.command, false);
   Rect r = WindowRect(state.window);
   state.normalGeometry = {r.left, r.top, r.width, r.height};
   if (state.settings.边缘隐藏) SetTimer(state.window, kEdgeHideTimerId, 100, nullptr);
-  // "&E.复制(兼容)" is shown only while "*" and "/" are typed as "×" and "÷".
-  SetCommandVisible(state.menus, sheet::Command::CopyCompatible, state.settings.乘除替换);
   state.session->Host().SetStatusText(sheet::msg::kStarted);
   sheet::ReportWrite(state.session->Host(), handleWritten);
   sheet::ReportWrite(state.session->Host(), backupRead, sheet::FileTask::ReadContentBackup);

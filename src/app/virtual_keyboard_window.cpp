@@ -175,7 +175,6 @@ void MsgDestroy(HWND window, KeyboardWindow& kb) {
   s.键盘高度 = r.bottom - r.top;
   s.键盘模式 = kb.keys.scientific;
   sheet::ReportWrite(kb.main.session->Host(), settings::SaveKeyboardClosed(s, kb.main.files));
-  SetCommandChecked(kb.main.menus, sheet::Command::VirtualKeyboard, false);
 }
 
 LRESULT CALLBACK KeyboardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -236,7 +235,6 @@ void OpenVirtualKeyboard(MainWindow& state) {
   if (!OpenToolWindow(state.window, state.tools, Tool::Keyboard, kDesign, KeyboardProc,
                       std::move(keyboard)))
     return;
-  SetCommandChecked(state.menus, sheet::Command::VirtualKeyboard, true);
   FocusWorksheet(state);
 }
 

@@ -44,8 +44,8 @@ class MainWindowInProcess {
     main.font = CreateFontW(-20, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, L"Times New Roman");
     SendMessageW(main.editBox, WM_SETFONT, reinterpret_cast<WPARAM>(main.font), FALSE);
     main.session = std::make_unique<SheetSession>(
-        HostWindows{main.window, main.editBox, nullptr, &main.menus}, [](int) {},
-        [](Command) { return true; }, main.settings, [](WinEditBox&) {});
+        HostWindows{main.window, main.editBox, nullptr}, [](int) {}, main.settings,
+        [](WinEditBox&) {});
     HookEditBox(main);
   }
   ~MainWindowInProcess() {
@@ -117,6 +117,7 @@ TEST(ApplyOptions, TopmostHotKeyMenusLiveModeAndEscFollowTheSettings) {
     s.动态刷新 = on;
     s.按esc退出 = on;
     ApplyOptions(w.main);
+    OnInitMenuPopup(w.main, edit);  // the menus show the options when they open
     EXPECT_EQ((GetWindowLongPtrW(w.main.window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, on);
     EXPECT_EQ(w.main.hotKeyId != 0, on);
     EXPECT_EQ(w.main.escClosesWindow, !on);

@@ -54,8 +54,7 @@ void ShowOptions() {
   // A door over no windows: the status bar its host would write to is not
   // there.
   main.session = std::make_unique<tl::app::SheetSession>(
-      tl::app::HostWindows{}, [](int) {}, [](tl::sheet::Command) { return true; }, main.settings,
-      [](tl::app::WinEditBox&) {});
+      tl::app::HostWindows{}, [](int) {}, main.settings, [](tl::app::WinEditBox&) {});
   tl::app::OpenOptionsWindow(nullptr, main.tools, {*main.session, main.files, [] {}});
   RunTool(main.tools, tl::app::Tool::Options);
 }

@@ -10,8 +10,8 @@
 
 #include "app/dpi.h"
 #include "app/kit_window.h"
-#include "app/main_window_state.h"
 #include "app/non_gbk_filter.h"
+#include "app/sheet_session.h"
 #include "app/win_text.h"
 
 namespace tl::app {
@@ -55,7 +55,7 @@ constexpr ControlRow kControls[] = {
 constexpr WindowDesign kWindow{"累加器", 440, 280, kControls, true};
 
 struct AccumulatorWindow {
-  MainWindow& main;
+  SheetSession& session;
   HWND itemTip = nullptr;  // the balloon that shows a list item in full
 };
 
@@ -162,7 +162,7 @@ HWND CreateItemTip(HWND window) {
 
 void Create(HWND window, AccumulatorWindow& state) {
   HWND available = Item(window, kAvailable);
-  for (const sheet::AccumulatorRecord& record : state.main.worksheet->Accumulator()) {
+  for (const sheet::AccumulatorRecord& record : state.session.Sheet().Accumulator()) {
     const std::wstring text = Wide(sheet::AccumulatorItemText(record));
     const LRESULT added =
         SendMessageW(available, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -173,7 +173,7 @@ void Create(HWND window, AccumulatorWindow& state) {
                  reinterpret_cast<LPARAM>(Wide(entry.caption).c_str()));
   SendMessageW(Item(window, kOperation), CB_SETCURSEL, 0, 0);
   // The note is offered where its tooltip says it works.
-  EnableWindow(Item(window, kNote), state.main.settings.忽略汉字);
+  EnableWindow(Item(window, kNote), state.session.Settings().忽略汉字);
   state.itemTip = CreateItemTip(window);
   for (int list : {kAvailable, kChosen})
     SetWindowSubclass(Item(window, list), ListProc, 0, reinterpret_cast<DWORD_PTR>(&state));
@@ -199,18 +199,19 @@ void Confirm(HWND window, AccumulatorWindow& state) {
   const sheet::AccumulatorOperation operation = operationIndex < operations.size()
                                                     ? operations[operationIndex].operation
                                                     : sheet::AccumulatorOperation::Sum;
-  MainWindow& main = state.main;
   const std::string note = Gbk(ControlText(Item(window, kNote)));
-  if (auto text = main.worksheet->BuildAccumulatorText(operation, note, sequences)) {
-    EditBatch batch(*main.edit);
-    main.worksheet->InsertAccumulatorResult(*text);
-  }
+  if (auto text = state.session.Sheet().BuildAccumulatorText(operation, note, sequences))
+    state.session.Act([&text](sheet::Worksheet& worksheet, WinEditBox&, WinHost&) {
+      worksheet.InsertAccumulatorResult(*text);
+    });
+  SheetSession& session = state.session;  // the window's state goes as it closes
   Close(window);
-  main.host->FocusEditBox();
+  session.Host().FocusEditBox();
 }
 
 void ClearRecords(HWND window, AccumulatorWindow& state) {
-  state.main.worksheet->ClearRecords();
+  state.session.Act(
+      [](sheet::Worksheet& worksheet, WinEditBox&, WinHost&) { worksheet.ClearRecords(); });
   for (int list : {kAvailable, kChosen}) SendMessageW(Item(window, list), LB_RESETCONTENT, 0, 0);
   Close(window);
 }
@@ -278,12 +279,11 @@ LRESULT CALLBACK AccumulatorWindowProc(HWND window, UINT message, WPARAM wParam,
 
 }  // namespace
 
-void OpenAccumulatorWindow(MainWindow& state) {
-  if (state.settings.动态刷新) return;
-  const bool fresh = !state.tools[Tool::Accumulator];
-  HWND window =
-      OpenToolWindow(state.window, state.tools, Tool::Accumulator, kWindow, AccumulatorWindowProc,
-                     std::make_unique<AccumulatorWindow>(AccumulatorWindow{state}));
+void OpenAccumulatorWindow(HWND owner, ToolWindows& tools, SheetSession& session) {
+  if (session.Settings().动态刷新) return;
+  const bool fresh = !tools[Tool::Accumulator];
+  HWND window = OpenToolWindow(owner, tools, Tool::Accumulator, kWindow, AccumulatorWindowProc,
+                               std::make_unique<AccumulatorWindow>(AccumulatorWindow{session}));
   if (!window || !fresh) return;
   HWND available = GetDlgItem(window, kAvailable);
   SendMessageW(available, LB_SETCURSEL, 0, 0);

@@ -26,12 +26,9 @@ void ShowTitle(MainWindow& state) {
 class DocumentScope {
  public:
   explicit DocumentScope(MainWindow& state)
-      : state_(state), dialog_(state.window), context_{*state.edit,
-                                                       *state.host,
-                                                       dialog_,
-                                                       state.documentWindow.document,
-                                                       state.settings,
-                                                       *state.worksheet} {}
+      : state_(state),
+        dialog_(state.window),
+        context_(state.session->Document(dialog_, state.documentWindow.document)) {}
   ~DocumentScope() {
     ShowTitle(state_);
     SetFocus(state_.editBox);
@@ -55,7 +52,7 @@ bool SheetMayGo(MainWindow& state) {
 
 void Print(MainWindow& state) {
   const std::filesystem::path& file = state.documentWindow.document.fileName;
-  PrintWorksheet(state.window, *state.host, state.edit->Text(),
+  PrintWorksheet(state.window, state.session->Host(), state.session->Edit().Text(),
                  file.empty() ? std::wstring(L"Tallyline") : file.filename().wstring());
 }
 
@@ -85,7 +82,7 @@ bool SavePromptBeforeClose(MainWindow& state) {
 }
 
 void StartDocument(MainWindow& state) {
-  state.edit->SetModified(false);
+  state.session->Edit().SetModified(false);
   state.documentWindow.dropTarget = RegisterDropTarget(state.window, kDroppedMessage);
 }
 

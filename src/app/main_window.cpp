@@ -10,7 +10,6 @@
 #include "app/virtual_keyboard_window.h"
 #include "app/win_text.h"
 #include "app/worksheet_font.h"
-#include "sheet/status_messages.h"
 
 namespace tl::app {
 
@@ -35,7 +34,7 @@ void MsgDestroy(HWND window) {
   KillTimer(window, kEdgeHideTimerId);
   KillTimer(window, kEnterTimerId);
   UnhookEditBox(*state);
-  state->worksheet.reset();
+  state->session.reset();
   SetMenu(window, nullptr);
   DestroyMenus(state->menus);
   if (state->accelerators) DestroyAcceleratorTable(state->accelerators);
@@ -48,25 +47,21 @@ void MsgDestroy(HWND window) {
 
 void MsgCommand(MainWindow& state, WPARAM wParam, LPARAM lParam) {
   if (reinterpret_cast<HWND>(lParam) == state.editBox && HIWORD(wParam) == EN_CHANGE) {
-    if (state.edit && state.edit->OnControlChanged())
-      state.host->SetStatusText(sheet::msg::kCharacterRefused);
+    if (state.session) state.session->OnControlChanged();
     return;
   }
   const bool accelerator = HIWORD(wParam) == 1;
   // The edit box sees the release of the shortcut's key, not its press.
-  if (accelerator && state.worksheet)
+  if (accelerator && state.session)
     if (auto pressed = CommandFromId(LOWORD(wParam)))
-      state.worksheet->OnShortcutKey(sheet::ShortcutOf(*pressed).key);
+      state.session->OnShortcutKey(sheet::ShortcutOf(*pressed).key);
   if (auto command = accelerator ? CommandFromAccelerator(LOWORD(wParam), state.settings)
                                  : CommandFromId(LOWORD(wParam)))
     RunCommand(state, *command);
 }
 
 void MsgTimer(MainWindow& state, WPARAM id) {
-  if (id == kEnterTimerId && state.worksheet) {
-    EditBatch batch(*state.edit);
-    state.worksheet->OnEnterTimer();
-  }
+  if (id == kEnterTimerId && state.session) state.session->OnEnterTimer();
   if (id == kEdgeHideTimerId) OnEdgeHideTimer(state);
   if (id == kBackupTimerId) OnBackupTimer(state);
 }
@@ -78,6 +73,7 @@ void MsgTray(MainWindow& state, LPARAM lParam) {
       ShowAgain(state);
       break;
     case TrayEvent::RightUp:
+      OnInitMenuPopup(state, state.menus.tray);
       if (auto command = ShowTrayMenu(state.window, state.menus.tray)) RunCommand(state, *command);
       break;
     case TrayEvent::None:
@@ -123,6 +119,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:
       MsgCommand(*state, wParam, lParam);
       return 0;
+    case WM_INITMENUPOPUP:
+      if (!HIWORD(lParam)) OnInitMenuPopup(*state, reinterpret_cast<HMENU>(wParam));
+      break;  // the window menu is the system's
     case WM_TIMER:
       MsgTimer(*state, wParam);
       return 0;
@@ -204,8 +203,10 @@ void ShowMainWindow(HWND window) {
 bool PreTranslateMessage(HWND window, MSG& message) {
   MainWindow* state = StateOf(window);
   if (!state) return false;
+  const bool forMainWindow = IsMainWindowMessage(window, message);
+  if (state->session && !state->session->AdmitKey(message, forMainWindow)) return true;
   if (RouteToolWindowMessage(state->tools, message)) return true;
-  return state->accelerators && IsMainWindowMessage(window, message) &&
+  return state->accelerators && forMainWindow &&
          TranslateAcceleratorW(window, state->accelerators, &message);
 }
 

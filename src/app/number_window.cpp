@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "app/kit_window.h"
-#include "app/main_window_state.h"
 #include "app/non_gbk_filter.h"
+#include "app/sheet_session.h"
 #include "app/win_text.h"
 #include "sheet/chinese_numerals.h"
 #include "sheet/engine_options.h"
@@ -52,14 +52,14 @@ LRESULT CALLBACK NumberWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
-void OpenNumberWindow(MainWindow& state) {
-  HWND window = OpenToolWindow(state.window, state.tools, Tool::NumberConversion, kWindow,
-                               NumberWindowProc, std::make_unique<NumberWindow>());
+void OpenNumberWindow(HWND owner, ToolWindows& tools, SheetSession& session) {
+  HWND window = OpenToolWindow(owner, tools, Tool::NumberConversion, kWindow, NumberWindowProc,
+                               std::make_unique<NumberWindow>());
   if (!window) return;
   HWND number = GetDlgItem(window, kNumber);
   const engine::ThousandsSeparator grouping =
-      sheet::EngineOptionsFrom(state.settings).thousandsSeparator;
-  SetWindowTextW(number, Wide(sheet::NumberFieldStart(*state.edit, grouping)).c_str());
+      sheet::EngineOptionsFrom(session.Settings()).thousandsSeparator;
+  SetWindowTextW(number, Wide(sheet::NumberFieldStart(session.Edit(), grouping)).c_str());
   Convert(window);
   SetFocus(number);
   SendMessageW(number, EM_SETSEL, 0, -1);

@@ -107,7 +107,6 @@ void ToggleFullScreen(MainWindow& state) {
   RunViewCommand(
       state, state.fullScreenChecked ? sheet::Command::ViewNormal : sheet::Command::ViewFullScreen);
   state.fullScreenChecked = !state.fullScreenChecked;
-  SetCommandChecked(state.menus, sheet::Command::ViewFullScreen, state.fullScreenChecked);
 }
 
 }  // namespace tl::app

@@ -64,7 +64,6 @@ class BatchHost final : public sheet::Host {
   }
   void FocusEditBox() override {}
   void AdjustFontSize(int) override {}
-  void SetMenuItemState(sheet::Command, sheet::MenuItemState) override {}
 
   // Judges the last unit; the number of lines with a failed unit.
   std::size_t FailedLines();

@@ -12,7 +12,6 @@ namespace tl::sheet {
 CommandResult Worksheet::ToggleRecord() {
   if (settings_.动态刷新) return CommandResult::Disabled;
   recording_ = !recording_;
-  ApplyMenuStates();
   return CommandResult::Done;
 }
 

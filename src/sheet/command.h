@@ -104,6 +104,14 @@ struct CommandEntry {
   bool separatorBefore = false;
 };
 
+// How a menu shows a command's item when the menu opens.
+struct MenuItemState {
+  bool checked = false;
+  bool enabled = true;
+  bool shown = true;  // false: the item is left out of its menus
+  bool operator==(const MenuItemState&) const = default;
+};
+
 // A menu: the five of the menu bar in bar order, the two pop-up menus (no
 // caption), and the two submenus of the right-click menu, which sit in their
 // parent just after the row of `after`.

@@ -5,7 +5,6 @@
 // answers from a queue, and sent keys wait in a queue for the caller.
 #include <cstdint>
 #include <deque>
-#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -38,7 +37,6 @@ class HeadlessHost final : public Host {
 
   void FocusEditBox() override { ++focusRequests_; }
   void AdjustFontSize(int points) override { fontSizeChange_ += points; }
-  void SetMenuItemState(Command item, MenuItemState state) override { menuStates_[item] = state; }
   // Sent keys wait in a queue until the caller presses them (DeliverSentKeys
   // in key_delivery.h).
   void SendKey(int key) override { sentKeys_.push_back({key, 0}); }
@@ -66,8 +64,6 @@ class HeadlessHost final : public Host {
   const std::vector<MessageBoxRequest>& MessageBoxes() const { return messageBoxes_; }
   int FocusRequests() const { return focusRequests_; }
   int FontSizeChange() const { return fontSizeChange_; }
-  // The last state set for an item, if any.
-  std::optional<MenuItemState> MenuState(Command item) const;
 
  private:
   std::string status_;
@@ -80,7 +76,6 @@ class HeadlessHost final : public Host {
   std::vector<MessageBoxRequest> messageBoxes_;
   int focusRequests_ = 0;
   int fontSizeChange_ = 0;
-  std::map<Command, MenuItemState> menuStates_;
   std::deque<SentKey> sentKeys_;
   bool numLockOn_ = true;
 };

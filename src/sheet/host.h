@@ -1,8 +1,8 @@
 #pragma once
 // Everything the worksheet needs from the platform besides the edit box: the
 // status bar, the clipboard, the Enter hold timer, a millisecond clock,
-// message boxes, the edit box's focus and font size, the state of the menu
-// items the worksheet drives, and synthetic key presses. The window implements it over Win32; the
+// message boxes, the edit box's focus and font size, and synthetic key
+// presses. The window implements it over Win32; the
 // command line and the tests use HeadlessHost.
 #include <cstddef>
 #include <cstdint>
@@ -25,12 +25,6 @@ struct MessageBoxRequest {
   MessageBoxButtons buttons = MessageBoxButtons::Ok;
   MessageBoxIcon icon = MessageBoxIcon::None;
   MessageBoxAnswer defaultAnswer = MessageBoxAnswer::Ok;  // the button Enter would press
-};
-
-struct MenuItemState {
-  bool checked = false;
-  bool enabled = true;
-  bool operator==(const MenuItemState&) const = default;
 };
 
 class Host {
@@ -68,9 +62,6 @@ class Host {
   virtual void FocusEditBox() = 0;
   // Changes the worksheet font size by `points` (Ctrl+"-", Ctrl+"=").
   virtual void AdjustFontSize(int points) = 0;
-
-  // Check mark and availability of a menu item (every menu that shows it).
-  virtual void SetMenuItemState(Command item, MenuItemState state) = 0;
 
   // The keyboard, for NumLock used as a delete key and for the virtual
   // keyboard: a key press (down and up) that reaches the worksheet after the

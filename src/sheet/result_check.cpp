@@ -39,7 +39,6 @@ class CheckHost final : public Host {
   }
   void FocusEditBox() override {}
   void AdjustFontSize(int) override {}
-  void SetMenuItemState(Command, MenuItemState) override {}
 
   void Clear() {
     status_.clear();

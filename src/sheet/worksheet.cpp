@@ -18,7 +18,6 @@ Worksheet::Worksheet(EditBox& box, Host& host, settings::Settings& settings,
                      UndoHistory::LimitFor(settings_.撤销设置));
   }
   box_.SetContentChangedHandler([this] { OnContentChanged(); });
-  ApplyMenuStates();
 }
 
 Worksheet::~Worksheet() {
@@ -133,18 +132,9 @@ void Worksheet::FindPreviousMatch() {
   find_.FindPrevious(box_, host_);
 }
 
-void Worksheet::ApplyMenuStates() {
-  const bool live = settings_.动态刷新;
-  host_.SetMenuItemState(Command::LiveMode, {live, true});
-  host_.SetMenuItemState(Command::Record, {recording_, !live});
-  host_.SetMenuItemState(Command::Accumulator, {false, !live});
-  host_.SetMenuItemState(Command::ClearAccumulator, {false, !live});
-}
-
 void Worksheet::ToggleLiveMode() {
   settings_.动态刷新 = !settings_.动态刷新;
   recording_ = false;
-  ApplyMenuStates();
 }
 
 }  // namespace tl::sheet

@@ -58,8 +58,7 @@ struct WorksheetOptions {
 
 class Worksheet {
  public:
-  // Records the box's current text as the first undo snapshot and sets the
-  // live-mode menu items.
+  // Records the box's current text as the first undo snapshot.
   Worksheet(EditBox& box, Host& host, settings::Settings& settings, WorksheetOptions options = {});
   ~Worksheet();
   Worksheet(const Worksheet&) = delete;
@@ -94,6 +93,9 @@ class Worksheet {
   // another document.
   void StartNewHistory();
   static bool Handles(Command command);
+  // How the menus show the command's item now, as far as the worksheet's
+  // modes and options decide it (live mode greys the accumulator's items).
+  MenuItemState MenuState(Command command) const;
 
   // Evaluates the caret's line and writes the result behind it. True when a
   // result was written (or, in the conversion check, a shown result removed).
@@ -232,7 +234,6 @@ class Worksheet {
   void ToggleLiveMode();
   CommandResult ToggleRecord();
   CommandResult ClearAccumulator();
-  void ApplyMenuStates();
   // Replaces the selection unless there is nothing to insert.
   void Insert(std::string_view text);
   // The command's function template, when it inserts one.

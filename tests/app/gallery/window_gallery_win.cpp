@@ -52,10 +52,11 @@ void ShowOptions() {
   tl::app::MainWindow main;
   main.files =
       tl::settings::FilesUnder(std::filesystem::temp_directory_path() / L"tallyline-gallery");
-  // A host over no windows: the status bar it would write to is not there.
-  main.host = std::make_unique<tl::app::WinHost>(
-      tl::app::HostWindows{}, [](int) {}, [](tl::sheet::Command) { return true; });
-  tl::app::OpenOptionsWindow(main);
+  // A door over no windows: the status bar its host would write to is not
+  // there.
+  main.session = std::make_unique<tl::app::SheetSession>(
+      tl::app::HostWindows{}, [](int) {}, main.settings, [](tl::app::WinEditBox&) {});
+  tl::app::OpenOptionsWindow(nullptr, main.tools, {*main.session, main.files, [] {}});
   RunTool(main.tools, tl::app::Tool::Options);
 }
 

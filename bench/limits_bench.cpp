@@ -6,10 +6,10 @@
 #include <string>
 
 #include "settings/settings.h"
-#include "sheet/headless_host.h"
-#include "sheet/key_delivery.h"
-#include "sheet/memory_edit_box.h"
-#include "sheet/worksheet.h"
+#include "sheet/seams/headless_host.h"
+#include "sheet/seams/key_delivery.h"
+#include "sheet/seams/memory_edit_box.h"
+#include "sheet/worksheet/worksheet.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
-# tallyline_sources(VAR DIR): every .cpp in DIR for this platform: files named
+# tallyline_sources(VAR DIR): every .cpp in DIR and its wings (sub-folders)
+# for this platform: files named
 # *_win.cpp are Windows-only and *_posix.cpp the other platforms' only.
 function(tallyline_sources var dir)
-  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   if(WIN32)
     list(FILTER sources EXCLUDE REGEX "_posix\\.cpp$")
   else()

@@ -11,9 +11,11 @@ endif()
 include(GoogleTest)
 
 # tallyline_test(NAME DIR LIBS...): one test executable from every .cpp in DIR
-# (none while DIR has no tests yet).
+# and its wings (none while DIR has no tests yet); the folders gallery/ and
+# probe/ hold programs of their own.
 function(tallyline_test name dir)
   tallyline_sources(sources ${dir})
+  list(FILTER sources EXCLUDE REGEX "/(gallery|probe)/")
   if(NOT sources)
     return()
   endif()

@@ -12,7 +12,7 @@
 
 #include "files/text_file.h"
 #include "files/text_stream.h"
-#include "sheet/document_file.h"
+#include "sheet/document/document_file.h"
 
 namespace {
 

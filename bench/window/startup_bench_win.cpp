@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
+#include "app/frame/main_window.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "app/edit_box_win.h"
-#include "app/win_host.h"
+#include "app/seams/win_edit_box.h"
+#include "app/seams/win_host.h"
 #include "settings/writers.h"
-#include "sheet/keys.h"
-#include "sheet/worksheet.h"
+#include "sheet/seams/keys.h"
+#include "sheet/worksheet/worksheet.h"
 
 namespace {
 

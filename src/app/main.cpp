@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "app/main_window.h"
+#include "app/frame/main_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   HWND window = tl::app::CreateMainWindow(instance);

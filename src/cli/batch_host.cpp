@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "sheet/status_messages.h"
+#include "sheet/worksheet/status_messages.h"
 #include "text/gbk.h"
 
 namespace tl::cli {

@@ -21,8 +21,8 @@
 #include <string>
 #include <utility>
 
-#include "sheet/host.h"
-#include "sheet/memory_edit_box.h"
+#include "sheet/seams/host.h"
+#include "sheet/seams/memory_edit_box.h"
 
 namespace tl::cli {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "sheet/memory_edit_box.h"
-#include "sheet/worksheet.h"
+#include "sheet/seams/memory_edit_box.h"
+#include "sheet/worksheet/worksheet.h"
 #include "text/gbk.h"
 
 namespace tl::cli {

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <string>
 
-#include "sheet/key_delivery.h"
+#include "sheet/seams/key_delivery.h"
 
 namespace tl::cli {
 

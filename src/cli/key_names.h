@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "sheet/keys.h"
+#include "sheet/seams/keys.h"
 
 namespace tl::cli {
 

@@ -7,7 +7,7 @@
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "cli/help.h"
-#include "sheet/version.h"
+#include "sheet/tools/version.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "cli/common_options.h"
 #include "cli/print_quote.h"
-#include "sheet/key_delivery.h"
+#include "sheet/seams/key_delivery.h"
 #include "text/encoding.h"
 #include "text/gbk.h"
 

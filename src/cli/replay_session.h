@@ -18,10 +18,10 @@
 #include "cli/key_names.h"
 #include "cli/script_line.h"
 #include "settings/settings.h"
-#include "sheet/document.h"
-#include "sheet/headless_host.h"
-#include "sheet/memory_edit_box.h"
-#include "sheet/worksheet.h"
+#include "sheet/document/document.h"
+#include "sheet/seams/headless_host.h"
+#include "sheet/seams/memory_edit_box.h"
+#include "sheet/worksheet/worksheet.h"
 
 namespace tl::cli {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/replay_session.h"
-#include "sheet/accumulator.h"
+#include "sheet/tools/accumulator.h"
 #include "text/encoding.h"
 
 namespace tl::cli {

@@ -1,6 +1,6 @@
 #include "cli/run_check.h"
 
-#include "sheet/result_check.h"
+#include "sheet/line/result_check.h"
 #include "text/encoding.h"
 #include "text/gbk.h"
 

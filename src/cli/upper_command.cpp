@@ -3,7 +3,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/help.h"
-#include "sheet/chinese_numerals.h"
+#include "sheet/line/chinese_numerals.h"
 #include "text/encoding.h"
 
 namespace tl::cli {

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/main_window.h"
+#include "app/frame/main_window.h"
 
 namespace tl::app::testing {
 

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <sstream>
 
-#include "sheet/headless_host.h"
-#include "sheet/memory_edit_box.h"
-#include "sheet/worksheet.h"
+#include "sheet/seams/headless_host.h"
+#include "sheet/seams/memory_edit_box.h"
+#include "sheet/worksheet/worksheet.h"
 
 namespace tl::cli {
 namespace {

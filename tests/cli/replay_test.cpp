@@ -4,7 +4,7 @@
 #include "cli/cli_test_support.h"
 #include "cli/commands.h"
 #include "cli/print_quote.h"
-#include "sheet/worksheet.h"
+#include "sheet/worksheet/worksheet.h"
 
 namespace tl::cli {
 namespace {

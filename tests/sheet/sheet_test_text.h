@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "sheet/edit_box.h"
+#include "sheet/seams/edit_box.h"
 #include "text/gbk.h"
 
 namespace tl::sheet {

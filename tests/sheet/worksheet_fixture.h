@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "settings/settings.h"
-#include "sheet/headless_host.h"
-#include "sheet/key_delivery.h"
-#include "sheet/memory_edit_box.h"
+#include "sheet/seams/headless_host.h"
+#include "sheet/seams/key_delivery.h"
+#include "sheet/seams/memory_edit_box.h"
 #include "sheet/sheet_test_text.h"
-#include "sheet/worksheet.h"
+#include "sheet/worksheet/worksheet.h"
 
 namespace tl::sheet {
 

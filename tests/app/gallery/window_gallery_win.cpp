@@ -11,17 +11,17 @@
 #include <string>
 #include <thread>
 
-#include "app/about_window.h"
-#include "app/custom_position_window.h"
-#include "app/dpi.h"
-#include "app/exit_dialog.h"
-#include "app/help_window.h"
-#include "app/main_window_state.h"
-#include "app/options_window.h"
-#include "app/win_text.h"
+#include "app/frame/main_window_state.h"
+#include "app/kit/dpi.h"
+#include "app/kit/win_text.h"
 #include "app/window_helpers_win.h"
-#include "sheet/headless_host.h"
-#include "sheet/help_text.h"
+#include "app/windows/about_window.h"
+#include "app/windows/custom_position_window.h"
+#include "app/windows/exit_dialog.h"
+#include "app/windows/help_window.h"
+#include "app/windows/options_window.h"
+#include "sheet/seams/headless_host.h"
+#include "sheet/tools/help_text.h"
 
 namespace {
 

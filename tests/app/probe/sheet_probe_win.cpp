@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/main_window.h"
+#include "app/frame/main_window.h"
 #include "app/window_helpers_win.h"
 
 namespace {

@@ -1,0 +1,17 @@
+#pragma once
+// The accumulator window "累加器".
+
+#include <windows.h>
+
+#include "app/frame/tool_windows.h"
+
+namespace tl::app {
+
+class SheetSession;
+
+// Opens the window over `owner` with the accumulator's records in
+// list 1, or brings the open one to the front; nothing in live mode, where
+// the accumulator records nothing.
+void OpenAccumulatorWindow(HWND owner, ToolWindows& tools, SheetSession& session);
+
+}  // namespace tl::app

@@ -3,6 +3,7 @@
 #include "app/document/file_dialog.h"
 #include "app/document/printing.h"
 #include "app/frame/main_window_state.h"
+#include "app/frame/shutdown.h"
 
 namespace tl::app {
 

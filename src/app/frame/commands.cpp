@@ -1,6 +1,10 @@
 // Menu commands: the window's own, and the worksheet's.
+#include "app/frame/commands.h"
+
 #include "app/document/document_window.h"
 #include "app/frame/main_window_state.h"
+#include "app/frame/shutdown.h"
+#include "app/frame/view.h"
 #include "app/frame/worksheet_font.h"
 #include "app/kit/dpi.h"
 #include "app/windows/about_window.h"

@@ -1,4 +1,6 @@
 // Parking the window at a screen edge, and the show/hide hot key.
+#include "app/frame/edge_hiding.h"
+
 #include "app/frame/main_window_state.h"
 #include "app/kit/window_geometry.h"
 #include "app/windows/virtual_keyboard_window.h"

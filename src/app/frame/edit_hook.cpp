@@ -1,5 +1,7 @@
 // The hook on the worksheet edit box: every key, character and mouse event
 // reaches the worksheet in the order Win32 delivers it, before the control.
+#include "app/frame/edit_hook.h"
+
 #include <windows.h>
 
 #include <windowsx.h>
@@ -7,7 +9,9 @@
 #include <optional>
 
 #include "app/document/non_gbk_filter.h"
+#include "app/frame/commands.h"
 #include "app/frame/main_window_state.h"
+#include "app/frame/view.h"
 #include "sheet/worksheet/status_messages.h"
 #include "text/encoding.h"
 

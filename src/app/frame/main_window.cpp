@@ -2,9 +2,17 @@
 
 #include <commctrl.h>
 
+#include "app/frame/commands.h"
+#include "app/frame/edge_hiding.h"
+#include "app/frame/edit_hook.h"
 #include "app/frame/hot_key.h"
 #include "app/frame/main_window_state.h"
+#include "app/frame/menu_states.h"
+#include "app/frame/running_backup.h"
+#include "app/frame/shutdown.h"
+#include "app/frame/startup.h"
 #include "app/frame/tray_icon.h"
+#include "app/frame/view.h"
 #include "app/frame/worksheet_font.h"
 #include "app/kit/app_icon.h"
 #include "app/kit/dpi.h"

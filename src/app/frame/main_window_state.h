@@ -70,51 +70,8 @@ inline int ScreenHeight() {
 Rect WindowRect(HWND window);
 void MoveTo(HWND window, Rect r);
 
-// view.cpp
-ViewFlags ViewOf(const settings::Settings& settings);
-void ApplyView(MainWindow& state);
-void Layout(MainWindow& state);
-void RunViewCommand(MainWindow& state, sheet::Command command);
-void ToggleFullScreen(MainWindow& state);
-
-// worksheet font and colours (main_window.cpp)
+// The worksheet font and colours (main_window.cpp)
 void ApplyWorksheetFont(MainWindow& state);
 void AdjustWorksheetFontSize(MainWindow& state, int points);
-
-// edge_hiding.cpp
-void RevealFromEdge(MainWindow& state);
-void OnEdgeHideTimer(MainWindow& state);
-void ToggleByHotKey(MainWindow& state);
-void BringToFront(MainWindow& state);
-// Shown again as it was last placed, in front, with the sheet focused.
-void ShowAgain(MainWindow& state);
-
-// edit_hook.cpp
-void HookEditBox(MainWindow& state);
-void UnhookEditBox(MainWindow& state);
-
-// startup.cpp: false when this instance handed over to a running one.
-bool RunStartUp(MainWindow& state);
-
-// shutdown.cpp. OnCloseRequest: whether the close may go on; SaveBeforeExit
-// then saves, asking while a file cannot be written (false: the user went
-// back to the sheet). FinishAtExit runs as the window is destroyed.
-bool OnCloseRequest(MainWindow& state);
-bool SaveBeforeExit(MainWindow& state);
-void FinishAtExit(MainWindow& state);
-// A log-off or shut-down: saves, and refuses once when that fails.
-bool OnQueryEndSession(MainWindow& state);
-void OnEndSession(MainWindow& state, bool ending);
-
-// running_backup.cpp: a timer tick, writes the sheet when a backup is due.
-void OnBackupTimer(MainWindow& state);
-
-// commands.cpp
-void RunCommand(MainWindow& state, sheet::Command command);
-bool CommandAvailable(sheet::Command command);
-
-// menu_states.cpp: WM_INITMENUPOPUP, and the tray menu before it is shown
-// (it is tracked without notifications).
-void OnInitMenuPopup(const MainWindow& state, HMENU popup);
 
 }  // namespace tl::app

@@ -2,6 +2,9 @@
 // window answers for its own view items and the virtual keyboard, the
 // worksheet for its modes and options; a command whose behaviour is not
 // built stays grey.
+#include "app/frame/menu_states.h"
+
+#include "app/frame/commands.h"
 #include "app/frame/main_window_state.h"
 #include "app/windows/virtual_keyboard_window.h"
 

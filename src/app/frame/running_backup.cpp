@@ -1,6 +1,8 @@
 // With 退出保存 the sheet is written while the program runs, a few seconds
 // after the last change, so that a crash or a killed process loses at most
 // those seconds.
+#include "app/frame/running_backup.h"
+
 #include "app/frame/main_window_state.h"
 #include "settings/writers.h"
 #include "sheet/document/write_reports.h"

@@ -1,4 +1,7 @@
 // The close request with its three behaviours, and the save at exit.
+#include "app/frame/shutdown.h"
+
+#include "app/frame/edge_hiding.h"
 #include "app/frame/hot_key.h"
 #include "app/frame/main_window_state.h"
 #include "app/frame/tray_icon.h"

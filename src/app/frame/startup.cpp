@@ -1,4 +1,6 @@
 // Start-up: from the settings to the first status message, in its order.
+#include "app/frame/startup.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -6,9 +8,12 @@
 #include <string>
 #include <utility>
 
+#include "app/frame/edge_hiding.h"
+#include "app/frame/edit_hook.h"
 #include "app/frame/hot_key.h"
 #include "app/frame/main_window_state.h"
 #include "app/frame/tray_icon.h"
+#include "app/frame/view.h"
 #include "app/kit/dpi.h"
 #include "app/kit/window_geometry.h"
 #include "app/kit/word_wrap.h"

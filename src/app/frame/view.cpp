@@ -1,4 +1,6 @@
 // The three view states, full screen, and the layout of the edit box.
+#include "app/frame/view.h"
+
 #include <windows.h>
 
 #include <commctrl.h>

@@ -1,4 +1,6 @@
 #include "app/kit/word_wrap.h"
+#include "app/frame/edit_hook.h"
+#include "app/frame/view.h"
 
 #include <string>
 

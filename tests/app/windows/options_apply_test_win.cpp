@@ -7,7 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "app/frame/edit_hook.h"
 #include "app/frame/hot_key.h"
+#include "app/frame/menu_states.h"
 #include "app/kit/word_wrap.h"
 
 namespace tl::app {

@@ -8,10 +8,10 @@
 
 #include <optional>
 
-#include "app/document/non_gbk_filter.h"
 #include "app/frame/commands.h"
 #include "app/frame/main_window_state.h"
 #include "app/frame/view.h"
+#include "app/seams/non_gbk_filter.h"
 #include "sheet/worksheet/status_messages.h"
 #include "text/encoding.h"
 

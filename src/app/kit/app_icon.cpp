@@ -1,6 +1,6 @@
 #include "app/kit/app_icon.h"
 
-#include "app/frame/resource_ids.h"
+#include "app/kit/resource_ids.h"
 
 namespace tl::app {
 

@@ -14,8 +14,8 @@
 #include <span>
 #include <string_view>
 
-#include "app/frame/tool_windows.h"
 #include "app/kit/control_table.h"
+#include "app/kit/tool_windows.h"
 
 namespace tl::app {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/document/non_gbk_filter.h"
 #include "app/kit/win_text.h"
+#include "app/seams/non_gbk_filter.h"
 #include "text/gbk.h"
 
 namespace tl::app {

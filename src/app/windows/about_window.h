@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "app/frame/tool_windows.h"
+#include "app/kit/tool_windows.h"
 
 namespace tl::app {
 

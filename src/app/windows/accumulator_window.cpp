@@ -8,10 +8,10 @@
 #include <memory>
 #include <vector>
 
-#include "app/document/non_gbk_filter.h"
 #include "app/kit/dpi.h"
 #include "app/kit/kit_window.h"
 #include "app/kit/win_text.h"
+#include "app/seams/non_gbk_filter.h"
 #include "app/seams/sheet_session.h"
 
 namespace tl::app {

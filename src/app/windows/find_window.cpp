@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "app/document/non_gbk_filter.h"
-#include "app/frame/tool_windows.h"
 #include "app/kit/kit_window.h"
+#include "app/kit/tool_windows.h"
 #include "app/kit/win_text.h"
+#include "app/seams/non_gbk_filter.h"
 #include "app/seams/sheet_session.h"
 #include "sheet/line/typed_signs.h"
 

@@ -3,7 +3,7 @@
 // resize; Ctrl+A selects it all, Ctrl+C copies, Esc closes.
 #include <windows.h>
 
-#include "app/frame/tool_windows.h"
+#include "app/kit/tool_windows.h"
 
 namespace tl::app {
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "app/document/non_gbk_filter.h"
 #include "app/kit/kit_window.h"
 #include "app/kit/win_text.h"
+#include "app/seams/non_gbk_filter.h"
 #include "app/seams/sheet_session.h"
 #include "sheet/line/chinese_numerals.h"
 #include "sheet/line/engine_options.h"

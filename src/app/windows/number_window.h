@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/frame/tool_windows.h"
+#include "app/kit/tool_windows.h"
 
 namespace tl::app {
 

@@ -1,7 +1,7 @@
 #include "app/windows/options_apply.h"
 
 #include "app/frame/hot_key.h"
-#include "app/kit/word_wrap.h"
+#include "app/frame/word_wrap.h"
 #include "sheet/worksheet/live_mode.h"
 
 namespace tl::app {

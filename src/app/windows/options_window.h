@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/frame/tool_windows.h"
+#include "app/kit/tool_windows.h"
 #include "app/seams/sheet_session.h"
 #include "settings/files.h"
 

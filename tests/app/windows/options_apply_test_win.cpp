@@ -10,7 +10,7 @@
 #include "app/frame/edit_hook.h"
 #include "app/frame/hot_key.h"
 #include "app/frame/menu_states.h"
-#include "app/kit/word_wrap.h"
+#include "app/frame/word_wrap.h"
 
 namespace tl::app {
 namespace {

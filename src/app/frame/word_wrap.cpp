@@ -1,4 +1,4 @@
-#include "app/kit/word_wrap.h"
+#include "app/frame/word_wrap.h"
 #include "app/frame/edit_hook.h"
 #include "app/frame/view.h"
 

@@ -1,4 +1,4 @@
-#include "app/frame/tool_windows.h"
+#include "app/kit/tool_windows.h"
 
 namespace tl::app {
 

@@ -1,4 +1,4 @@
-#include "app/document/non_gbk_filter.h"
+#include "app/seams/non_gbk_filter.h"
 
 #include "text/encoding.h"
 

@@ -81,14 +81,15 @@ Outcome Evaluate(std::string_view exprText, const Options& options, Workspace& w
   const bool hasOperator = !IsBareNumber(number, exprText);
   const bool labelledNumber = hasOperator && IsLabelledNumber(number, exprText);
 
-  StepResult<PostfixList> postfix =
-      ToPostfix(MarkSigns(std::move(std::get<Tokens>(tokens))), buffers.stack);
+  // The list stays in the workspace unless a step succeeds with it, and comes
+  // back to it after the evaluation.
+  buffers.tokens = MarkSigns(std::move(std::get<Tokens>(tokens)));
+  StepResult<PostfixList> postfix = ToPostfix(std::move(buffers.tokens), buffers.stack);
   if (auto* failure = std::get_if<Diagnostic>(&postfix))
     return MessageOutcome(*failure, hasOperator);
 
   StepResult<Evaluated> evaluated = EvaluatePostfix(
       std::get<PostfixList>(postfix), options.angleMode, options.mode, buffers.operands);
-  // The list goes back to the workspace for the next evaluation.
   buffers.tokens = std::move(std::get<PostfixList>(postfix));
   if (auto* failure = std::get_if<Diagnostic>(&evaluated))
     return MessageOutcome(*failure, hasOperator);

@@ -52,7 +52,7 @@ using TokenList = std::vector<std::string>;
 // resolving every function name, "|" as the square root, "!", "%" and "‰" to
 // their function-table entries. Fails with the first syntax fault; an
 // unrecognised character gives Diagnostic{msg::kUnrecognised, true}. The
-// tokens are written into `reuse`, whose storage is kept.
+// tokens are written into `reuse`, whose storage is kept (after a fault too).
 StepResult<Tokens> ReadTokens(std::string_view normText, Tokens&& reuse = {});
 
 // ReadTokens' tokens as texts of their own.

@@ -1,5 +1,7 @@
 #include "engine/normalise.h"
 
+#include <array>
+
 #include "engine/alphabet.h"
 #include "engine/byte_writer.h"
 #include "engine/messages.h"
@@ -117,6 +119,39 @@ void AppendSingleByte(ByteWriter& norm, char c, const Options& options) {
   norm.Put(c);
 }
 
+// How the normaliser takes a byte that is a character of its own, as typed.
+enum class ByteClass : unsigned char {
+  Number,  // digit or ".": passes unchanged
+  Plain,   // passes unchanged and ends a number
+  Space,   // deleted by preparation
+  Lead,    // may begin a two-byte character
+  Other,   // letters, brackets, "/", "," and ";"
+};
+
+constexpr auto kByteClasses = [] {
+  std::array<ByteClass, 256> classes{};
+  for (unsigned b = 0; b < 256; ++b) {
+    const char c = static_cast<char>(b);
+    ByteClass k = ByteClass::Plain;
+    if (IsDigit(c) || c == '.') {
+      k = ByteClass::Number;
+    } else if (c == ' ') {
+      k = ByteClass::Space;
+    } else if (b >= 0x80) {  // text::IsLeadByte
+      k = ByteClass::Lead;
+    } else if (IsLetter(c) || (c >= 'A' && c <= 'Z') ||
+               std::string_view("()[]{}/,;").find(c) != std::string_view::npos) {
+      k = ByteClass::Other;
+    }
+    classes[b] = k;
+  }
+  return classes;
+}();
+
+ByteClass ClassOf(char c) {
+  return kByteClasses[static_cast<unsigned char>(c)];
+}
+
 // The normalisation as a stream: preparation hands it one character at a
 // time, so the two happen in a single pass without a text in between. Each
 // call returns the message of the first fault, or empty.
@@ -125,13 +160,32 @@ class Normaliser {
   Normaliser(std::string& normText, std::size_t capacity, const Options& options)
       : norm_(normText, capacity), options_(options) {}
 
-  // A single-byte character; never a lead byte.
+  std::string_view Number(char c) {
+    if (labelAfterNumber_) return msg::kMissingOperator;
+    norm_.Put(c);
+    return {};
+  }
+
+  std::string_view Plain(char c) {
+    norm_.Put(c);
+    labelAfterNumber_ = false;
+    return {};
+  }
+
+  // A single-byte character of any class but Lead; a space is kept.
   std::string_view Byte(char c) {
-    if (IsDigit(c) || c == '.') {  // most bytes: numbers pass unchanged
-      if (labelAfterNumber_) return msg::kMissingOperator;
-      norm_.Put(c);
-      return {};
+    switch (ClassOf(c)) {
+      case ByteClass::Number:
+        return Number(c);
+      case ByteClass::Other:
+        return Other(c);
+      default:
+        return Plain(c);
     }
+  }
+
+  // A letter, a bracket, "/", "," or ";".
+  std::string_view Other(char c) {
     const std::size_t written = norm_.Size();
     AppendSingleByte(norm_, c, options_);
     if (c == '(' || c == '[' || c == '{') {
@@ -195,21 +249,35 @@ StepResult<bool> Normalise(std::string_view exprText, const Options& options,
   for (std::size_t p = 0; p < exprText.size();) {
     const char c = exprText[p];
     std::string_view fault;
-    if (!text::IsLeadByte(c)) {
-      ++p;
-      if (c == ' ') continue;
-      fault = norm.Byte(LowerAscii(c));
-    } else if (text::CharLength(exprText, p) == 1) {
-      // An incomplete character is dropped, so that it cannot pair with the
-      // end marker or swallow what follows.
-      ++p;
-      continue;
-    } else {
-      const char trail = exprText[p + 1];
-      p += 2;
-      if (PairCode(c, trail) == PairCode(text::kIdeographicSpace)) continue;
-      const char folded = FoldedByte(c, trail);
-      fault = folded ? norm.Byte(folded) : norm.Pair(c, trail);
+    switch (ClassOf(c)) {
+      case ByteClass::Number:
+        fault = norm.Number(c);
+        ++p;
+        break;
+      case ByteClass::Plain:
+        fault = norm.Plain(c);
+        ++p;
+        break;
+      case ByteClass::Other:
+        fault = norm.Other(LowerAscii(c));
+        ++p;
+        break;
+      case ByteClass::Space:
+        ++p;
+        continue;
+      case ByteClass::Lead:
+        // An incomplete character is dropped, so that it cannot pair with the
+        // end marker or swallow what follows.
+        if (text::CharLength(exprText, p) == 1) {
+          ++p;
+          continue;
+        }
+        const char trail = exprText[p + 1];
+        p += 2;
+        if (PairCode(c, trail) == PairCode(text::kIdeographicSpace)) continue;
+        const char folded = FoldedByte(c, trail);
+        fault = folded ? norm.Byte(folded) : norm.Pair(c, trail);
+        break;
     }
     if (!fault.empty()) return Diagnostic{std::string(fault)};
     anything = true;

@@ -33,6 +33,7 @@ enum class Role : unsigned char {
   Ignored,         // anything else is dropped
 };
 
+// A new field must be copied in TokenWriter::Put as well.
 struct Token {
   std::string_view text;
   const Function* function = nullptr;  // the function-table entry the text names

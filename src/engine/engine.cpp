@@ -5,7 +5,6 @@
 #include "engine/evaluate.h"
 #include "engine/normalise.h"
 #include "engine/postfix.h"
-#include "engine/prepare.h"
 #include "engine/result_text.h"
 #include "engine/token_kinds.h"
 #include "engine/tokenise.h"
@@ -44,7 +43,7 @@ std::string_view SingleNumber(const Tokens& tokens) {
 // A bare number: a single number token that is the expression itself ("5",
 // but not "(5)", "pi" or "1∟2", whose token differs from the text).
 bool IsBareNumber(std::string_view number, std::string_view exprText) {
-  return !number.empty() && number == text::RemoveSpaces(exprText);
+  return !number.empty() && text::EqualsWithoutSpaces(exprText, number);
 }
 
 // A single number token that is the expression once its labels are dropped.
@@ -55,6 +54,7 @@ bool IsLabelledNumber(std::string_view number, std::string_view exprText) {
 }  // namespace
 
 struct Workspace::Buffers {
+  std::string normText;
   Tokens tokens;
   Tokens stack;
   OperandStack operands;
@@ -70,28 +70,26 @@ Outcome Evaluate(std::string_view exprText, const Options& options) {
 
 Outcome Evaluate(std::string_view exprText, const Options& options, Workspace& workspace) {
   Workspace::Buffers& buffers = *workspace.buffers_;
-  const std::string prepared = PrepareExpression(exprText);
-  if (prepared == kEndMarker) return Outcome{};
-
-  StepResult<std::string> normalised = Normalise(prepared, options);
+  const StepResult<bool> normalised = Normalise(exprText, options, buffers.normText);
   if (auto* failure = std::get_if<Diagnostic>(&normalised)) return MessageOutcome(*failure);
+  if (!std::get<bool>(normalised)) return Outcome{};
 
   // The tokens and the postfix order are views of the normalised text.
-  StepResult<Tokens> tokens =
-      ReadTokens(std::get<std::string>(normalised), std::move(buffers.tokens));
+  StepResult<Tokens> tokens = ReadTokens(buffers.normText, std::move(buffers.tokens));
   if (auto* failure = std::get_if<Diagnostic>(&tokens)) return MessageOutcome(*failure);
   const std::string_view number = SingleNumber(std::get<Tokens>(tokens));
   const bool hasOperator = !IsBareNumber(number, exprText);
   const bool labelledNumber = hasOperator && IsLabelledNumber(number, exprText);
 
-  StepResult<PostfixList> postfix =
-      ToPostfix(MarkSigns(std::move(std::get<Tokens>(tokens))), buffers.stack);
+  // The list stays in the workspace unless a step succeeds with it, and comes
+  // back to it after the evaluation.
+  buffers.tokens = MarkSigns(std::move(std::get<Tokens>(tokens)));
+  StepResult<PostfixList> postfix = ToPostfix(std::move(buffers.tokens), buffers.stack);
   if (auto* failure = std::get_if<Diagnostic>(&postfix))
     return MessageOutcome(*failure, hasOperator);
 
   StepResult<Evaluated> evaluated = EvaluatePostfix(
       std::get<PostfixList>(postfix), options.angleMode, options.mode, buffers.operands);
-  // The list goes back to the workspace for the next evaluation.
   buffers.tokens = std::move(std::get<PostfixList>(postfix));
   if (auto* failure = std::get_if<Diagnostic>(&evaluated))
     return MessageOutcome(*failure, hasOperator);

@@ -1,9 +1,12 @@
 #include "engine/normalise.h"
 
+#include <array>
+
 #include "engine/alphabet.h"
 #include "engine/byte_writer.h"
 #include "engine/messages.h"
 #include "engine/prepare.h"
+#include "engine/token_kinds.h"
 #include "text/gbk.h"
 
 namespace tl::engine {
@@ -116,6 +119,118 @@ void AppendSingleByte(ByteWriter& norm, char c, const Options& options) {
   norm.Put(c);
 }
 
+// How the normaliser takes a byte that is a character of its own, as typed.
+enum class ByteClass : unsigned char {
+  Number,  // digit or ".": passes unchanged
+  Plain,   // passes unchanged and ends a number
+  Space,   // deleted by preparation
+  Lead,    // may begin a two-byte character
+  Other,   // letters, brackets, "/", "," and ";"
+};
+
+constexpr auto kByteClasses = [] {
+  std::array<ByteClass, 256> classes{};
+  for (unsigned b = 0; b < 256; ++b) {
+    const char c = static_cast<char>(b);
+    ByteClass k = ByteClass::Plain;
+    if (IsDigit(c) || c == '.') {
+      k = ByteClass::Number;
+    } else if (c == ' ') {
+      k = ByteClass::Space;
+    } else if (b >= 0x80) {  // text::IsLeadByte
+      k = ByteClass::Lead;
+    } else if (IsLetter(c) || (c >= 'A' && c <= 'Z') ||
+               std::string_view("()[]{}/,;").find(c) != std::string_view::npos) {
+      k = ByteClass::Other;
+    }
+    classes[b] = k;
+  }
+  return classes;
+}();
+
+ByteClass ClassOf(char c) {
+  return kByteClasses[static_cast<unsigned char>(c)];
+}
+
+// The normalisation as a stream: preparation hands it one character at a
+// time, so the two happen in a single pass without a text in between. Each
+// call returns the message of the first fault, or empty.
+class Normaliser {
+ public:
+  Normaliser(std::string& normText, std::size_t capacity, const Options& options)
+      : norm_(normText, capacity), options_(options) {}
+
+  std::string_view Number(char c) {
+    if (labelAfterNumber_) return msg::kMissingOperator;
+    norm_.Put(c);
+    return {};
+  }
+
+  std::string_view Plain(char c) {
+    norm_.Put(c);
+    labelAfterNumber_ = false;
+    return {};
+  }
+
+  // A single-byte character of any class but Lead; a space is kept.
+  std::string_view Byte(char c) {
+    switch (ClassOf(c)) {
+      case ByteClass::Number:
+        return Number(c);
+      case ByteClass::Other:
+        return Other(c);
+      default:
+        return Plain(c);
+    }
+  }
+
+  // A letter, a bracket, "/", "," or ";".
+  std::string_view Other(char c) {
+    const std::size_t written = norm_.Size();
+    AppendSingleByte(norm_, c, options_);
+    if (c == '(' || c == '[' || c == '{') {
+      brackets_.Open(c);
+    } else if (c == ')' || c == ']' || c == '}') {
+      if (const std::string_view mismatch = brackets_.Close(c); !mismatch.empty()) return mismatch;
+    }
+    if (norm_.Size() != written) labelAfterNumber_ = false;
+    return {};
+  }
+
+  // A two-byte character that preparation keeps as it is.
+  std::string_view Pair(char lead, char trail) {
+    const std::size_t written = norm_.Size();
+    const unsigned code = PairCode(lead, trail);
+    if (labelAfterNumber_ && code == PairCode(kFractionBar)) return msg::kMissingOperator;
+    AppendDoubleByte(norm_, code);
+    if (norm_.Size() != written) {
+      labelAfterNumber_ = false;
+    } else if (IsNumberChar(norm_.Back())) {
+      labelAfterNumber_ = true;
+    }
+    return {};
+  }
+
+  // After the last character: the first kind of bracket left open, if any.
+  std::string_view Finish() {
+    norm_.Finish();
+    return brackets_.MissingClose();
+  }
+
+ private:
+  ByteWriter norm_;
+  const Options& options_;
+  BracketCheck brackets_;
+  // Set while the text dropped since a number character (digit, ".", fraction
+  // bar) holds a two-byte character, as in "1笔1.5": a number character next
+  // would join two numbers across a label, so the line is refused instead.
+  bool labelAfterNumber_ = false;
+};
+
+char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 }  // namespace
 
 bool IsLabelCharacter(char lead, char trail) {
@@ -124,53 +239,55 @@ bool IsLabelCharacter(char lead, char trail) {
          !IsKeptDoubleByte(code);
 }
 
-StepResult<std::string> Normalise(std::string_view prepared, const Options& options) {
-  std::string normText;
+// Preparation's steps, as PrepareExpression takes them, feed the normaliser
+// character by character.
+StepResult<bool> Normalise(std::string_view exprText, const Options& options,
+                           std::string& normText) {
   // At most double: a letter after a number grows 1 -> 2, "π" 2 -> 3.
-  ByteWriter norm(normText, prepared.size() * 2);
-  BracketCheck brackets;
-  // Set while the text dropped since a number character (digit, ".", fraction
-  // bar) holds a two-byte character, as in "1笔1.5": a number character next
-  // would join two numbers across a label, so the line is refused instead.
-  bool labelAfterNumber = false;
-  for (std::size_t p = 0; p < prepared.size();) {
-    const char c = prepared[p];
-    if (IsDigit(c) || c == '.') {  // most bytes: numbers pass unchanged
-      if (labelAfterNumber) return Diagnostic{std::string(msg::kMissingOperator)};
-      norm.Put(c);
-      ++p;
-      continue;
-    }
-    const std::size_t written = norm.Size();
-    const std::size_t length = text::CharLength(prepared, p);
-    if (length == 2) {
-      const unsigned code = PairCode(c, prepared[p + 1]);
-      if (labelAfterNumber && code == PairCode(kFractionBar))
-        return Diagnostic{std::string(msg::kMissingOperator)};
-      AppendDoubleByte(norm, code);
-    } else if (!text::IsLeadByte(c)) {
-      AppendSingleByte(norm, c, options);
-      if (c == '(' || c == '[' || c == '{') {
-        brackets.Open(c);
-      } else if (c == ')' || c == ']' || c == '}') {
-        if (const std::string_view mismatch = brackets.Close(c); !mismatch.empty()) {
-          return Diagnostic{std::string(mismatch)};
+  Normaliser norm(normText, (exprText.size() + kEndMarker.size()) * 2, options);
+  bool anything = false;
+  for (std::size_t p = 0; p < exprText.size();) {
+    const char c = exprText[p];
+    std::string_view fault;
+    switch (ClassOf(c)) {
+      case ByteClass::Number:
+        fault = norm.Number(c);
+        ++p;
+        break;
+      case ByteClass::Plain:
+        fault = norm.Plain(c);
+        ++p;
+        break;
+      case ByteClass::Other:
+        fault = norm.Other(LowerAscii(c));
+        ++p;
+        break;
+      case ByteClass::Space:
+        ++p;
+        continue;
+      case ByteClass::Lead:
+        // An incomplete character is dropped, so that it cannot pair with the
+        // end marker or swallow what follows.
+        if (text::CharLength(exprText, p) == 1) {
+          ++p;
+          continue;
         }
-      }
+        const char trail = exprText[p + 1];
+        p += 2;
+        if (PairCode(c, trail) == PairCode(text::kIdeographicSpace)) continue;
+        const char folded = FoldedByte(c, trail);
+        fault = folded ? norm.Byte(folded) : norm.Pair(c, trail);
+        break;
     }
-    if (norm.Size() != written) {
-      labelAfterNumber = false;
-    } else if (length == 2 && IsNumberChar(norm.Back())) {
-      labelAfterNumber = true;
-    }
-    // A lead byte at the very end is an incomplete character and is dropped.
-    p += length;
+    if (!fault.empty()) return Diagnostic{std::string(fault)};
+    anything = true;
   }
-  if (const std::string_view missing = brackets.MissingClose(); !missing.empty()) {
+  if (!anything) return false;
+  for (const char c : kEndMarker) norm.Byte(c);
+  if (const std::string_view missing = norm.Finish(); !missing.empty()) {
     return Diagnostic{std::string(missing)};
   }
-  norm.Finish();
-  return normText;
+  return true;
 }
 
 }  // namespace tl::engine

@@ -16,10 +16,9 @@ namespace {
 // never reaches a token not yet read.
 class Converter {
  public:
-  Converter(Tokens& tokens, Tokens& stack) : tokens_(tokens), stack_(stack) {
-    stack_.clear();
-    stack_.reserve(tokens.size());
-  }
+  // The stack never holds more than every token: `stack` only grows, and its
+  // slots are written over.
+  Converter(Tokens& tokens, Tokens& stack) : tokens_(tokens), stack_(stack, tokens.size()) {}
 
   // Moves the top of the operator stack to the output.
   void PopToOutput() {
@@ -75,9 +74,27 @@ class Converter {
     return stack_.back().role == Role::OpenBracket || stack_.back().role == Role::Comma;
   }
 
+  // The operators waiting, in storage sized once for the whole list.
+  class Stack {
+   public:
+    Stack(Tokens& storage, std::size_t most) {
+      if (storage.size() < most) storage.resize(most);
+      slots_ = storage.data();
+    }
+    bool empty() const { return depth_ == 0; }
+    std::size_t size() const { return depth_; }
+    const Token& back() const { return slots_[depth_ - 1]; }
+    void pop_back() { --depth_; }
+    void push_back(const Token& token) { slots_[depth_++] = token; }
+
+   private:
+    Token* slots_ = nullptr;
+    std::size_t depth_ = 0;
+  };
+
   Tokens& tokens_;
   std::size_t written_ = 0;
-  Tokens& stack_;
+  Stack stack_;
 };
 
 }  // namespace

@@ -16,10 +16,20 @@ class TokenWriter {
   TokenWriter(const TokenWriter&) = delete;
   TokenWriter& operator=(const TokenWriter&) = delete;
 
-  void Put(Token token) {
+  void Put(const Token& token) {
     if (end_ == limit_) [[unlikely]]
       Resize(2 * out_.size() + 1);
-    *end_++ = token;
+    // Field by field: a token is mostly made just before, its flags one byte
+    // at a time, and a copy of the whole would read those bytes back as wide
+    // words, which waits until every byte store has completed.
+    Token& slot = *end_++;
+    slot.text = token.text;
+    slot.function = token.function;
+    slot.role = token.role;
+    slot.opensOperand = token.opensOperand;
+    slot.startsOperand = token.startsOperand;
+    slot.point = token.point;
+    slot.bar = token.bar;
   }
   // Cuts the list to what was written.
   void Finish() { out_.resize(Written()); }

@@ -80,10 +80,13 @@ constexpr std::array<const Function*, 256> kSymbols = [] {
 // skips a byte) and returns the message of a syntax fault, else empty.
 class Reader {
  public:
-  // Rarely more than a token a byte ("(" after an operand brings its "*"),
-  // and the end marker.
-  Reader(std::string_view text, Tokens&& reuse)
-      : text_(text), tokens_(std::move(reuse)), writer_(tokens_, text.size() + 2) {}
+  // Most lines hold a token for every two bytes or fewer (numbers have
+  // several digits), and the end marker; the writer grows the list for the
+  // others. Each slot foreseen is a token built before it is written, so the
+  // list is not sized for the most a line could hold. The list is the
+  // caller's: after a fault it keeps its storage there.
+  Reader(std::string_view text, Tokens& reuse)
+      : text_(text), tokens_(reuse), writer_(tokens_, text.size() / 2 + 2) {}
 
   StepResult<Tokens> Read() {
     while (p_ < text_.size()) {
@@ -209,14 +212,14 @@ class Reader {
 
   std::string_view text_;
   std::size_t p_ = 0;
-  Tokens tokens_;
+  Tokens& tokens_;
   TokenWriter writer_;
 };
 
 }  // namespace
 
 StepResult<Tokens> ReadTokens(std::string_view normText, Tokens&& reuse) {
-  return Reader(normText, std::move(reuse)).Read();
+  return Reader(normText, reuse).Read();
 }
 
 }  // namespace tl::engine

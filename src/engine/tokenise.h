@@ -33,6 +33,7 @@ enum class Role : unsigned char {
   Ignored,         // anything else is dropped
 };
 
+// A new field must be copied in TokenWriter::Put as well.
 struct Token {
   std::string_view text;
   const Function* function = nullptr;  // the function-table entry the text names
@@ -52,7 +53,7 @@ using TokenList = std::vector<std::string>;
 // resolving every function name, "|" as the square root, "!", "%" and "‰" to
 // their function-table entries. Fails with the first syntax fault; an
 // unrecognised character gives Diagnostic{msg::kUnrecognised, true}. The
-// tokens are written into `reuse`, whose storage is kept.
+// tokens are written into `reuse`, whose storage is kept (after a fault too).
 StepResult<Tokens> ReadTokens(std::string_view normText, Tokens&& reuse = {});
 
 // ReadTokens' tokens as texts of their own.

@@ -122,8 +122,26 @@ std::string RemoveSpaces(std::string_view text) {
 }
 
 bool EqualsWithoutSpaces(std::string_view text, std::string_view other) {
-  if (!HasSpaceOrLeadByte(text)) return text == other;
-  return RemoveSpaces(text) == other;
+  // Reads `text` as RemoveSpaces does and compares each character it keeps
+  // with the next one of `other`: most texts differ at their first byte.
+  std::size_t q = 0;
+  for (std::size_t p = 0; p < text.size();) {
+    const char c = text[p];
+    if (c == ' ') {
+      ++p;
+      continue;
+    }
+    const std::size_t length = IsLeadByte(c) ? CharLength(text, p) : 1;
+    if (length == 2 && text.substr(p, 2) == kIdeographicSpace) {
+      p += 2;
+      continue;
+    }
+    if (other.size() - q < length || other.substr(q, length) != text.substr(p, length))
+      return false;
+    p += length;
+    q += length;
+  }
+  return q == other.size();
 }
 
 std::string ToLowerAscii(std::string_view text) {

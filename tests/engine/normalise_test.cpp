@@ -11,14 +11,16 @@ namespace tl::engine {
 namespace {
 
 struct NormaliseCase {
-  std::string prepared;
+  std::string prepared;  // as preparation leaves it, which preparing again keeps
   std::string expected;  // NormText, or the message
 };
 
-std::string NormaliseOrMessage(const std::string& prepared, const Options& options = {}) {
-  const auto result = Normalise(prepared, options);
-  return std::holds_alternative<std::string>(result) ? std::get<std::string>(result)
-                                                     : MessageOf(result);
+// The normalised text ("" when nothing is left to evaluate), or the message.
+std::string NormaliseOrMessage(const std::string& exprText, const Options& options = {}) {
+  std::string normText = "left over from a longer line before";
+  const auto result = Normalise(exprText, options, normText);
+  if (std::holds_alternative<Diagnostic>(result)) return MessageOf(result);
+  return std::get<bool>(result) ? normText : std::string();
 }
 
 TEST(Normalise, MapsToTheInternalAlphabet) {
@@ -57,7 +59,7 @@ TEST(Normalise, InsertsMultiplicationBeforeNamesAndPi) {
       {"2m ", "2m "},
       {"2d ", "2d "},
       {"2∟e ", "2/e "},
-      {"2A ", "2A "},
+      {"2Ａ ", "2A "},  // a full-width capital stays one
       // A second byte that is a letter is never seen as one: no "*".
       {"2\x81\x61 ", "2 "},
       {"2\x81\x61"
@@ -122,8 +124,9 @@ TEST(Normalise, HandlesDeepNestingAndRaggedInput) {
             std::string(kDepth, '(') + "1" + std::string(kDepth, ')') + " ");
   EXPECT_EQ(NormaliseOrMessage(std::string(kDepth, '{') + "(1) "), msg::kMissingCurly);
   EXPECT_EQ(NormaliseOrMessage(std::string(kDepth, '(') + "}"), msg::kCurlyMismatch);
-  EXPECT_EQ(NormaliseOrMessage("1\xD6"), "1");  // a lone lead byte is dropped
-  EXPECT_EQ(NormaliseOrMessage(""), "");
+  EXPECT_EQ(NormaliseOrMessage("1\xD6"), "1 ");  // a lone lead byte is dropped
+  EXPECT_EQ(NormaliseOrMessage(" \xA1\xA1\xD6"), "");
+  EXPECT_EQ(NormaliseOrMessage("单价 "), " ");  // a label alone is something to evaluate
 }
 
 }  // namespace

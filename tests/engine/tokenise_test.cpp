@@ -7,7 +7,6 @@
 #include "engine/front_test_helpers.h"
 #include "engine/messages.h"
 #include "engine/normalise.h"
-#include "engine/prepare.h"
 
 namespace tl::engine {
 namespace {
@@ -156,9 +155,10 @@ TEST(FrontHalf, TypedExpressionsBecomeSignedTokens) {
       {"1+2=", {"1", "+", "2", " "}},
   };
   for (const auto& c : cases) {
-    const auto norm = Normalise(PrepareExpression(c.normText), Options{});
-    ASSERT_TRUE(std::holds_alternative<std::string>(norm)) << c.normText << MessageOf(norm);
-    const auto tokens = Tokenise(std::get<std::string>(norm));
+    std::string normText;
+    const auto norm = Normalise(c.normText, Options{}, normText);
+    ASSERT_TRUE(std::holds_alternative<bool>(norm)) << c.normText << MessageOf(norm);
+    const auto tokens = Tokenise(normText);
     ASSERT_TRUE(std::holds_alternative<TokenList>(tokens)) << c.normText << MessageOf(tokens);
     EXPECT_EQ(MarkSigns(std::get<TokenList>(tokens)), c.tokens) << c.normText;
   }
@@ -167,9 +167,10 @@ TEST(FrontHalf, TypedExpressionsBecomeSignedTokens) {
 TEST(FrontHalf, DeepNestingNeedsNoRecursion) {
   constexpr std::size_t kDepth = 100000;
   const std::string typed = std::string(kDepth, '{') + "-1" + std::string(kDepth, '}');
-  const auto norm = Normalise(PrepareExpression(typed), Options{});
-  ASSERT_TRUE(std::holds_alternative<std::string>(norm)) << MessageOf(norm);
-  auto tokens = Tokenise(std::get<std::string>(norm));
+  std::string normText;
+  const auto norm = Normalise(typed, Options{}, normText);
+  ASSERT_TRUE(std::holds_alternative<bool>(norm)) << MessageOf(norm);
+  auto tokens = Tokenise(normText);
   ASSERT_TRUE(std::holds_alternative<TokenList>(tokens)) << MessageOf(tokens);
   const TokenList marked = MarkSigns(std::move(std::get<TokenList>(tokens)));
   ASSERT_EQ(marked.size(), 2 * kDepth + 3);
@@ -179,7 +180,8 @@ TEST(FrontHalf, DeepNestingNeedsNoRecursion) {
 }
 
 TEST(FrontHalf, BracketFaultsComeBeforeSyntaxFaults) {
-  const auto norm = Normalise(PrepareExpression("1.2.3+(1"), Options{});
+  std::string normText;
+  const auto norm = Normalise("1.2.3+(1", Options{}, normText);
   EXPECT_EQ(MessageOf(norm), msg::kMissingRound);
 }
 

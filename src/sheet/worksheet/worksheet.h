@@ -250,6 +250,7 @@ class Worksheet {
   bool lineHasNoEquals_ = false;
   engine::FractionForm detectedFractionForm_ = engine::FractionForm::Decimal;
   std::string lastResultText_;
+  std::string writeBackText_;  // what the write-back inserts, its storage kept
   bool resultWritten_ = false;
   bool valueReached_ = false;
   bool longPress_ = false;

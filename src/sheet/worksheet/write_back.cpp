@@ -24,7 +24,10 @@ Worksheet::LineOutcome Worksheet::WriteBack(const ExpressionPick& pick,
   resultWritten_ = true;
   if (settings_.结果到粘贴板) host_.SetClipboardText(result);
   lastResultText_ = result;
-  std::string inserted = pick.endsWithEquals ? result : "=" + result;
+  std::string& inserted = writeBackText_;
+  inserted.clear();
+  if (!pick.endsWithEquals) inserted.push_back('=');
+  inserted.append(result);
   inserted.append(static_cast<std::size_t>(pick.trailingSpaces), ' ');
   PlaceCaret(box_, pick.insertPos);
   // A result holds no CR, LF or tab and replaces nothing, and the insertion

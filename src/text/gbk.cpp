@@ -96,9 +96,18 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 }
 
 std::string RemoveSpaces(std::string_view text) {
-  if (!HasSpaceOrLeadByte(text)) return std::string(text);
-  // Copies the runs between spaces whole: most texts hold few spaces.
   std::string out;
+  RemoveSpaces(text, out);
+  return out;
+}
+
+void RemoveSpaces(std::string_view text, std::string& out) {
+  if (!HasSpaceOrLeadByte(text)) {
+    out.assign(text);
+    return;
+  }
+  // Copies the runs between spaces whole: most texts hold few spaces.
+  out.clear();
   out.reserve(text.size());
   std::size_t run = 0;
   for (std::size_t p = 0; p < text.size();) {
@@ -118,7 +127,6 @@ std::string RemoveSpaces(std::string_view text) {
     }
   }
   out.append(text.substr(run));
-  return out;
 }
 
 bool EqualsWithoutSpaces(std::string_view text, std::string_view other) {

@@ -67,6 +67,8 @@ inline bool IsSpaceAt(std::string_view text, std::size_t pos) {
 
 // The text with every ASCII and ideographic space removed.
 std::string RemoveSpaces(std::string_view text);
+// The same text written into `out`, whose storage is kept.
+void RemoveSpaces(std::string_view text, std::string& out);
 
 // RemoveSpaces(text) == other, without building that text when `text` holds
 // no space.

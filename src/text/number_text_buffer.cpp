@@ -69,6 +69,19 @@ struct Digits13 {
   int exponent;          // the decimal exponent of the first digit
 };
 
+// The decimal exponent of a's first digit when a's binary exponent
+// (`biased` − 1023) says it: floor(log10(2^k)) for a in [2^k, 2^(k+1)), or
+// one more, which an exact power of ten tells at once. Elsewhere it may be
+// one too low, and rounding may carry into a 14th digit.
+int EstimateExponent(double a, int biased) {
+  const int exponent = ((biased - 1023) * 78913) >> 18;
+  const int next = exponent + 1;
+  return next >= 0 && next < static_cast<int>(kExactPowersOfTen.size()) &&
+                 a >= kExactPowersOfTen[static_cast<std::size_t>(next)]
+             ? next
+             : exponent;
+}
+
 // |value| rounded to 13 significant digits (ties to even, as the general rule
 // rounds), computed exactly as m × 5^s × 2^(q+s) for a = m × 2^q and
 // s = 12 − exponent; none outside the magnitudes where that fits 128 bits.
@@ -78,14 +91,8 @@ std::optional<Digits13> RoundTo13Digits(double a) {
   if (biased == 0 || biased == 0x7FF) return std::nullopt;  // subnormal, infinite
   const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | std::uint64_t{1} << 52;
   const int q = biased - 1075;
-  // floor(log10(2^k)) for a in [2^k, 2^(k+1)); the true exponent is this or one
-  // more, which an exact power of ten tells at once. Elsewhere, and when
-  // rounding carries into a 14th digit, the loop moves the exponent.
-  int exponent = ((biased - 1023) * 78913) >> 18;
-  if (const int next = exponent + 1; next >= 0 &&
-                                     next < static_cast<int>(kExactPowersOfTen.size()) &&
-                                     a >= kExactPowersOfTen[static_cast<std::size_t>(next)])
-    exponent = next;
+  // Where the estimate is off, the loop moves the exponent.
+  int exponent = EstimateExponent(a, biased);
   for (int attempt = 0; attempt < 4; ++attempt) {
     const int s = 12 - exponent;
     const int shift = -(q + s);
@@ -108,9 +115,52 @@ std::optional<Digits13> RoundTo13Digits(double a) {
   return std::nullopt;
 }
 
+// What RoundTo13Digits(a) gives, worked out by one double multiplication in
+// the usual case: a normal a whose estimated exponent is right, with a
+// 13-digit product a × 10^s below 2^45 that does not lie exactly halfway
+// between two integers; none otherwise. Rounding to a double never moves a
+// product across a halfway point, which below 2^45 is a double itself, so
+// the rounded product rounds to the integer the exact one rounds to. (Where
+// this settles it, the exact product always fits 128 bits.)
+std::optional<Digits13> RoundTo13DigitsQuickly(double a) {
+  const std::uint64_t bits = std::bit_cast<std::uint64_t>(a);
+  const int biased = static_cast<int>(bits >> 52 & 0x7FF);
+  if (biased == 0 || biased == 0x7FF) return std::nullopt;
+  const int exponent = EstimateExponent(a, biased);
+  const int s = 12 - exponent;
+  if (s < 0 || s >= static_cast<int>(kExactPowersOfTen.size())) return std::nullopt;
+  constexpr double kCeiling = 35184372088832.0;    // 2^45
+  constexpr double kRounder = 4503599627370496.0;  // 2^52: adding it drops the fraction
+  const double product = a * kExactPowersOfTen[static_cast<std::size_t>(s)];
+  if (!(product < kCeiling)) return std::nullopt;
+  // Ties to even; the difference is exact, a multiple of the product's last
+  // place below one.
+  const double whole = (product + kRounder) - kRounder;
+  if (std::fabs(product - whole) == 0.5) return std::nullopt;
+  const auto digits = static_cast<std::uint64_t>(static_cast<std::int64_t>(whole));
+  if (digits < kLowest13 || digits >= kBeyond13) return std::nullopt;
+  return Digits13{digits, exponent};
+}
+
 }  // namespace
 
 NumberTextBuffer::NumberTextBuffer(double value) {
+  const std::optional<Digits13> quick = RoundTo13DigitsQuickly(std::fabs(value));
+  if (!quick) {
+    Round(value);
+    return;
+  }
+  negative_ = value < 0;
+  digits_ = quick->digits;
+  exponent_ = quick->exponent;
+  written_ = false;
+  // digits × 10^(exponent − 12), correctly rounded by one exact operation.
+  const double magnitude = static_cast<double>(quick->digits) /
+                           kExactPowersOfTen[static_cast<std::size_t>(12 - quick->exponent)];
+  value_ = value < 0 ? -magnitude : magnitude;
+}
+
+void NumberTextBuffer::Round(double value) {
   const std::optional<Digits13> rounded = RoundTo13Digits(std::fabs(value));
   if (!rounded) {
     Copy(NumberToText(value));
@@ -121,7 +171,6 @@ NumberTextBuffer::NumberTextBuffer(double value) {
   digits_ = rounded->digits;
   exponent_ = rounded->exponent;
   written_ = false;
-  // digits × 10^(exponent − 12), correctly rounded by one exact operation.
   const int scale = 12 - rounded->exponent;
   if (scale < 0 || scale >= static_cast<int>(kExactPowersOfTen.size())) {
     value_ = TextToNumber(View());

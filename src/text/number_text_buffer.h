@@ -27,6 +27,8 @@ class NumberTextBuffer {
   double Value() const { return value_; }
 
  private:
+  // The constructor's work for the values its quick rounding leaves.
+  void Round(double value);
   void Write() const;
   void Copy(std::string_view text);
 

@@ -29,7 +29,7 @@ void PickSpaceSegment(std::string_view line, std::size_t lineStart, std::size_t 
   const std::size_t after = line.find(' ', k);
   const std::size_t begin = before == npos ? 0 : before + 1;
   const std::size_t end = after == npos ? line.size() : after;
-  segment.text = std::string(line.substr(begin, end - begin));
+  segment.text.assign(line.substr(begin, end - begin));
   if (after != npos) {
     pick.insertPos = lineStart + after;
     pick.trailingSpaces = line.substr(after, 3) == "   "  ? 0
@@ -44,33 +44,37 @@ void PickSpaceSegment(std::string_view line, std::size_t lineStart, std::size_t 
 }  // namespace
 
 ExpressionPick PickExpression(std::string_view line, std::size_t lineStart, std::size_t caret,
-                              bool spaceSeparated) {
+                              bool spaceSeparated, std::string storage) {
   ExpressionPick pick;
   std::size_t trimmed = line.size();
   while (trimmed > 0 && line[trimmed - 1] == ' ') --trimmed;
   pick.insertPos = lineStart + trimmed;
   pick.cutStart = lineStart;
 
-  Segment segment;
+  Segment segment{std::move(storage)};
   if (spaceSeparated) {
     PickSpaceSegment(line, lineStart, caret, pick, segment);
   } else {
-    segment.text = text::RemoveSpaces(line);
+    text::RemoveSpaces(line, segment.text);
   }
 
   const std::string_view seg = segment.text;
-  const std::size_t last = seg.size() >= 2 ? seg.rfind('=', seg.size() - 2) : npos;
+  // Most lines hold no "=": a forward search says so at once, the backward one
+  // reads a byte at a time.
+  const std::size_t last =
+      seg.size() >= 2 && seg.find('=') != npos ? seg.rfind('=', seg.size() - 2) : npos;
   if (last == npos) {
     pick.exprText = std::move(segment.text);
   } else {
     pick.lineHasNoEquals = false;
-    pick.exprText = std::string(seg.substr(last + 1));
     // Spaces never hold an "=", so the n-th "=" of the segment is the n-th of
     // its raw bytes.
     const std::size_t n =
         static_cast<std::size_t>(std::count(seg.begin(), seg.begin() + last + 1, '='));
     const std::string_view raw = line.substr(segment.start);
     pick.lastEquals = lineStart + segment.start + NthEquals(raw, n);
+    segment.text.erase(0, last + 1);
+    pick.exprText = std::move(segment.text);
   }
   if (pick.exprText == "=") pick.exprText.clear();
   pick.endsWithEquals = pick.exprText.find('=') != npos;

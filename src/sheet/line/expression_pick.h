@@ -28,8 +28,9 @@ struct ExpressionPick {
 };
 
 // `line` is the caret's line without its line break, starting at edit offset
-// `lineStart`; `caret` lies in it or at its end.
+// `lineStart`; `caret` lies in it or at its end. `exprText` is written into
+// `storage` (an earlier pick's `exprText`, say), whose capacity is kept.
 ExpressionPick PickExpression(std::string_view line, std::size_t lineStart, std::size_t caret,
-                              bool spaceSeparated);
+                              bool spaceSeparated, std::string storage = {});
 
 }  // namespace tl::sheet

@@ -40,19 +40,26 @@ engine::Options Worksheet::EngineOptions() const {
 ExpressionPick Worksheet::PickAtCaret(std::size_t caret) {
   // With no text before the caret the line is empty and the result would go
   // to the start of the text.
-  if (caret == 0) return PickExpression({}, 0, 0, settings_.空格分式);
+  if (caret == 0) return PickExpression({}, 0, 0, settings_.空格分式, std::move(pickStorage_));
   const std::size_t lineBreak = box_.RFindBytes(text::kCrLf, caret);
   const std::size_t lineStart = lineBreak == text::npos ? 0 : lineBreak + 2;
   std::size_t lineEnd = box_.FindBytes(text::kCrLf, lineStart);
   if (lineEnd == text::npos) lineEnd = box_.Size();
   // The view stays valid while PickExpression reads it: nothing touches the box.
-  return PickExpression(box_.Slice(lineStart, lineEnd), lineStart, caret, settings_.空格分式);
+  return PickExpression(box_.Slice(lineStart, lineEnd), lineStart, caret, settings_.空格分式,
+                        std::move(pickStorage_));
 }
 
 Worksheet::LineOutcome Worksheet::EvaluateLine(bool mayRepair) {
   if (box_.Size() == 0) return LineOutcome::Empty;
   resultWritten_ = false;
-  const ExpressionPick pick = PickAtCaret(box_.Caret());
+  ExpressionPick pick = PickAtCaret(box_.Caret());
+  const LineOutcome outcome = EvaluatePick(pick, mayRepair);
+  pickStorage_ = std::move(pick.exprText);
+  return outcome;
+}
+
+Worksheet::LineOutcome Worksheet::EvaluatePick(const ExpressionPick& pick, bool mayRepair) {
   // The caret waits at the insertion point; a diagnostic leaves it there.
   PlaceCaret(box_, pick.insertPos);
   if (pendingLineCut_) {

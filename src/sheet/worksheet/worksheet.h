@@ -153,6 +153,7 @@ class Worksheet {
   // EvaluateCurrentLine with what the evaluation came to.
   LineOutcome EvaluateCaretLine();
   LineOutcome EvaluateLine(bool mayRepair);
+  LineOutcome EvaluatePick(const ExpressionPick& pick, bool mayRepair);
   ExpressionPick PickAtCaret(std::size_t caret);
   void CutLine(const ExpressionPick& pick);
   LineOutcome RemoveShownResult(const ExpressionPick& pick);
@@ -245,6 +246,7 @@ class Worksheet {
 
   engine::EvaluationMode evaluationMode_ = engine::EvaluationMode::Normal;
   engine::Workspace workspace_;  // kept from line to line
+  std::string pickStorage_;      // the last pick's expression text, its storage kept
   bool pendingLineCut_ = false;  // `PendingLineCut`
   std::string cutLineText_;      // `CutLineText`
   bool lineHasNoEquals_ = false;

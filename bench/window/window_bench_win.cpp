@@ -128,7 +128,7 @@ int main() {
   for (int run = 0; run < 20; ++run) {
     SendMessageW(edit, WM_CHAR, L'1', 1);
     double start = Now();
-    tl::settings::SaveRunningBackup(files, static_cast<int>(box.Caret()), box.Text());
+    tl::settings::SaveRunningBackup(settings, files, static_cast<int>(box.Caret()), box.Text());
     backup.push_back(Now() - start);
   }
   const std::size_t backupBytes = box.Text().size();

@@ -9,5 +9,7 @@ struct MainWindow;
 // list 1, or brings the open one to the front; nothing in live mode, where
 // the accumulator records nothing.
 void OpenAccumulatorWindow(MainWindow& state);
+// While the window is open its lists follow the records (recorded, cleared).
+void FollowAccumulatorRecords(MainWindow& state);
 
 }  // namespace tl::app

@@ -6,9 +6,9 @@
 #include "app/kit_window.h"
 #include "app/win_text.h"
 #include "app/window_geometry.h"
+#include "settings/values.h"
 #include "settings/writers.h"
 #include "sheet/write_reports.h"
-#include "text/number_text.h"
 
 namespace tl::app {
 
@@ -45,8 +45,9 @@ std::string FieldText(HWND window, int index) {
   return Gbk(text);
 }
 
+// Read as the configuration reads it: a number beyond int stops at its limit.
 int FieldNumber(HWND window, int index) {
-  return static_cast<int>(text::TextToNumber(FieldText(window, index)));
+  return settings::ReadInteger(FieldText(window, index));
 }
 
 void UpdateOkButton(HWND window) {

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/accumulator_window.h"
 #include "app/app_icon.h"
 #include "app/dpi.h"
 #include "app/hot_key.h"
@@ -34,6 +35,7 @@ void MsgDestroy(HWND window) {
   KillTimer(window, kBackupTimerId);
   KillTimer(window, kEdgeHideTimerId);
   KillTimer(window, kEnterTimerId);
+  KillTimer(window, kFullScreenTimerId);
   UnhookEditBox(*state);
   state->worksheet.reset();
   SetMenu(window, nullptr);
@@ -65,6 +67,7 @@ void MsgTimer(MainWindow& state, WPARAM id) {
   }
   if (id == kEdgeHideTimerId) OnEdgeHideTimer(state);
   if (id == kBackupTimerId) OnBackupTimer(state);
+  if (id == kFullScreenTimerId) OnFullScreenTimer(state);
 }
 
 void MsgTray(MainWindow& state, LPARAM lParam) {
@@ -99,6 +102,11 @@ LRESULT MsgColour(MainWindow& state, HDC dc) {
   return reinterpret_cast<LRESULT>(state.background);
 }
 
+// A command may have closed the window, and its state is gone then.
+void FollowSheetOf(HWND window) {
+  if (MainWindow* state = StateOf(window)) FollowSheet(*state);
+}
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CREATE) return MsgCreate(window) ? 0 : -1;
   MainWindow* state = StateOf(window);
@@ -107,6 +115,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SIZE:
       Layout(*state);
       return 0;
+    case WM_MOVE:  // moved by the window manager or the program
+    case WM_EXITSIZEMOVE:
+      RememberPlacement(*state);
+      break;
     case WM_DPICHANGED:
       MsgDpiChanged(*state, reinterpret_cast<const RECT*>(lParam));
       return 0;
@@ -118,9 +130,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case WM_COMMAND:
       MsgCommand(*state, wParam, lParam);
+      FollowSheetOf(window);
       return 0;
     case WM_TIMER:
       MsgTimer(*state, wParam);
+      FollowSheetOf(window);
       return 0;
     case WM_NOTIFY:
       OnMainWindowNotify(*state, *reinterpret_cast<const NMHDR*>(lParam));
@@ -133,7 +147,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case kDroppedMessage:
       OnDropped(*state);
+      FollowSheetOf(window);
       return 0;
+    case kShellFileMessage:
+      OnShellFile(*state);
+      FollowSheetOf(window);
+      return 0;
+    case WM_COPYDATA:
+      return OnFileHandedOver(*state, *reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_CTLCOLOREDIT:
       if (reinterpret_cast<HWND>(lParam) == state->editBox)
         return MsgColour(*state, reinterpret_cast<HDC>(wParam));
@@ -156,6 +177,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 }  // namespace
+
+void FollowSheet(MainWindow& state) {
+  if (!state.edit || state.edit->InBatch()) return;
+  ShowCaretPlace(state);
+  FollowAccumulatorRecords(state);
+}
 
 void ApplyWorksheetFont(MainWindow& state) {
   HFONT font = CreateWorksheetFont(state.settings, WindowDpi(state.window));
@@ -197,12 +224,39 @@ void ShowMainWindow(HWND window) {
   UpdateWindow(window);
 }
 
+namespace {
+
+// The full-screen key goes before the menu shortcuts, whatever they use it
+// for, and also as a system key (Alt combinations, F10); the releases that
+// follow it do not open the menu bar.
+bool TakeFullScreenKey(MainWindow& state, const MSG& message) {
+  const bool down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+  const bool up = message.message == WM_KEYUP || message.message == WM_SYSKEYUP;
+  if (up && state.fullScreenKeyDown) {
+    if (message.wParam == VK_MENU || GetKeyState(VK_MENU) >= 0) state.fullScreenKeyDown = false;
+    return message.message == WM_SYSKEYUP;
+  }
+  if (!down || !state.worksheet ||
+      !IsFullScreenKey(state.settings, static_cast<int>(message.wParam), ModifierState()))
+    return false;
+  state.fullScreenKeyDown = true;
+  if (!(message.lParam & (LPARAM{1} << 30)))  // not a repeat
+    PostMessageW(state.window, WM_COMMAND,
+                 CommandId(state.fullScreenChecked ? sheet::Command::ViewNormal
+                                                   : sheet::Command::ViewFullScreen),
+                 0);
+  return true;
+}
+
+}  // namespace
+
 bool PreTranslateMessage(HWND window, MSG& message) {
   MainWindow* state = StateOf(window);
   if (!state) return false;
   if (RouteToolWindowMessage(state->tools, message)) return true;
-  return state->accelerators && IsMainWindowMessage(window, message) &&
-         TranslateAcceleratorW(window, state->accelerators, &message);
+  if (!IsMainWindowMessage(window, message)) return false;
+  if (TakeFullScreenKey(*state, message)) return true;
+  return state->accelerators && TranslateAcceleratorW(window, state->accelerators, &message);
 }
 
 }  // namespace tl::app

@@ -22,6 +22,15 @@ namespace tl::app {
 
 inline constexpr UINT_PTR kEdgeHideTimerId = 2;
 inline constexpr UINT_PTR kBackupTimerId = 3;
+inline constexpr UINT_PTR kFullScreenTimerId = 4;
+
+// The caret place the status bar shows: the control's selection start and
+// the text's revision.
+struct CaretShown {
+  DWORD start = ~DWORD{0};
+  std::uint64_t revision = 0;
+  bool operator==(const CaretShown&) const = default;
+};
 
 struct MainWindow {
   HWND window = nullptr;
@@ -52,6 +61,9 @@ struct MainWindow {
   bool closePermission = false;  // set by a log-off or shut-down
   bool secondInstance = false;   // handed over to the first instance and ends
   bool fullScreenChecked = false;
+  bool fullScreenKeyDown = false;  // its releases are not the menu bar's
+  CaretShown caretShown;
+  bool showingCaretPlace = false;
   bool escClosesWindow = false;  // Esc asks the window to close (set by the options)
   int edgeHideHold = 0;          // `EdgeHideHold`
 
@@ -65,6 +77,8 @@ inline MainWindow* StateOf(HWND window) {
 
 // The modifier state of the keyboard now: 1 Ctrl, 2 Shift, 4 Alt.
 int ModifierState();
+// The full-screen key (全屏快捷键 on) with exactly its modifiers.
+bool IsFullScreenKey(const settings::Settings& settings, int key, int modifiers);
 
 // Screen size of the primary monitor.
 inline int ScreenWidth() {
@@ -81,8 +95,20 @@ void MoveTo(HWND window, Rect r);
 ViewFlags ViewOf(const settings::Settings& settings);
 void ApplyView(MainWindow& state);
 void Layout(MainWindow& state);
+// Keeps the window's state and, when normal, its placement for the next start.
+void RememberPlacement(MainWindow& state);
 void RunViewCommand(MainWindow& state, sheet::Command command);
 void ToggleFullScreen(MainWindow& state);
+void OnFullScreenTimer(MainWindow& state);
+
+// caret_place.cpp: the status bar's second part, «行: N,列: M», shown again
+// when the caret or the text has changed since.
+int CaretPartWidth(HWND window);
+void ShowCaretPlace(MainWindow& state);
+
+// After every event that may move the caret or change the records: the
+// caret place and the accumulator window's lists (main_window.cpp).
+void FollowSheet(MainWindow& state);
 
 // worksheet font and colours (main_window.cpp)
 void ApplyWorksheetFont(MainWindow& state);

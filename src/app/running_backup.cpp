@@ -12,8 +12,9 @@ void OnBackupTimer(MainWindow& state) {
   const std::uint64_t now = GetTickCount64();
   const std::uint64_t revision = state.edit->Revision();
   if (!state.backup.Due(now, revision, state.edit->InBatch())) return;
+  NoteDocument(state);
   const settings::SaveResult saved = settings::SaveRunningBackup(
-      state.files, static_cast<int>(state.edit->Caret()), state.edit->Text());
+      state.settings, state.files, static_cast<int>(state.edit->Caret()), state.edit->Text());
   if (!state.backup.Attempted(now, revision, saved.ok())) return;
   if (sheet::ReportWrite(*state.host, saved.contentBackup, sheet::FileTask::SaveContentBackup))
     sheet::ReportWrite(*state.host, saved.configuration);

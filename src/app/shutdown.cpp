@@ -22,6 +22,7 @@ bool AskToExit(MainWindow& state) {
 }
 
 settings::SaveResult SaveWithoutAsking(MainWindow& state) {
+  NoteDocument(state);
   return settings::SaveAtExit(state.settings, state.files, state.normalGeometry,
                               static_cast<int>(state.edit->Caret()), state.edit->Text());
 }
@@ -33,9 +34,10 @@ void ReportSave(MainWindow& state, const settings::SaveResult& saved) {
 
 }  // namespace
 
+// The exit window comes up over the window as it is; closing it answers
+// "not now". A 退出设置 the program does not know asks.
 bool OnCloseRequest(MainWindow& state) {
   if (state.closePermission) return true;
-  ShowWindow(state.window, SW_MINIMIZE);
   sheet::ReportWrite(*state.host, settings::SaveCloseRequest(state.settings, state.files,
                                                              VirtualKeyboardOpen(state)));
   switch (state.settings.退出设置) {
@@ -44,15 +46,14 @@ bool OnCloseRequest(MainWindow& state) {
     case 2:
       ShowWindow(state.window, SW_HIDE);
       return false;
-    case 0:
-      return AskToExit(state) && SavePromptBeforeClose(state);
     default:
-      return false;
+      return AskToExit(state) && SavePromptBeforeClose(state);
   }
 }
 
 bool SaveBeforeExit(MainWindow& state) {
   if (state.savedAtExit || !state.edit) return true;
+  NoteDocument(state);
   const sheet::ExitSave saved = sheet::SaveAtExitAsking(*state.host, *state.edit, state.settings,
                                                         state.files, state.normalGeometry);
   if (saved == sheet::ExitSave::BackToSheet) {

@@ -59,12 +59,13 @@ save_as_sheet() {
   xdotool windowfocus --sync "$window"
 }
 
-# start LIVE: starts the program with 动态刷新=LIVE (真 or 假) and 退出保存
-# on, and clicks into the top of the sheet.
+# start LIVE [MORE]: starts the program with 动态刷新=LIVE (真 or 假) and 退出保存
+# on, and the configuration lines MORE (printf %b escapes), and clicks into
+# the top of the sheet.
 start() {
   local live=$1
   rm -rf "$work"/* && cp "$exe" "$work/tallyline.exe" && mkdir -p "$run_folder"
-  printf '[运行设置]\r\n退出设置=1\r\n动态刷新=%s\r\n[其他设置]\r\n退出保存=真\r\n' "$live" |
+  printf '[运行设置]\r\n退出设置=1\r\n动态刷新=%s\r\n[其他设置]\r\n退出保存=真\r\n%b' "$live" "${2:-}" |
     iconv -f UTF-8 -t GBK >"$configuration"
   WINEPREFIX="$build/wineprefix" "$here/../../scripts/wine-run.sh" "$work/tallyline.exe" &
   program_pid=$!
@@ -174,3 +175,26 @@ xdotool key Return
 wait_for_exit || { echo "Enter on the question did not save and exit"; exit 1; }
 expect_lines "retry at exit" "1+1=2"
 echo "keyboard test: a failed save at exit asks; Esc goes back, Enter tries again"
+
+# The full-screen key F1 from the keyboard toggles full screen (the whole
+# screen, no menu bar) and opens no help, though the menu has F1 for help.
+# A window moved by the X server comes back there at the next start.
+start 假 '[热键设置]\r\n全屏快捷键=真\r\n'
+xdotool key F1
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$WIDTH" -ge 1270 ] || { echo "F1 left the window ${WIDTH} wide, not full screen"; exit 1; }
+[ -z "$(xdotool search --onlyvisible --name '^帮助$' 2>/dev/null || true)" ] ||
+  { echo "the full-screen key F1 opened the help"; exit 1; }
+xdotool key F1
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$WIDTH" -lt 1270 ] || { echo "F1 again left the window full screen"; exit 1; }
+xdotool windowmove "$window" 200 150
+sleep 1
+quit
+wait_for_exit || { echo "the program did not end"; exit 1; }
+placed=$(iconv -f GBK -t UTF-8 "$configuration" | tr -d '\r' | grep -E '^_启动窗口\.(左边|顶边)=' | tr '\n' ' ')
+[ "$placed" = "_启动窗口.左边=200 _启动窗口.顶边=150 " ] ||
+  { echo "the moved window was not remembered: $placed"; exit 1; }
+echo "keyboard test: F1 toggles full screen without the help; a moved window is remembered"

@@ -135,11 +135,13 @@ BENCHMARK(Run)
 void EngineAlone(benchmark::State& state) {
   const std::string corpus = Corpus(static_cast<int>(state.range(0)), 0);
   const tl::engine::Options options;
+  // Kept from line to line, as the worksheet keeps it.
+  tl::engine::Workspace workspace;
   for (auto _ : state) {
     for (std::size_t start = 0; start < corpus.size();) {
       const std::size_t end = corpus.find("\r\n", start);
-      tl::engine::Outcome outcome =
-          tl::engine::Evaluate(std::string_view(corpus).substr(start, end - start), options);
+      tl::engine::Outcome outcome = tl::engine::Evaluate(
+          std::string_view(corpus).substr(start, end - start), options, workspace);
       benchmark::DoNotOptimize(outcome);
       start = end + 2;
     }

@@ -19,8 +19,10 @@ std::string LongLine() {
 
 void EvaluateLine(benchmark::State& state, const std::string& line) {
   const tl::engine::Options options;
+  // Kept from line to line, as the worksheet keeps it.
+  tl::engine::Workspace workspace;
   for (auto _ : state) {
-    tl::engine::Outcome outcome = tl::engine::Evaluate(line, options);
+    tl::engine::Outcome outcome = tl::engine::Evaluate(line, options, workspace);
     benchmark::DoNotOptimize(outcome);
   }
   state.SetLabel(std::to_string(line.size()) + " bytes");

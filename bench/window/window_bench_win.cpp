@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "app/edit_box_win.h"
-#include "app/menus.h"
 #include "app/win_host.h"
 #include "settings/writers.h"
 #include "sheet/keys.h"
@@ -83,9 +82,7 @@ int main() {
   ShowWindow(parent, SW_SHOW);
   WinEditBox box(edit);
   SetWindowLongPtrW(parent, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&box));
-  tl::app::Menus menus = tl::app::BuildMenus();
-  tl::app::WinHost host(
-      {parent, edit, status, &menus}, [](int) {}, [](tl::sheet::Command) { return true; });
+  tl::app::WinHost host({parent, edit, status}, [](int) {});
   tl::settings::Settings settings;
   settings.动态刷新 = false;
   box.SetText(Sheet(10000, true));
@@ -156,7 +153,6 @@ int main() {
               Median(live), *std::max_element(live.begin(), live.end()));
   std::printf("running backup of that sheet (%zu B): median %.3f ms, worst %.3f ms\n", backupBytes,
               Median(backup), *std::max_element(backup.begin(), backup.end()));
-  tl::app::DestroyMenus(menus);
   DestroyWindow(parent);
   return 0;
 }

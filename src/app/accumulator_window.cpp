@@ -11,8 +11,8 @@
 
 #include "app/dpi.h"
 #include "app/kit_window.h"
-#include "app/main_window_state.h"
 #include "app/non_gbk_filter.h"
+#include "app/sheet_session.h"
 #include "app/win_text.h"
 
 namespace tl::app {
@@ -56,7 +56,7 @@ constexpr ControlRow kControls[] = {
 constexpr WindowDesign kWindow{"累加器", 440, 280, kControls, true};
 
 struct AccumulatorWindow {
-  MainWindow& main;
+  SheetSession& session;
   HWND itemTip = nullptr;                        // the balloon that shows a list item in full
   std::vector<sheet::AccumulatorRecord> listed;  // the records the lists show
 };
@@ -178,7 +178,7 @@ const sheet::AccumulatorRecord* Find(const std::vector<sheet::AccumulatorRecord>
 // The lists show the accumulator's records: a chosen record still recorded
 // stays in list 2, in its place; every other record is in list 1.
 void FillLists(HWND window, AccumulatorWindow& state) {
-  const std::vector<sheet::AccumulatorRecord>& records = state.main.worksheet->Accumulator();
+  const std::vector<sheet::AccumulatorRecord>& records = state.session.Sheet().Accumulator();
   HWND available = Item(window, kAvailable);
   HWND chosen = Item(window, kChosen);
   std::vector<int> kept;
@@ -206,7 +206,7 @@ void Create(HWND window, AccumulatorWindow& state) {
                  reinterpret_cast<LPARAM>(Wide(entry.caption).c_str()));
   SendMessageW(Item(window, kOperation), CB_SETCURSEL, 0, 0);
   // The note is offered where its tooltip says it works.
-  EnableWindow(Item(window, kNote), state.main.settings.忽略汉字);
+  EnableWindow(Item(window, kNote), state.session.Settings().忽略汉字);
   state.itemTip = CreateItemTip(window);
   for (int list : {kAvailable, kChosen})
     SetWindowSubclass(Item(window, list), ListProc, 0, reinterpret_cast<DWORD_PTR>(&state));
@@ -232,18 +232,19 @@ void Confirm(HWND window, AccumulatorWindow& state) {
   const sheet::AccumulatorOperation operation = operationIndex < operations.size()
                                                     ? operations[operationIndex].operation
                                                     : sheet::AccumulatorOperation::Sum;
-  MainWindow& main = state.main;
   const std::string note = Gbk(ControlText(Item(window, kNote)));
-  if (auto text = main.worksheet->BuildAccumulatorText(operation, note, sequences)) {
-    EditBatch batch(*main.edit);
-    main.worksheet->InsertAccumulatorResult(*text);
-  }
+  if (auto text = state.session.Sheet().BuildAccumulatorText(operation, note, sequences))
+    state.session.Act([&text](sheet::Worksheet& worksheet, WinEditBox&, WinHost&) {
+      worksheet.InsertAccumulatorResult(*text);
+    });
+  SheetSession& session = state.session;  // the window's state goes as it closes
   Close(window);
-  main.host->FocusEditBox();
+  session.Host().FocusEditBox();
 }
 
 void ClearRecords(HWND window, AccumulatorWindow& state) {
-  state.main.worksheet->ClearRecords();
+  state.session.Act(
+      [](sheet::Worksheet& worksheet, WinEditBox&, WinHost&) { worksheet.ClearRecords(); });
   for (int list : {kAvailable, kChosen}) SendMessageW(Item(window, list), LB_RESETCONTENT, 0, 0);
   Close(window);
 }
@@ -311,19 +312,18 @@ LRESULT CALLBACK AccumulatorWindowProc(HWND window, UINT message, WPARAM wParam,
 
 }  // namespace
 
-void FollowAccumulatorRecords(MainWindow& state) {
-  HWND window = state.tools[Tool::Accumulator];
+void FollowAccumulatorRecords(const ToolWindows& tools, const SheetSession& session) {
+  HWND window = tools[Tool::Accumulator];
   AccumulatorWindow* open = window ? KitState<AccumulatorWindow>(window) : nullptr;
-  if (open && state.worksheet && open->listed != state.worksheet->Accumulator())
-    FillLists(window, *open);
+  if (open && open->listed != session.Sheet().Accumulator()) FillLists(window, *open);
 }
 
-void OpenAccumulatorWindow(MainWindow& state) {
-  if (state.settings.动态刷新) return;
-  const bool fresh = !state.tools[Tool::Accumulator];
+void OpenAccumulatorWindow(HWND owner, ToolWindows& tools, SheetSession& session) {
+  if (session.Settings().动态刷新) return;
+  const bool fresh = !tools[Tool::Accumulator];
   HWND window =
-      OpenToolWindow(state.window, state.tools, Tool::Accumulator, kWindow, AccumulatorWindowProc,
-                     std::make_unique<AccumulatorWindow>(AccumulatorWindow{state, nullptr, {}}));
+      OpenToolWindow(owner, tools, Tool::Accumulator, kWindow, AccumulatorWindowProc,
+                     std::make_unique<AccumulatorWindow>(AccumulatorWindow{session, nullptr, {}}));
   if (!window || !fresh) return;
   HWND available = GetDlgItem(window, kAvailable);
   SendMessageW(available, LB_SETCURSEL, 0, 0);

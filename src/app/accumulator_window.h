@@ -1,15 +1,19 @@
 #pragma once
 // The accumulator window "累加器".
 
+#include <windows.h>
+
+#include "app/tool_windows.h"
+
 namespace tl::app {
 
-struct MainWindow;
+class SheetSession;
 
-// Opens the window over the main window with the accumulator's records in
+// Opens the window over `owner` with the accumulator's records in
 // list 1, or brings the open one to the front; nothing in live mode, where
 // the accumulator records nothing.
-void OpenAccumulatorWindow(MainWindow& state);
+void OpenAccumulatorWindow(HWND owner, ToolWindows& tools, SheetSession& session);
 // While the window is open its lists follow the records (recorded, cleared).
-void FollowAccumulatorRecords(MainWindow& state);
+void FollowAccumulatorRecords(const ToolWindows& tools, const SheetSession& session);
 
 }  // namespace tl::app

@@ -16,11 +16,11 @@ namespace {
 void ShowChangedCaretPlace(MainWindow& state) {
   DWORD start = 0;
   SendMessageW(state.editBox, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
-  const CaretShown shown{start, state.edit->Revision()};
+  const CaretShown shown{start, state.session->Edit().Revision()};
   if (shown == state.caretShown) return;
   state.caretShown = shown;
   std::wstring text;
-  if (const auto place = sheet::LocateCaret(*state.edit, state.edit->Caret()))
+  if (const auto place = sheet::LocateCaret(state.session->Edit(), state.session->Edit().Caret()))
     text = L"行: " + std::to_wstring(place->line) + L",列: " + std::to_wstring(place->column);
   SendMessageW(state.statusBar, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -33,7 +33,7 @@ int CaretPartWidth(HWND window) {
 
 void ShowCaretPlace(MainWindow& state) {
   // Reading the caret sends the edit box messages, which come back here.
-  if (!state.edit || state.edit->InBatch() || state.showingCaretPlace) return;
+  if (!state.session || state.session->Edit().InBatch() || state.showingCaretPlace) return;
   state.showingCaretPlace = true;
   ShowChangedCaretPlace(state);
   state.showingCaretPlace = false;

@@ -7,6 +7,7 @@
 #include "app/help_window.h"
 #include "app/main_window_state.h"
 #include "app/number_window.h"
+#include "app/options_apply.h"
 #include "app/options_window.h"
 #include "app/virtual_keyboard_window.h"
 #include "app/worksheet_font.h"
@@ -25,10 +26,10 @@ void ResetAllSettings(MainWindow& state) {
   question.title = settings::kResetTitle;
   question.buttons = sheet::MessageBoxButtons::YesNo;
   question.icon = sheet::MessageBoxIcon::Warning;
-  bool yes = state.host->ShowMessageBox(question) == sheet::MessageBoxAnswer::Yes;
+  bool yes = state.session->Host().ShowMessageBox(question) == sheet::MessageBoxAnswer::Yes;
   const settings::ResetResult reset = settings::ResetSettings(state.settings, state.files, yes);
   if (!reset.applied) return;
-  sheet::ReportWrite(*state.host, reset.files, sheet::FileTask::ResetFiles);
+  sheet::ReportWrite(state.session->Host(), reset.files, sheet::FileTask::ResetFiles);
   ApplyWorksheetFont(state);
   ShowWindow(state.window, SW_SHOWNORMAL);
   state.normalGeometry = reset.window;
@@ -54,16 +55,17 @@ void Reset(MainWindow& state, Command) {
   ResetAllSettings(state);
 }
 void ShowOptions(MainWindow& state, Command) {
-  OpenOptionsWindow(state);
+  OpenOptionsWindow(state.window, state.tools,
+                    {*state.session, state.files, [&state] { ApplyOptions(state); }});
 }
 void Find(MainWindow& state, Command) {
-  OpenFindWindow(state);
+  OpenFindWindow(state.window, state.tools, *state.session);
 }
 void Accumulate(MainWindow& state, Command) {
-  OpenAccumulatorWindow(state);
+  OpenAccumulatorWindow(state.window, state.tools, *state.session);
 }
 void ConvertNumber(MainWindow& state, Command) {
-  OpenNumberWindow(state);
+  OpenNumberWindow(state.window, state.tools, *state.session);
 }
 void ShowHelp(MainWindow& state, Command) {
   OpenHelpWindow(state.window, state.tools);
@@ -125,10 +127,7 @@ void RunCommand(MainWindow& state, Command command) {
     handler(state, command);
     return;
   }
-  EditBatch batch(*state.edit);
-  state.host->BeginCommand();
-  state.worksheet->Execute(command);
-  state.host->EndCommand();
+  state.session->Execute(command);
 }
 
 }  // namespace tl::app

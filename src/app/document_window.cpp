@@ -33,7 +33,7 @@ class DocumentScope {
   explicit DocumentScope(MainWindow& state)
       : state_(state),
         dialog_(state.window),
-        context_{*state.edit, *state.host, dialog_, state.documentWindow.document} {}
+        context_(state.session->Document(dialog_, state.documentWindow.document)) {}
   ~DocumentScope() {
     ShowTitle(state_);
     SetFocus(state_.editBox);
@@ -57,7 +57,7 @@ bool SheetMayGo(MainWindow& state) {
 
 void Print(MainWindow& state) {
   const std::filesystem::path& file = state.documentWindow.document.fileName;
-  PrintWorksheet(state.window, *state.host, state.edit->Text(),
+  PrintWorksheet(state.window, state.session->Host(), state.session->Edit().Text(),
                  file.empty() ? std::wstring(L"Tallyline") : file.filename().wstring());
 }
 
@@ -91,13 +91,13 @@ void NoteDocument(MainWindow& state) {
   const bool named = text::FitsGbk({reinterpret_cast<const char16_t*>(name.data()), name.size()});
   state.settings.文件名称 = named ? Gbk(name) : std::string();
   // A sheet whose file cannot be named comes back unnamed and changed.
-  state.settings.内容已改 = state.edit->Modified() || !named;
+  state.settings.内容已改 = state.session->Edit().Modified() || !named;
 }
 
 void StartDocument(MainWindow& state, bool restored) {
   if (restored && !state.settings.文件名称.empty())
     state.documentWindow.document.fileName = Wide(state.settings.文件名称);
-  state.edit->SetModified(restored && state.settings.内容已改);
+  state.session->Edit().SetModified(restored && state.settings.内容已改);
   ShowTitle(state);
   state.documentWindow.dropTarget = RegisterDropTarget(state.window, kDroppedMessage);
 }

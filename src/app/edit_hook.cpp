@@ -5,7 +5,6 @@
 #include <windowsx.h>
 
 #include <optional>
-#include <utility>
 
 #include "app/main_window_state.h"
 #include "app/non_gbk_filter.h"
@@ -32,9 +31,6 @@ sheet::Character ToWorksheetCharacter(wchar_t c) {
 }
 
 void ShowContextMenu(MainWindow& state, LPARAM lParam) {
-  SetCommandChecked(state.menus, sheet::Command::ViewStatusBar, state.settings.状态栏状态);
-  SetCommandChecked(state.menus, sheet::Command::ViewMenuBar, state.settings.菜单栏状态);
-  SetCommandChecked(state.menus, sheet::Command::ViewTitleBar, state.settings.标题栏状态);
   POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   ClientToScreen(state.editBox, &at);
   UINT id = TrackPopupMenu(state.menus.context, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0,
@@ -44,9 +40,9 @@ void ShowContextMenu(MainWindow& state, LPARAM lParam) {
 }
 
 // Each handler answers the message itself, or returns nothing to let the
-// control have it. Each call into the worksheet is one batch: its edits
-// reach the control in one piece when it returns, before the control sees
-// the message itself.
+// control have it. Each call through the door is one batch: its edits reach
+// the control in one piece when it returns, before the control sees the
+// message itself.
 using Handled = std::optional<LRESULT>;
 
 LRESULT PassOn(MainWindow& state, HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -63,7 +59,6 @@ LRESULT Paste(MainWindow& state) {
 
 Handled MsgKeyDown(MainWindow& state, WPARAM wParam) {
   int key = static_cast<int>(wParam);
-  if (key == VK_RETURN) state.enterDown = true;
   if (IsFullScreenKey(state.settings, key, ModifierState())) {
     ToggleFullScreen(state);
     return 0;
@@ -72,10 +67,7 @@ Handled MsgKeyDown(MainWindow& state, WPARAM wParam) {
     PostMessageW(state.window, WM_CLOSE, 0, 0);
     return 0;
   }
-  {
-    EditBatch batch(*state.edit);
-    if (state.worksheet->OnKeyDown(key, ModifierState())) return 0;
-  }
+  if (state.session->OnKeyDown(key, ModifierState())) return 0;
   if (key == VK_INSERT && ModifierState() == sheet::kShift) return Paste(state);
   return std::nullopt;
 }
@@ -90,56 +82,44 @@ Handled MsgSysKeyDown(MainWindow& state, WPARAM wParam) {
 
 Handled MsgChar(MainWindow& state, WPARAM wParam) {
   if (IsNonGbkUnit(static_cast<wchar_t>(wParam))) {
-    state.host->SetStatusText(sheet::msg::kCharacterRefused);
+    state.session->Host().SetStatusText(sheet::msg::kCharacterRefused);
     return 0;
   }
   sheet::Character c = ToWorksheetCharacter(static_cast<wchar_t>(wParam));
   if (c == 0) return std::nullopt;
-  EditBatch batch(*state.edit);
-  if (state.worksheet->OnCharacter(c)) return 0;
+  if (state.session->OnCharacter(c)) return 0;
   return std::nullopt;
 }
 
 Handled MsgKeyUp(MainWindow& state, WPARAM wParam) {
-  // An Enter whose press closed a dialog (a file dialog, a question) is let
-  // go here: its release alone would break or evaluate a line.
-  if (wParam == VK_RETURN && !std::exchange(state.enterDown, false)) return 0;
-  EditBatch batch(*state.edit);
-  state.worksheet->OnKeyUp(static_cast<int>(wParam), ModifierState());
+  state.session->OnKeyUp(static_cast<int>(wParam), ModifierState());
   return std::nullopt;
 }
 
 LRESULT MsgLeftButtonDown(MainWindow& state, HWND edit, WPARAM wParam, LPARAM lParam) {
-  {
-    EditBatch batch(*state.edit);
-    state.worksheet->OnLeftButtonDown();  // notes the selection before the click moves it
-  }
+  state.session->OnLeftButtonDown();  // notes the selection before the click moves it
   LRESULT result = PassOn(state, edit, WM_LBUTTONDOWN, wParam, lParam);
-  EditBatch batch(*state.edit);
-  state.worksheet->ShowCaretPosition();
+  state.session->ShowCaretPosition();
   return result;
 }
 
 LRESULT MsgDoubleClick(MainWindow& state) {
   // The worksheet selects by its own rules from the caret the first click
   // set; the control's word selection would move that caret first.
-  EditBatch batch(*state.edit);
-  state.worksheet->OnDoubleClick();
+  state.session->OnDoubleClick();
   return 0;
 }
 
 LRESULT MsgLeftButtonUp(MainWindow& state, HWND edit, WPARAM wParam, LPARAM lParam) {
   LRESULT result = PassOn(state, edit, WM_LBUTTONUP, wParam, lParam);
-  EditBatch batch(*state.edit);
-  state.worksheet->OnLeftButtonUp(ModifierState());
+  state.session->OnLeftButtonUp(ModifierState());
   return result;
 }
 
 Handled MsgMouseMove(MainWindow& state, HWND edit, WPARAM wParam, LPARAM lParam) {
   if (!(wParam & MK_LBUTTON)) return std::nullopt;
   LRESULT result = PassOn(state, edit, WM_MOUSEMOVE, wParam, lParam);
-  EditBatch batch(*state.edit);
-  state.worksheet->ShowCaretPosition();
+  state.session->ShowCaretPosition();
   return result;
 }
 
@@ -186,10 +166,10 @@ LRESULT CALLBACK EditHookProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPa
   MainWindow* state = HookState(edit);
   if (!state) return DefWindowProcW(edit, message, wParam, lParam);
   std::optional<LRESULT> result;
-  if (state->worksheet) result = Dispatch(*state, edit, message, wParam, lParam);
+  if (state->session) result = Dispatch(*state, edit, message, wParam, lParam);
   if (!result) result = PassOn(*state, edit, message, wParam, lParam);
   // A command from the right-click menu may have closed the window.
-  if (MainWindow* after = HookState(edit); after && after->worksheet) FollowSheet(*after);
+  if (MainWindow* after = HookState(edit); after && after->session) FollowSheet(*after);
   return *result;
 }
 

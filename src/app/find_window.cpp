@@ -7,8 +7,9 @@
 #include <memory>
 
 #include "app/kit_window.h"
-#include "app/main_window_state.h"
 #include "app/non_gbk_filter.h"
+#include "app/sheet_session.h"
+#include "app/tool_windows.h"
 #include "app/win_text.h"
 #include "sheet/typed_signs.h"
 
@@ -56,7 +57,7 @@ constexpr WindowDesign kWindow{"查找和替换", 428, 156, kControls};
 constexpr int kSearchButtons[] = {kPrevious, kNext, kReplace, kReplaceAll, kReplaceSelection};
 
 struct FindWindow {
-  MainWindow& main;
+  SheetSession& session;
 };
 
 std::wstring FieldText(HWND window, int id) {
@@ -87,7 +88,8 @@ LRESULT CALLBACK FieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lPara
                            DWORD_PTR data) {
   auto* state = reinterpret_cast<FindWindow*>(data);
   if (message == WM_CHAR) {
-    if (auto sign = sheet::TypedSign(static_cast<sheet::Character>(wParam), state->main.settings)) {
+    if (auto sign =
+            sheet::TypedSign(static_cast<sheet::Character>(wParam), state->session.Settings())) {
       SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Wide(*sign).c_str()));
       return 0;
     }
@@ -105,7 +107,7 @@ void Create(HWND window, FindWindow& state) {
     for (const sheet::FindToken& token : sheet::kFindTokens)
       SendMessageW(GetDlgItem(window, list), CB_ADDSTRING, 0,
                    reinterpret_cast<LPARAM>(Wide(token.item).c_str()));
-  const sheet::FindFields& remembered = state.main.worksheet->Find().Remembered();
+  const sheet::FindFields& remembered = state.session.Find().Remembered();
   SetDlgItemTextW(window, kSearch, Wide(remembered.search).c_str());
   SetDlgItemTextW(window, kReplacement, Wide(remembered.replacement).c_str());
   CheckDlgButton(window, kMatchCase, remembered.matchCase ? BST_CHECKED : BST_UNCHECKED);
@@ -121,19 +123,19 @@ void Create(HWND window, FindWindow& state) {
 void PressButton(HWND window, FindWindow& state, int id) {
   if (!IsWindowEnabled(GetDlgItem(window, id))) return;
   const sheet::FindFields fields = FieldsOf(window);
-  MainWindow& main = state.main;
-  sheet::FindReplace& find = main.worksheet->Find();
-  EditBatch batch(*main.edit);
-  if (id == kReplaceAll) {
-    find.ReplaceAll(fields, *main.edit, *main.host);
-  } else if (id == kReplaceSelection) {
-    find.ReplaceInSelection(fields, *main.edit, *main.host);
-  } else {
-    WinHost::KeepFocus keep(*main.host);
-    if (id == kPrevious) find.Previous(fields, *main.edit, *main.host);
-    if (id == kNext) find.Next(fields, *main.edit, *main.host);
-    if (id == kReplace) find.Replace(fields, *main.edit, *main.host);
-  }
+  state.session.Act([&](sheet::Worksheet& worksheet, WinEditBox& edit, WinHost& host) {
+    sheet::FindReplace& find = worksheet.Find();
+    if (id == kReplaceAll) {
+      find.ReplaceAll(fields, edit, host);
+    } else if (id == kReplaceSelection) {
+      find.ReplaceInSelection(fields, edit, host);
+    } else {
+      WinHost::KeepFocus keep(host);
+      if (id == kPrevious) find.Previous(fields, edit, host);
+      if (id == kNext) find.Next(fields, edit, host);
+      if (id == kReplace) find.Replace(fields, edit, host);
+    }
+  });
 }
 
 // A choice in a drop-down list: an item picked from the open list, or one
@@ -211,7 +213,7 @@ LRESULT CALLBACK FindWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case WM_DESTROY:
       // The fields as typed, for the next time the window opens.
-      state->main.worksheet->Find().WindowClosed(FieldsOf(window));
+      state->session.Find().WindowClosed(FieldsOf(window));
       return 0;
     default:
       return DefWindowProcW(window, message, wParam, lParam);
@@ -220,9 +222,9 @@ LRESULT CALLBACK FindWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
-void OpenFindWindow(MainWindow& state) {
-  HWND window = OpenToolWindow(state.window, state.tools, Tool::Find, kWindow, FindWindowProc,
-                               std::make_unique<FindWindow>(FindWindow{state}));
+void OpenFindWindow(HWND owner, ToolWindows& tools, SheetSession& session) {
+  HWND window = OpenToolWindow(owner, tools, Tool::Find, kWindow, FindWindowProc,
+                               std::make_unique<FindWindow>(FindWindow{session}));
   if (window) FocusSearchField(window);
 }
 

@@ -1,12 +1,16 @@
 #pragma once
 // The find and replace window "查找和替换".
 
+#include <windows.h>
+
+#include "app/tool_windows.h"
+
 namespace tl::app {
 
-struct MainWindow;
+class SheetSession;
 
-// Opens the window over the main window, or brings the open one to the front,
-// with the search field selected and focused.
-void OpenFindWindow(MainWindow& state);
+// Opens the window over `owner`, or brings the open one to the front, with
+// the search field selected and focused. Its buttons act through `sheet`.
+void OpenFindWindow(HWND owner, ToolWindows& tools, SheetSession& session);
 
 }  // namespace tl::app

@@ -11,7 +11,6 @@
 #include "app/virtual_keyboard_window.h"
 #include "app/win_text.h"
 #include "app/worksheet_font.h"
-#include "sheet/status_messages.h"
 
 namespace tl::app {
 
@@ -37,7 +36,7 @@ void MsgDestroy(HWND window) {
   KillTimer(window, kEnterTimerId);
   KillTimer(window, kFullScreenTimerId);
   UnhookEditBox(*state);
-  state->worksheet.reset();
+  state->session.reset();
   SetMenu(window, nullptr);
   DestroyMenus(state->menus);
   if (state->accelerators) DestroyAcceleratorTable(state->accelerators);
@@ -50,21 +49,21 @@ void MsgDestroy(HWND window) {
 
 void MsgCommand(MainWindow& state, WPARAM wParam, LPARAM lParam) {
   if (reinterpret_cast<HWND>(lParam) == state.editBox && HIWORD(wParam) == EN_CHANGE) {
-    if (state.edit && state.edit->OnControlChanged())
-      state.host->SetStatusText(sheet::msg::kCharacterRefused);
+    if (state.session) state.session->OnControlChanged();
     return;
   }
   const bool accelerator = HIWORD(wParam) == 1;
+  // The edit box sees the release of the shortcut's key, not its press.
+  if (accelerator && state.session)
+    if (auto pressed = CommandFromId(LOWORD(wParam)))
+      state.session->OnShortcutKey(sheet::ShortcutOf(*pressed).key);
   if (auto command = accelerator ? CommandFromAccelerator(LOWORD(wParam), state.settings)
                                  : CommandFromId(LOWORD(wParam)))
     RunCommand(state, *command);
 }
 
 void MsgTimer(MainWindow& state, WPARAM id) {
-  if (id == kEnterTimerId && state.worksheet) {
-    EditBatch batch(*state.edit);
-    state.worksheet->OnEnterTimer();
-  }
+  if (id == kEnterTimerId && state.session) state.session->OnEnterTimer();
   if (id == kEdgeHideTimerId) OnEdgeHideTimer(state);
   if (id == kBackupTimerId) OnBackupTimer(state);
   if (id == kFullScreenTimerId) OnFullScreenTimer(state);
@@ -77,6 +76,7 @@ void MsgTray(MainWindow& state, LPARAM lParam) {
       ShowAgain(state);
       break;
     case TrayEvent::RightUp:
+      OnInitMenuPopup(state, state.menus.tray);
       if (auto command = ShowTrayMenu(state.window, state.menus.tray)) RunCommand(state, *command);
       break;
     case TrayEvent::None:
@@ -132,6 +132,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       MsgCommand(*state, wParam, lParam);
       FollowSheetOf(window);
       return 0;
+    case WM_INITMENUPOPUP:
+      if (!HIWORD(lParam)) OnInitMenuPopup(*state, reinterpret_cast<HMENU>(wParam));
+      break;  // the window menu is the system's
     case WM_TIMER:
       MsgTimer(*state, wParam);
       FollowSheetOf(window);
@@ -179,9 +182,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 void FollowSheet(MainWindow& state) {
-  if (!state.edit || state.edit->InBatch()) return;
+  if (!state.session || state.session->Edit().InBatch()) return;
   ShowCaretPlace(state);
-  FollowAccumulatorRecords(state);
+  FollowAccumulatorRecords(state.tools, *state.session);
 }
 
 void ApplyWorksheetFont(MainWindow& state) {
@@ -236,10 +239,12 @@ bool TakeFullScreenKey(MainWindow& state, const MSG& message) {
     if (message.wParam == VK_MENU || GetKeyState(VK_MENU) >= 0) state.fullScreenKeyDown = false;
     return message.message == WM_SYSKEYUP;
   }
-  if (!down || !state.worksheet ||
-      !IsFullScreenKey(state.settings, static_cast<int>(message.wParam), ModifierState()))
+  const auto key = static_cast<int>(message.wParam);
+  if (!down || !state.session || !IsFullScreenKey(state.settings, key, ModifierState()))
     return false;
   state.fullScreenKeyDown = true;
+  // Like a menu shortcut's, its release is no typing.
+  state.session->OnShortcutKey(key);
   if (!(message.lParam & (LPARAM{1} << 30)))  // not a repeat
     PostMessageW(state.window, WM_COMMAND,
                  CommandId(state.fullScreenChecked ? sheet::Command::ViewNormal
@@ -253,8 +258,10 @@ bool TakeFullScreenKey(MainWindow& state, const MSG& message) {
 bool PreTranslateMessage(HWND window, MSG& message) {
   MainWindow* state = StateOf(window);
   if (!state) return false;
+  const bool forMainWindow = IsMainWindowMessage(window, message);
+  if (state->session && !state->session->AdmitKey(message, forMainWindow)) return true;
   if (RouteToolWindowMessage(state->tools, message)) return true;
-  if (!IsMainWindowMessage(window, message)) return false;
+  if (!forMainWindow) return false;
   if (TakeFullScreenKey(*state, message)) return true;
   return state->accelerators && TranslateAcceleratorW(window, state->accelerators, &message);
 }

@@ -13,9 +13,11 @@ HWND CreateMainWindow(HINSTANCE instance);
 // Shows the main window as start-up left it.
 void ShowMainWindow(HWND window);
 
-// The message loop's look at a message before it is dispatched: an open tool
-// window's dialog keys, then the main window's menu shortcuts for messages
-// of the main window and its edit box. True when one of them took it.
+// The message loop's look at a message before it is dispatched: a key
+// release over the main window whose press went elsewhere is dropped, then
+// an open tool window's dialog keys, then the main window's menu shortcuts
+// for messages of the main window and its edit box. True when one of them
+// took it.
 bool PreTranslateMessage(HWND window, MSG& message);
 
 }  // namespace tl::app

@@ -7,16 +7,14 @@
 #include <memory>
 
 #include "app/document_window.h"
-#include "app/edit_box_win.h"
 #include "app/instance_lock.h"
 #include "app/layout.h"
 #include "app/menus.h"
+#include "app/sheet_session.h"
 #include "app/tool_windows.h"
-#include "app/win_host.h"
 #include "settings/files.h"
 #include "settings/settings.h"
 #include "sheet/backup_schedule.h"
-#include "sheet/worksheet.h"
 
 namespace tl::app {
 
@@ -45,9 +43,7 @@ struct MainWindow {
   settings::SettingsFiles files;
   settings::Settings settings;
   InstanceLock lock;
-  std::unique_ptr<WinEditBox> edit;
-  std::unique_ptr<WinHost> host;
-  std::unique_ptr<sheet::Worksheet> worksheet;
+  std::unique_ptr<SheetSession> session;  // the edit box adapter, the host and the worksheet
 
   ToolWindows tools;
   DocumentWindow documentWindow;
@@ -66,9 +62,6 @@ struct MainWindow {
   bool showingCaretPlace = false;
   bool escClosesWindow = false;  // Esc asks the window to close (set by the options)
   int edgeHideHold = 0;          // `EdgeHideHold`
-
-  // The edit box saw Enter pressed and not yet released.
-  bool enterDown = false;
 };
 
 inline MainWindow* StateOf(HWND window) {
@@ -145,5 +138,9 @@ void OnBackupTimer(MainWindow& state);
 // commands.cpp
 void RunCommand(MainWindow& state, sheet::Command command);
 bool CommandAvailable(sheet::Command command);
+
+// menu_states.cpp: WM_INITMENUPOPUP, and the tray menu before it is shown
+// (it is tracked without notifications).
+void OnInitMenuPopup(const MainWindow& state, HMENU popup);
 
 }  // namespace tl::app

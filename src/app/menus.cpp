@@ -44,11 +44,6 @@ BYTE VirtualFlags(int modifiers) {
   return flags;
 }
 
-void ForEachRoot(const Menus& menus, void (*apply)(HMENU, UINT, bool), Command command, bool on) {
-  for (HMENU root : {menus.bar, menus.context, menus.tray})
-    if (root) apply(root, CommandId(command), on);
-}
-
 // The menu below `root`, at any depth, that holds the item `id`, and its place.
 bool FindItem(HMENU root, UINT id, HMENU& menu, int& position) {
   const int count = GetMenuItemCount(root);
@@ -149,29 +144,21 @@ std::optional<Command> CommandFromAccelerator(UINT id, const settings::Settings&
   return sheet::CommandByShortcut(sheet::ShortcutOf(*command), settings);
 }
 
-void SetCommandChecked(const Menus& menus, Command command, bool checked) {
-  ForEachRoot(
-      menus,
-      [](HMENU root, UINT id, bool on) {
-        CheckMenuItem(root, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
-      },
-      command, checked);
-}
-
-void SetCommandEnabled(const Menus& menus, Command command, bool enabled) {
-  ForEachRoot(
-      menus,
-      [](HMENU root, UINT id, bool on) {
-        EnableMenuItem(root, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
-      },
-      command, enabled);
-}
-
-void SetCommandVisible(const Menus& menus, Command command, bool visible) {
+void ShowMenuStates(const Menus& menus, HMENU popup,
+                    const std::function<sheet::MenuItemState(Command)>& state) {
   std::map<Menu, const sheet::CommandEntry*> previous;  // each menu's row before this one
   for (const auto& row : sheet::CommandTable()) {
-    if (row.command == command) SetRowVisible(menus, row, previous[row.menu], visible);
+    SetRowVisible(menus, row, previous[row.menu], state(row.command).shown);
     previous[row.menu] = &row;
+  }
+  const int count = GetMenuItemCount(popup);
+  for (int i = 0; i < count; ++i) {
+    const std::optional<Command> command = CommandFromId(GetMenuItemID(popup, i));
+    if (!command) continue;  // a separator or a submenu
+    const sheet::MenuItemState item = state(*command);
+    const UINT at = static_cast<UINT>(i);
+    CheckMenuItem(popup, at, MF_BYPOSITION | (item.checked ? MF_CHECKED : MF_UNCHECKED));
+    EnableMenuItem(popup, at, MF_BYPOSITION | (item.enabled ? MF_ENABLED : MF_GRAYED));
   }
 }
 

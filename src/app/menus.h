@@ -3,6 +3,7 @@
 // all built from the worksheet's command table.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 
 #include "settings/settings.h"
@@ -32,12 +33,11 @@ HACCEL BuildAccelerators();
 // (Ctrl+E is "&E.复制(兼容)" only while that item is in the menus).
 std::optional<sheet::Command> CommandFromAccelerator(UINT id, const settings::Settings& settings);
 
-// Check mark and availability in every menu that shows the command.
-void SetCommandChecked(const Menus& menus, sheet::Command command, bool checked);
-void SetCommandEnabled(const Menus& menus, sheet::Command command, bool enabled);
-
-// Removes the command's items, or puts them back where the command table
-// has them (after the row before them in the same menu).
-void SetCommandVisible(const Menus& menus, sheet::Command command, bool visible);
+// A menu about to open (WM_INITMENUPOPUP, or before a menu that sends no
+// notification is tracked): every command's items are left out of their
+// menus or put back where the command table has them, as `state` says,
+// then each item of `popup` is checked and greyed as `state` gives it now.
+void ShowMenuStates(const Menus& menus, HMENU popup,
+                    const std::function<sheet::MenuItemState(sheet::Command)>& state);
 
 }  // namespace tl::app

@@ -3,10 +3,12 @@
 #include <memory>
 
 #include "app/kit_window.h"
-#include "app/main_window_state.h"
 #include "app/non_gbk_filter.h"
+#include "app/sheet_session.h"
 #include "app/win_text.h"
 #include "sheet/chinese_numerals.h"
+#include "sheet/engine_options.h"
+#include "sheet/number_field.h"
 
 namespace tl::app {
 
@@ -50,12 +52,14 @@ LRESULT CALLBACK NumberWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
-void OpenNumberWindow(MainWindow& state) {
-  HWND window = OpenToolWindow(state.window, state.tools, Tool::NumberConversion, kWindow,
-                               NumberWindowProc, std::make_unique<NumberWindow>());
+void OpenNumberWindow(HWND owner, ToolWindows& tools, SheetSession& session) {
+  HWND window = OpenToolWindow(owner, tools, Tool::NumberConversion, kWindow, NumberWindowProc,
+                               std::make_unique<NumberWindow>());
   if (!window) return;
   HWND number = GetDlgItem(window, kNumber);
-  SetWindowTextW(number, Wide(sheet::SelectedText(*state.edit)).c_str());
+  const engine::ThousandsSeparator grouping =
+      sheet::EngineOptionsFrom(session.Settings()).thousandsSeparator;
+  SetWindowTextW(number, Wide(sheet::NumberFieldStart(session.Edit(), grouping)).c_str());
   Convert(window);
   SetFocus(number);
   SendMessageW(number, EM_SETSEL, 0, -1);

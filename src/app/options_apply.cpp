@@ -19,11 +19,10 @@ void ApplyOptions(MainWindow& state) {
     SetTimer(state.window, kEdgeHideTimerId, 100, nullptr);
   else
     KillTimer(state.window, kEdgeHideTimerId);
-  SetCommandVisible(state.menus, sheet::Command::CopyCompatible, s.乘除替换);
-  if (state.worksheet) {
-    EditBatch batch(*state.edit);
-    sheet::SetLiveMode(*state.worksheet, state.settings, s.动态刷新);
-  }
+  if (state.session)
+    state.session->Act([&state, live = s.动态刷新](sheet::Worksheet& sheet, auto&, auto&) {
+      sheet::SetLiveMode(sheet, state.settings, live);
+    });
 }
 
 }  // namespace tl::app

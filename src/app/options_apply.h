@@ -6,8 +6,8 @@ namespace tl::app {
 
 // After the dialog has copied its controls into the settings: always on
 // top, the Esc-closes-window property, the show/hide hot key, word wrap,
-// the edge-hiding timer, the "&E.复制(兼容)" items and live mode with its
-// menu states follow them.
+// the edge-hiding timer and live mode follow them (the menus show them
+// when they next open).
 void ApplyOptions(MainWindow& state);
 
 }  // namespace tl::app

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <climits>
 #include <memory>
+#include <utility>
 
 #include "app/custom_position_window.h"
 #include "app/dpi.h"
 #include "app/kit_window.h"
-#include "app/options_apply.h"
 #include "app/options_form_view.h"
 #include "app/options_rows.h"
 #include "app/win_text.h"
@@ -33,7 +33,7 @@ constexpr int kLineStep = 24;
 constexpr int kWheelStep = 72;
 
 struct OptionsWindow {
-  MainWindow& main;
+  OptionsTarget target;
   HWND panel = nullptr;
   int position = 0;          // the panel's scroll position, at 96 DPI
   HWND lastFocus = nullptr;  // given back when the window is activated again
@@ -102,9 +102,10 @@ void Create(HWND window, OptionsWindow& state) {
   SetUpNavigation(window);
   HWND undo = OptionWindow(window, state.panel, Option::UndoCount);
   SetWindowSubclass(undo, UndoFieldProc, 1, 0);
-  MainWindow& main = state.main;
-  const std::string configuration = files::ReadWholeFile(main.files.configuration).bytes;
-  ShowOptionsForm(window, state.panel, settings::LoadOptionsForm(main.settings, configuration));
+  const OptionsTarget& target = state.target;
+  const std::string configuration = files::ReadWholeFile(target.files.configuration).bytes;
+  ShowOptionsForm(window, state.panel,
+                  settings::LoadOptionsForm(target.session.Settings(), configuration));
   const int end = GetWindowTextLengthW(undo);
   SendMessageW(undo, EM_SETSEL, end, end);
   ScrollTo(window, state, 0);
@@ -114,10 +115,11 @@ void Create(HWND window, OptionsWindow& state) {
 void Confirm(HWND window, OptionsWindow& state) {
   // Enter in the undo field confirms without leaving it: guard it as then.
   GuardUndoField(OptionWindow(window, state.panel, Option::UndoCount));
-  MainWindow& main = state.main;
-  settings::CopyOptionsForm(ReadOptionsForm(window, state.panel), main.settings);
-  ApplyOptions(main);
-  sheet::ReportWrite(*main.host, settings::SaveOptions(main.settings, main.files));
+  OptionsTarget& target = state.target;
+  settings::Settings& s = target.session.Settings();
+  settings::CopyOptionsForm(ReadOptionsForm(window, state.panel), s);
+  target.apply();
+  sheet::ReportWrite(target.session.Host(), settings::SaveOptions(s, target.files));
   DestroyWindow(window);
 }
 
@@ -125,7 +127,7 @@ void Confirm(HWND window, OptionsWindow& state) {
 // that window checks the box again.
 void AskCustomPosition(HWND window, OptionsWindow& state, HWND box) {
   if (SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED) return;
-  if (!EditCustomWindowPosition(window, state.main.files, *state.main.host))
+  if (!EditCustomWindowPosition(window, state.target.files, state.target.session.Host()))
     SendMessageW(box, BM_SETCHECK, BST_CHECKED, 0);
 }
 
@@ -284,11 +286,11 @@ LRESULT CALLBACK OptionsWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 
 }  // namespace
 
-void OpenOptionsWindow(MainWindow& main) {
+void OpenOptionsWindow(HWND owner, ToolWindows& tools, OptionsTarget target) {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_TAB_CLASSES};
   InitCommonControlsEx(&classes);
-  OpenToolWindow(main.window, main.tools, Tool::Options, Design(), OptionsWindowProc,
-                 std::make_unique<OptionsWindow>(OptionsWindow{main}));
+  OpenToolWindow(owner, tools, Tool::Options, Design(), OptionsWindowProc,
+                 std::make_unique<OptionsWindow>(OptionsWindow{std::move(target)}));
 }
 
 }  // namespace tl::app

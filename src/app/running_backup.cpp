@@ -8,16 +8,18 @@
 namespace tl::app {
 
 void OnBackupTimer(MainWindow& state) {
-  if (!state.settings.退出保存 || !state.edit) return;
+  if (!state.settings.退出保存 || !state.session) return;
   const std::uint64_t now = GetTickCount64();
-  const std::uint64_t revision = state.edit->Revision();
-  if (!state.backup.Due(now, revision, state.edit->InBatch())) return;
+  const std::uint64_t revision = state.session->Edit().Revision();
+  if (!state.backup.Due(now, revision, state.session->Edit().InBatch())) return;
   NoteDocument(state);
   const settings::SaveResult saved = settings::SaveRunningBackup(
-      state.settings, state.files, static_cast<int>(state.edit->Caret()), state.edit->Text());
+      state.settings, state.files, static_cast<int>(state.session->Edit().Caret()),
+      state.session->Edit().Text());
   if (!state.backup.Attempted(now, revision, saved.ok())) return;
-  if (sheet::ReportWrite(*state.host, saved.contentBackup, sheet::FileTask::SaveContentBackup))
-    sheet::ReportWrite(*state.host, saved.configuration);
+  if (sheet::ReportWrite(state.session->Host(), saved.contentBackup,
+                         sheet::FileTask::SaveContentBackup))
+    sheet::ReportWrite(state.session->Host(), saved.configuration);
 }
 
 }  // namespace tl::app

@@ -17,19 +17,22 @@ namespace {
 bool AskToExit(MainWindow& state) {
   const bool exit = ConfirmExit(state.window, state.settings);
   if (state.settings.退出设置 != 0)
-    sheet::ReportWrite(*state.host, settings::SaveCloseBehaviour(state.settings, state.files));
+    sheet::ReportWrite(state.session->Host(),
+                       settings::SaveCloseBehaviour(state.settings, state.files));
   return exit;
 }
 
 settings::SaveResult SaveWithoutAsking(MainWindow& state) {
   NoteDocument(state);
   return settings::SaveAtExit(state.settings, state.files, state.normalGeometry,
-                              static_cast<int>(state.edit->Caret()), state.edit->Text());
+                              static_cast<int>(state.session->Edit().Caret()),
+                              state.session->Edit().Text());
 }
 
 void ReportSave(MainWindow& state, const settings::SaveResult& saved) {
-  sheet::ReportWrite(*state.host, saved.configuration);
-  sheet::ReportWrite(*state.host, saved.contentBackup, sheet::FileTask::SaveContentBackup);
+  sheet::ReportWrite(state.session->Host(), saved.configuration);
+  sheet::ReportWrite(state.session->Host(), saved.contentBackup,
+                     sheet::FileTask::SaveContentBackup);
 }
 
 }  // namespace
@@ -38,8 +41,8 @@ void ReportSave(MainWindow& state, const settings::SaveResult& saved) {
 // "not now". A 退出设置 the program does not know asks.
 bool OnCloseRequest(MainWindow& state) {
   if (state.closePermission) return true;
-  sheet::ReportWrite(*state.host, settings::SaveCloseRequest(state.settings, state.files,
-                                                             VirtualKeyboardOpen(state)));
+  sheet::ReportWrite(state.session->Host(), settings::SaveCloseRequest(state.settings, state.files,
+                                                                       VirtualKeyboardOpen(state)));
   switch (state.settings.退出设置) {
     case 1:
       return SavePromptBeforeClose(state);
@@ -52,10 +55,11 @@ bool OnCloseRequest(MainWindow& state) {
 }
 
 bool SaveBeforeExit(MainWindow& state) {
-  if (state.savedAtExit || !state.edit) return true;
+  if (state.savedAtExit || !state.session) return true;
   NoteDocument(state);
-  const sheet::ExitSave saved = sheet::SaveAtExitAsking(*state.host, *state.edit, state.settings,
-                                                        state.files, state.normalGeometry);
+  const sheet::ExitSave saved =
+      sheet::SaveAtExitAsking(state.session->Host(), state.session->Edit(), state.settings,
+                              state.files, state.normalGeometry);
   if (saved == sheet::ExitSave::BackToSheet) {
     ShowAgain(state);
     return false;
@@ -67,7 +71,7 @@ bool SaveBeforeExit(MainWindow& state) {
 // Whatever destroys the window without the save before it still saves.
 void FinishAtExit(MainWindow& state) {
   ShowWindow(state.window, SW_SHOW);
-  if (!state.savedAtExit && state.edit) SaveWithoutAsking(state);
+  if (!state.savedAtExit && state.session) SaveWithoutAsking(state);
   RemoveTrayIcon(state.window);
   UnregisterShowHideHotKey(state.window, state.hotKeyId);
 }
@@ -83,7 +87,7 @@ bool OnQueryEndSession(MainWindow& state) {
   if (saved.ok() || state.endSessionRefused) return true;
   state.endSessionRefused = true;
   ReportSave(state, saved);
-  ShutdownBlockReasonCreate(state.window, Wide(state.host->StatusText()).c_str());
+  ShutdownBlockReasonCreate(state.window, Wide(state.session->Host().StatusText()).c_str());
   return false;
 }
 

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
 
 #include "app/dpi.h"
 #include "app/hot_key.h"
@@ -15,6 +16,8 @@
 #include "files/file_io.h"
 #include "settings/load.h"
 #include "settings/writers.h"
+#include "sheet/document_file.h"
+#include "sheet/stale_results.h"
 #include "sheet/status_messages.h"
 #include "sheet/write_reports.h"
 
@@ -86,20 +89,21 @@ void CreateChildren(MainWindow& state) {
 
 // The text kept from the last run, or an empty sheet; true for the kept
 // text. `read`: how reading the content backup went.
-bool RestoreContent(MainWindow& state, files::IoResult& read) {
+bool RestoreContent(MainWindow& state, WinEditBox& edit, files::IoResult& read) {
   if (state.settings.退出保存) {
     files::FileContent backup = files::ReadWholeFile(state.files.contentBackup);
     read = {backup.error, backup.cause};
     if (backup.exists && backup.error.empty()) {
-      state.edit->SetText(backup.bytes);
-      sheet::PlaceCaret(*state.edit, static_cast<std::size_t>(state.settings.起始选择位置 > 0
-                                                                  ? state.settings.起始选择位置
-                                                                  : 0));
+      // The program's own file, always written in GBK.
+      edit.SetText(sheet::ReadDocument(std::move(backup.bytes), files::Encoding::Gbk).text);
+      sheet::PlaceCaret(edit, static_cast<std::size_t>(state.settings.起始选择位置 > 0
+                                                           ? state.settings.起始选择位置
+                                                           : 0));
       return true;
     }
-    state.edit->SetText(sheet::EmptySheetText());
-  } else if (state.edit->Text().empty()) {
-    state.edit->SetText(sheet::EmptySheetText());
+    edit.SetText(sheet::EmptySheetText());
+  } else if (edit.Text().empty()) {
+    edit.SetText(sheet::EmptySheetText());
   }
   return false;
 }
@@ -109,8 +113,7 @@ bool RestoreContent(MainWindow& state, files::IoResult& read) {
 // The order matters: the single-instance check needs the window placed and
 // must come before anything is written; the worksheet needs the edit box's
 // text restored before it takes it over, and the hook only then reaches it;
-// the menus are greyed out once the host can ask what is built; the normal
-// geometry is taken once the window stands where it starts.
+// the normal geometry is taken once the window stands where it starts.
 bool RunStartUp(MainWindow& state) {
   state.files = settings::FilesUnder(settings::ProgramDirectory());
   state.settings = settings::LoadSettings(state.files);
@@ -127,29 +130,25 @@ bool RunStartUp(MainWindow& state) {
   AddTrayIcon(state.window);
   if (state.settings.热键状态)
     state.hotKeyId = RegisterShowHideHotKey(state.window, state.settings);
-  state.edit = std::make_unique<WinEditBox>(state.editBox);
-  state.host = std::make_unique<WinHost>(
-      HostWindows{state.window, state.editBox, state.statusBar, &state.menus},
-      [&state](int points) { AdjustWorksheetFontSize(state, points); }, CommandAvailable);
   SetWindowPos(state.window, state.settings.窗口前置 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  const bool restored = RestoreContent(state, backupRead);
-  state.worksheet = std::make_unique<sheet::Worksheet>(*state.edit, *state.host, state.settings);
-  state.backup = sheet::BackupSchedule(state.edit->Revision());
+  bool restored = false;
+  state.session = std::make_unique<SheetSession>(
+      HostWindows{state.window, state.editBox, state.statusBar},
+      [&state](int points) { AdjustWorksheetFontSize(state, points); }, state.settings,
+      [&](WinEditBox& edit) { restored = RestoreContent(state, edit, backupRead); });
+  state.backup = sheet::BackupSchedule(state.session->Edit().Revision());
   SetTimer(state.window, kBackupTimerId, sheet::BackupSchedule::kTickMs, nullptr);
   HookEditBox(state);
   StartDocument(state, restored);
   if (state.settings.键盘开启) OpenVirtualKeyboard(state);
-  for (const auto& row : sheet::CommandTable())
-    if (!CommandAvailable(row.command)) SetCommandEnabled(state.menus, row.command, false);
   Rect r = WindowRect(state.window);
   state.normalGeometry = {r.left, r.top, r.width, r.height};
   if (state.settings.边缘隐藏) SetTimer(state.window, kEdgeHideTimerId, 100, nullptr);
-  // "&E.复制(兼容)" is shown only while "*" and "/" are typed as "×" and "÷".
-  SetCommandVisible(state.menus, sheet::Command::CopyCompatible, state.settings.乘除替换);
-  state.host->SetStatusText(sheet::msg::kStarted);
-  sheet::ReportWrite(*state.host, handleWritten);
-  sheet::ReportWrite(*state.host, backupRead, sheet::FileTask::ReadContentBackup);
+  state.session->Host().SetStatusText(sheet::msg::kStarted);
+  sheet::ReportStaleResults(state.session->Edit().Text(), state.settings, state.session->Host());
+  sheet::ReportWrite(state.session->Host(), handleWritten);
+  sheet::ReportWrite(state.session->Host(), backupRead, sheet::FileTask::ReadContentBackup);
   RevealFromEdge(state);
   SetFocus(state.editBox);
   if (!state.documentWindow.shellFile.empty())

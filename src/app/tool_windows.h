@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <array>
-#include <bitset>
 #include <cstddef>
 
 namespace tl::app {
@@ -16,8 +15,6 @@ enum class Tool { Options, Keyboard, Find, Accumulator, NumberConversion, Help, 
 
 struct ToolWindows {
   std::array<HWND, static_cast<std::size_t>(Tool::Count)> open{};
-  // Keys pressed in a tool window and not released yet.
-  std::bitset<256> keysDown;
 
   HWND& operator[](Tool tool) { return open[static_cast<std::size_t>(tool)]; }
   HWND operator[](Tool tool) const { return open[static_cast<std::size_t>(tool)]; }
@@ -29,10 +26,7 @@ struct ToolWindows {
 inline constexpr UINT kToolKeyPreview = WM_APP + 0x100;
 
 // True when `message` belonged to an open tool window and its key preview or
-// its dialog keys took it, or when it releases a key that was pressed in a
-// tool window: a key that closed its window (Enter on "确定", Esc) is
-// released over the main window, whose worksheet must not take that release
-// for its own.
+// its dialog keys took it.
 bool RouteToolWindowMessage(ToolWindows& tools, MSG& message);
 
 // True when the main window's shortcuts may see `message`: it is for

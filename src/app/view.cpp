@@ -86,7 +86,6 @@ void SetViewFlags(MainWindow& state, bool on) {
   state.settings.菜单栏状态 = on;
   state.settings.标题栏状态 = on;
   state.fullScreenChecked = !on;
-  SetCommandChecked(state.menus, sheet::Command::ViewFullScreen, !on);
 }
 
 }  // namespace

@@ -174,9 +174,9 @@ void MsgKey(HWND window, KeyboardWindow& kb, WPARAM wParam) {
   if (code == kKeyRightReleased) {
     change = sheet::RightReleaseKeyboardButton(index, kb.keys);
   } else if (code == kKeyClicked || table[index].trigger == sheet::KeyTrigger::Release) {
-    EditBatch batch(*main.edit);
-    change = sheet::PressKeyboardButton(index, kb.keys,
-                                        {*main.worksheet, *main.edit, *main.host, main.settings});
+    change = main.session->Act([&](sheet::Worksheet& worksheet, WinEditBox& edit, WinHost& host) {
+      return sheet::PressKeyboardButton(index, kb.keys, {worksheet, edit, host, main.settings});
+    });
   }
   ApplyChange(window, kb, change);
   FocusWorksheet(main);
@@ -197,8 +197,7 @@ void MsgDestroy(HWND window, KeyboardWindow& kb) {
   s.键盘宽度 = r.right - r.left;
   s.键盘高度 = r.bottom - r.top;
   s.键盘模式 = kb.keys.scientific;
-  sheet::ReportWrite(*kb.main.host, settings::SaveKeyboardClosed(s, kb.main.files));
-  SetCommandChecked(kb.main.menus, sheet::Command::VirtualKeyboard, false);
+  sheet::ReportWrite(kb.main.session->Host(), settings::SaveKeyboardClosed(s, kb.main.files));
 }
 
 LRESULT CALLBACK KeyboardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -225,7 +224,7 @@ LRESULT CALLBACK KeyboardProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_CLOSE:
       // Closed by the user, not with the main window: the next start
       // leaves it closed.
-      sheet::ReportWrite(*kb->main.host,
+      sheet::ReportWrite(kb->main.session->Host(),
                          settings::SaveCloseRequest(kb->main.settings, kb->main.files, false));
       return 0;
     case WM_EXITSIZEMOVE:
@@ -249,18 +248,18 @@ bool VirtualKeyboardOpen(const MainWindow& state) {
 void OpenVirtualKeyboard(MainWindow& state) {
   if (VirtualKeyboardOpen(state)) return;
   settings::ReloadKeys(state.settings, state.files, settings::kKeyboardReadOrder);
-  sheet::ReportWrite(*state.host, settings::SaveKeyboardOpened(state.files));
+  sheet::ReportWrite(state.session->Host(), settings::SaveKeyboardOpened(state.files));
   // Open from now on: the next start opens it again however this run ends
   // (the file menu's and the tray menu's exits make no close request).
-  sheet::ReportWrite(*state.host, settings::SaveCloseRequest(state.settings, state.files, true));
+  sheet::ReportWrite(state.session->Host(),
+                     settings::SaveCloseRequest(state.settings, state.files, true));
   const bool placed =
       settings::KeyStored(state.files, *settings::kKeyboardWriteOrder[0]);  // 键盘宽度
-  auto keyboard =
-      std::make_unique<KeyboardWindow>(state, state.settings.键盘模式, state.host->NowMs(), placed);
+  auto keyboard = std::make_unique<KeyboardWindow>(state, state.settings.键盘模式,
+                                                   state.session->Host().NowMs(), placed);
   if (!OpenToolWindow(state.window, state.tools, Tool::Keyboard, kDesign, KeyboardProc,
                       std::move(keyboard)))
     return;
-  SetCommandChecked(state.menus, sheet::Command::VirtualKeyboard, true);
   FocusWorksheet(state);
 }
 

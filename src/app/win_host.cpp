@@ -176,12 +176,6 @@ sheet::MessageBoxAnswer WinHost::ShowMessageBox(const sheet::MessageBoxRequest& 
   return MessageBoxAnswer::Ok;
 }
 
-void WinHost::SetMenuItemState(sheet::Command item, sheet::MenuItemState state) {
-  if (!windows_.menus) return;
-  SetCommandChecked(*windows_.menus, item, state.checked);
-  SetCommandEnabled(*windows_.menus, item, state.enabled && available_(item));
-}
-
 namespace {
 
 INPUT KeyInput(WORD key, DWORD flags) {

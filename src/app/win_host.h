@@ -1,13 +1,12 @@
 #pragma once
 // The worksheet's Host in the window: the status bar, the clipboard, the
-// Enter hold timer on the main window, message boxes and the menus.
+// Enter hold timer on the main window and message boxes.
 #include <windows.h>
 
 #include <cstdint>
 #include <functional>
 #include <string>
 
-#include "app/menus.h"
 #include "sheet/host.h"
 
 namespace tl::app {
@@ -23,16 +22,12 @@ struct HostWindows {
   HWND main = nullptr;
   HWND editBox = nullptr;
   HWND statusBar = nullptr;
-  const Menus* menus = nullptr;
 };
 
 class WinHost final : public sheet::Host {
  public:
-  WinHost(HostWindows windows, std::function<void(int)> adjustFontSize,
-          std::function<bool(sheet::Command)> available)
-      : windows_(windows),
-        adjustFontSize_(std::move(adjustFontSize)),
-        available_(std::move(available)) {}
+  WinHost(HostWindows windows, std::function<void(int)> adjustFontSize)
+      : windows_(windows), adjustFontSize_(std::move(adjustFontSize)) {}
 
   void SetStatusText(std::string_view text) override;
   // Within a menu command the status bar shows the newest text only from
@@ -70,7 +65,6 @@ class WinHost final : public sheet::Host {
   // The edit box was made again (word wrap switched).
   void SetEditBox(HWND editBox) { windows_.editBox = editBox; }
   void AdjustFontSize(int points) override { adjustFontSize_(points); }
-  void SetMenuItemState(sheet::Command item, sheet::MenuItemState state) override;
   void SendKey(int key) override;
   void SendCharacter(sheet::Character character) override;
   bool IsNumLockOn() override { return (GetKeyState(VK_NUMLOCK) & 1) != 0; }
@@ -86,7 +80,6 @@ class WinHost final : public sheet::Host {
   std::string pendingStatus_;
   bool statusPending_ = false;
   std::function<void(int)> adjustFontSize_;
-  std::function<bool(sheet::Command)> available_;  // commands whose behaviour is built
   bool keepFocus_ = false;
 };
 

@@ -21,8 +21,8 @@ std::wstring TextOf(HWND edit) {
 void SwitchTo(MainWindow& state, HWND edit) {
   UnhookEditBox(state);
   state.editBox = edit;
-  state.edit->SetControl(edit);
-  state.host->SetEditBox(edit);
+  state.session->Edit().SetControl(edit);
+  state.session->Host().SetEditBox(edit);
   HookEditBox(state);
 }
 
@@ -41,7 +41,7 @@ HWND CreateWorksheetEditBox(HWND parent, int id, bool wordWrap) {
 
 void ApplyWordWrap(MainWindow& state) {
   HWND old = state.editBox;
-  if (!old || !state.edit || WrapsLines(old) == state.settings.自动折回) return;
+  if (!old || !state.session || WrapsLines(old) == state.settings.自动折回) return;
   HWND edit = CreateWorksheetEditBox(state.window, GetDlgCtrlID(old), state.settings.自动折回);
   if (!edit) return;  // the old one stays
   // Filled while the main window still listens to the old control, so that

@@ -9,7 +9,7 @@ namespace tl::cli {
 
 namespace {
 
-constexpr std::string_view kCaretPositionCategory = "   [当前位置]";
+constexpr std::string_view kBatchDoneCategory = "   [运算完成]";
 
 // Status messages between two looks at the progress.
 constexpr std::size_t kProgressInterval = 1024;
@@ -54,16 +54,32 @@ BatchHost::Unit BatchHost::UnitAtCaret() {
   return unit;
 }
 
+std::string BatchHost::StatusText() {
+  if (caretPlace_) return sheet::msg::CaretPosition(caretPlace_->first, caretPlace_->second);
+  return status_;
+}
+
+void BatchHost::SetCaretPositionStatus(std::size_t line, std::size_t column) {
+  if (spaceSeparated_) {
+    SetStatusText(sheet::msg::CaretPosition(line, column));
+    return;
+  }
+  // Line by line the batch shows the caret position before every line: it
+  // opens that line's unit, and it is no failure.
+  caretPlace_.emplace(line, column);
+  if (++messages_ % kProgressInterval == 0) progress_.Report(box_.Caret());
+  if (unitOpen_) Judge();
+  unitOpen_ = true;
+  verdict_.clear();
+}
+
 void BatchHost::SetStatusText(std::string_view text) {
+  caretPlace_.reset();
   status_ = text;
   if (++messages_ % kProgressInterval == 0) progress_.Report(box_.Caret());
-  if (IsContentPrompt(text)) return;
+  // The batch's closing count follows the last unit and judges none.
+  if (IsContentPrompt(text) || text.starts_with(kBatchDoneCategory)) return;
   if (!spaceSeparated_) {
-    // Line by line the batch shows the caret position before every line.
-    if (text.starts_with(kCaretPositionCategory)) {
-      if (unitOpen_) Judge();
-      unitOpen_ = true;
-    }
     verdict_ = text;
     return;
   }

@@ -16,8 +16,10 @@
 // wherever the change leaves the caret (after the spaces behind a result, at 0
 // after a whole-text repair) and say nothing about success.
 #include <cstddef>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "sheet/host.h"
 #include "sheet/memory_edit_box.h"
@@ -49,7 +51,8 @@ class BatchHost final : public sheet::Host {
       : box_(box), spaceSeparated_(spaceSeparated), progress_(progress) {}
 
   void SetStatusText(std::string_view text) override;
-  std::string StatusText() override { return status_; }
+  std::string StatusText() override;
+  void SetCaretPositionStatus(std::size_t line, std::size_t column) override;
   void SetClipboardText(std::string_view text) override { clipboard_ = text; }
   std::string ClipboardText() override { return clipboard_; }
   // No key is pressed during a batch.
@@ -61,7 +64,6 @@ class BatchHost final : public sheet::Host {
   }
   void FocusEditBox() override {}
   void AdjustFontSize(int) override {}
-  void SetMenuItemState(sheet::Command, sheet::MenuItemState) override {}
 
   // Judges the last unit; the number of lines with a failed unit.
   std::size_t FailedLines();
@@ -78,6 +80,9 @@ class BatchHost final : public sheet::Host {
   bool spaceSeparated_;
   Progress& progress_;
   std::string status_;
+  // When the status is a caret-position message not written yet: its line
+  // and column.
+  std::optional<std::pair<std::size_t, std::size_t>> caretPlace_;
   std::string verdict_;  // the current unit's last message other than a prompt
   std::string clipboard_;
   Unit unit_;

@@ -20,10 +20,14 @@ Commands:
       "&F.批量运算" command does, and writes the text with its results to
       standard output, to OUT, or back to FILE (replaced in one step; on any
       failure FILE is left as it was). An OUT or FILE that is a symbolic link
-      stays: the file it leads to is replaced. auto: valid UTF-8 is read as
-      UTF-8, anything else as GBK; the output keeps the input's encoding, its
-      UTF-8 byte-order mark and its LF or CR LF line breaks. UTF-8 with a
-      character GBK has no form for is refused. Failed lines keep their text;
+      stays: the file it leads to is replaced. auto: read as the window opens
+      a file: a UTF-8 byte-order mark means UTF-8; otherwise GBK unless the
+      text is valid UTF-8 with a character of three or more bytes and its
+      GBK reading is less plausible (plain ASCII is GBK). The output keeps
+      the input's encoding, its UTF-8 byte-order mark and its LF or CR LF
+      line breaks. UTF-8 with a character GBK has no form for is refused.
+      Each byte 0x00 is read as a space (standard error gives the count).
+      Failed lines keep their text;
       when N > 0 lines fail, standard error gets "failed lines: N" and the
       exit status is 1; a run without failures writes nothing on standard
       error.
@@ -49,8 +53,9 @@ Commands:
   upper [--] NUMBER...
       Prints, per NUMBER, the number in Chinese upper-case numerals, a TAB,
       and the amount in words, as the window "数值转大写" shows them: the
-      leading number of the text is read (0 when there is none), so
-      123.45 gives 壹佰贰拾叁点肆伍 and 壹佰贰拾叁元肆角伍分. Exit status 2
+      grouping characters , ; ， ； are removed and the leading number of
+      the text is read (0 when there is none), so 123.45 gives 壹佰贰拾叁点肆伍
+      and 壹佰贰拾叁元肆角伍分, and 541，196 is 541196. Exit status 2
       when no NUMBER is given.
 
 Options (eval, run, replay):
@@ -82,6 +87,12 @@ offsets):
                         runs its menu command, as the window's accelerators do
   hold NAME MS          key down, MS milliseconds (the Enter hold timer fires
                         once per full 350 ms), key up
+  down NAME             one key down, as a keyboard sends it: NAME is one
+  up NAME               key without modifiers (Ctrl, Shift and Alt are keys
+                        of their own: down Ctrl, down Z, up Ctrl, up Z), and
+                        the modifier keys down at the time apply (a shortcut
+                        runs its menu command); key and type take no notice
+                        of them
   command "CAPTION"     run a menu command by its caption, e.g. "&F.批量运算"
   answer yes|no|cancel|ok   the answer to the next message box
   clock MS              advance the millisecond clock

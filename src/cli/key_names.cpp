@@ -123,46 +123,75 @@ int ModifierOfKey(int key) {
 
 }  // namespace
 
-std::optional<KeyPress> ParseKeyName(std::string_view name) {
+namespace {
+
+// A key name without its modifiers: the key, the modifiers named with it or
+// implied by a punctuation character that needs Shift, and the character it
+// types without Ctrl or Alt when that is not the key's plain one (0).
+struct NamedPress {
+  int key = 0;
   int modifiers = sheet::kNoModifier;
+  Character named = 0;
+};
+
+std::optional<NamedPress> ParseName(std::string_view name) {
+  NamedPress parsed;
   std::string lower = Lower(name);
   for (bool found = true; found;) {
     found = false;
     for (const ModifierName& m : kModifierNames) {
       if (lower.size() > m.prefix.size() && lower.starts_with(m.prefix)) {
-        modifiers |= m.modifier;
+        parsed.modifiers |= m.modifier;
         lower.erase(0, m.prefix.size());
         found = true;
       }
     }
   }
-  int key = 0;
-  Character named = 0;
   for (const NamedKey& k : kNamedKeys) {
     if (lower == k.name) {
-      key = k.key;
-      named = k.character;
+      parsed.key = k.key;
+      parsed.named = k.character;
     }
   }
-  if (key == 0) {
+  if (parsed.key == 0) {
     if (const auto f = NumberAfter(lower, "f", 1, 12)) {
-      key = vk::Function(*f);
+      parsed.key = vk::Function(*f);
     } else if (const auto n = NumberAfter(lower, "numpad", 0, 9)) {
-      key = vk::kNumpad0 + *n;
-      named = static_cast<Character>('0' + *n);
+      parsed.key = vk::kNumpad0 + *n;
+      parsed.named = static_cast<Character>('0' + *n);
     } else if (lower.size() == 1 && lower[0] > 0x20 && lower[0] < 0x7F) {
       const sheet::KeyStroke stroke = sheet::StrokeFor(static_cast<unsigned char>(lower[0]));
-      key = stroke.key;
-      if (lower[0] < 'a' || lower[0] > 'z') modifiers |= stroke.modifiers;
+      parsed.key = stroke.key;
+      if (lower[0] < 'a' || lower[0] > 'z') parsed.modifiers |= stroke.modifiers;
     }
   }
-  if (key == 0) return std::nullopt;
+  if (parsed.key == 0) return std::nullopt;
+  return parsed;
+}
+
+// The press of `parsed.key` with `held` down before it: a modifier key is down
+// at its own key down and up at its key up.
+KeyPress PressWith(const NamedPress& parsed, int held) {
   KeyPress press;
-  press.key = key;
-  press.downModifiers = modifiers | ModifierOfKey(key);
-  press.upModifiers = modifiers & ~ModifierOfKey(key);
-  press.character = CharacterOf(key, press.downModifiers, named);
+  press.key = parsed.key;
+  press.downModifiers = held | ModifierOfKey(parsed.key);
+  press.upModifiers = held & ~ModifierOfKey(parsed.key);
+  press.character = CharacterOf(parsed.key, press.downModifiers, parsed.named);
   return press;
+}
+
+}  // namespace
+
+std::optional<KeyPress> ParseKeyName(std::string_view name) {
+  const std::optional<NamedPress> parsed = ParseName(name);
+  if (!parsed) return std::nullopt;
+  return PressWith(*parsed, parsed->modifiers);
+}
+
+std::optional<KeyPress> ParseSingleKey(std::string_view name, int held) {
+  const std::optional<NamedPress> parsed = ParseName(name);
+  if (!parsed || (parsed->modifiers & ~ModifierOfKey(parsed->key)) != 0) return std::nullopt;
+  return PressWith(*parsed, held);
 }
 
 KeyPress PressFor(Character character) {

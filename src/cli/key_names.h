@@ -21,6 +21,12 @@ struct KeyPress {
 // punctuation character that needs Shift on a US layout ("+", "?") implies it.
 std::optional<KeyPress> ParseKeyName(std::string_view name);
 
+// One key, named as above but without modifiers ("z", "ctrl", "enter", "="),
+// pressed while the modifiers `held` are down, as a keyboard sends it: each
+// of Ctrl, Shift and Alt is a key of its own. None for a name that holds more
+// than one key ("Ctrl+Z", "+", which needs Shift).
+std::optional<KeyPress> ParseSingleKey(std::string_view name, int held);
+
 // The press that types `character` (ASCII or a GBK pair): key 0 for one that
 // no key types, which arrives as character input alone.
 KeyPress PressFor(sheet::Character character);

@@ -32,6 +32,8 @@ const ReplaySession::Handler ReplaySession::kHandlers[] = {
     {"type", 1, 1, &ReplaySession::TypeText},
     {"key", 1, 1, &ReplaySession::PressKey},
     {"hold", 2, 2, &ReplaySession::HoldKey},
+    {"down", 1, 1, &ReplaySession::SingleKeyDown},
+    {"up", 1, 1, &ReplaySession::SingleKeyUp},
     {"command", 1, 1, &ReplaySession::RunMenuCommand},
     {"answer", 1, 1, &ReplaySession::QueueAnswer},
     {"clock", 1, 1, &ReplaySession::AdvanceClock},
@@ -44,6 +46,9 @@ const ReplaySession::Handler ReplaySession::kHandlers[] = {
     {"replace", 2, 3, &ReplaySession::ReplaceCommand},
     {"replace-all", 2, 3, &ReplaySession::ReplaceAllCommand},
     {"replace-selection", 2, 3, &ReplaySession::ReplaceSelectionCommand},
+    {"open", 1, 1, &ReplaySession::OpenFile},
+    {"save", 1, 1, &ReplaySession::SaveFile},
+    {"save-as", 1, 1, &ReplaySession::SaveFileAs},
 };
 
 ReplaySession::ReplaySession(settings::Settings settings)
@@ -128,6 +133,26 @@ std::string ReplaySession::HoldKey(Words args, std::ostream&) {
   return {};
 }
 
+std::string ReplaySession::SingleKeyDown(Words args, std::ostream&) {
+  const std::optional<KeyPress> press = ParseSingleKey(args[0].text, heldModifiers_);
+  if (!press) return NotOneKey(args[0]);
+  heldModifiers_ = press->downModifiers;
+  return KeyDown(*press);
+}
+
+std::string ReplaySession::SingleKeyUp(Words args, std::ostream&) {
+  const std::optional<KeyPress> press = ParseSingleKey(args[0].text, heldModifiers_);
+  if (!press) return NotOneKey(args[0]);
+  heldModifiers_ = press->upModifiers;
+  KeyUp(*press);
+  return {};
+}
+
+std::string ReplaySession::NotOneKey(const ScriptWord& word) {
+  return "'" + text::GbkToUtf8(word.text) +
+         "' is not one key (Ctrl, Shift and Alt go down and up " + "by themselves)";
+}
+
 std::string ReplaySession::RunMenuCommand(Words args, std::ostream&) {
   const std::optional<sheet::Command> command = sheet::CommandByCaption(args[0].text);
   if (!command) return "no menu command has the caption \"" + text::GbkToUtf8(args[0].text) + "\"";
@@ -169,7 +194,7 @@ std::string ReplaySession::KeyDown(const KeyPress& press) {
   const sheet::KeyDownOutcome outcome =
       sheet::KeyDown(worksheet_, box_, host_, {press.key, press.downModifiers, press.character});
   if (outcome.shortcut && outcome.result == sheet::CommandResult::NotBuilt)
-    return NotBuilt(*outcome.shortcut);
+    return ExecuteMenuCommand(*outcome.shortcut);
   return {};
 }
 
@@ -178,6 +203,7 @@ void ReplaySession::KeyUp(const KeyPress& press) {
 }
 
 std::string ReplaySession::ExecuteMenuCommand(sheet::Command command) {
+  if (RunDocumentCommand(command)) return {};
   if (worksheet_.Execute(command) == sheet::CommandResult::NotBuilt) return NotBuilt(command);
   return {};
 }

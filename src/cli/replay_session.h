@@ -6,7 +6,11 @@
 // them, before the worksheet or the edit box see the key.
 //
 // The accumulator and find windows are never shown: their buttons are script
-// commands, and the replay keeps the find window's fields itself.
+// commands, and the replay keeps the find window's fields itself. The file
+// dialog is never shown either: `open`, `save` and `save-as` run the
+// document's commands with the path the dialog answers.
+#include <filesystem>
+#include <optional>
 #include <ostream>
 #include <span>
 #include <string>
@@ -14,6 +18,7 @@
 #include "cli/key_names.h"
 #include "cli/script_line.h"
 #include "settings/settings.h"
+#include "sheet/document.h"
 #include "sheet/headless_host.h"
 #include "sheet/memory_edit_box.h"
 #include "sheet/worksheet.h"
@@ -39,6 +44,10 @@ class ReplaySession {
   std::string TypeText(Words args, std::ostream& out);
   std::string PressKey(Words args, std::ostream& out);
   std::string HoldKey(Words args, std::ostream& out);
+  // One key event each, with the modifiers that "down" holds at the time.
+  std::string SingleKeyDown(Words args, std::ostream& out);
+  std::string SingleKeyUp(Words args, std::ostream& out);
+  static std::string NotOneKey(const ScriptWord& word);
   std::string RunMenuCommand(Words args, std::ostream& out);
   std::string QueueAnswer(Words args, std::ostream& out);
   std::string AdvanceClock(Words args, std::ostream& out);
@@ -61,6 +70,16 @@ class ReplaySession {
   // texts) and its check box from an optional word "case".
   std::string FillFindFields(Words texts, Words options);
 
+  // The file menu's commands (replay_files.cpp): `open "PATH"`, `save
+  // "PATH"`, `save-as "PATH"`, with PATH the file dialog's answer should it
+  // ask; New, Open, Save and Save As by `command` or `key`, with a dialog
+  // that is cancelled.
+  std::string OpenFile(Words args, std::ostream& out);
+  std::string SaveFile(Words args, std::ostream& out);
+  std::string SaveFileAs(Words args, std::ostream& out);
+  // Runs `command` when it is one of the file menu's; false otherwise.
+  bool RunDocumentCommand(sheet::Command command, const std::filesystem::path& chosen = {});
+
   // Key down with the character it types, and key up; empty or why not.
   std::string KeyDown(const KeyPress& press);
   void KeyUp(const KeyPress& press);
@@ -80,8 +99,21 @@ class ReplaySession {
   sheet::MemoryEditBox box_;
   sheet::HeadlessHost host_;
   sheet::Worksheet worksheet_;
+  // The modifier keys that "down" pressed and no "up" has released yet.
+  int heldModifiers_ = sheet::kNoModifier;
   // The find window's fields as the replay last filled them.
   sheet::FindFields findFields_ = worksheet_.Find().Remembered();
+
+  // The file dialog: answers once with the path a file command gave, and
+  // is cancelled otherwise.
+  class ScriptFileDialog final : public sheet::FileDialog {
+   public:
+    std::optional<std::filesystem::path> Choose(sheet::FileDialogKind,
+                                                const std::filesystem::path&) override;
+    std::optional<std::filesystem::path> answer;
+  };
+  ScriptFileDialog dialog_;
+  sheet::Document document_;
 };
 
 }  // namespace tl::cli

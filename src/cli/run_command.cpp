@@ -204,6 +204,10 @@ int RunCommand(const std::vector<std::string_view>& args, Console& console) {
                              (options.inPlace ? "; the file is left as it was" : ""));
   }
 
+  if (facts.nulBytes > 0) {
+    console.err << "tallyline-cli: run: bytes 0x00 read as spaces, as the window reads them: "
+                << facts.nulBytes << '\n';
+  }
   const BatchTotals& totals = evaluation.totals;
   if (totals.stoppedAtLine > 0) {
     console.err << "tallyline-cli: run: with " << text::GbkToUtf8("空格分式")

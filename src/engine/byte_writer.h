@@ -26,6 +26,8 @@ class ByteWriter {
   void Put(std::string_view bytes) {
     for (const char c : bytes) Put(c);
   }
+  // How many bytes were written.
+  std::size_t Size() const { return static_cast<std::size_t>(end_ - begin_); }
   // The last byte written, or 0 when nothing was.
   char Back() const { return end_ == begin_ ? '\0' : end_[-1]; }
   // Cuts the string to what was written.

@@ -2,6 +2,8 @@
 // Numbers carried as the unevaluated sum of two doubles (about 106 bits), built
 // from plain IEEE operations only, so that the functions that use them give
 // the same bits on every platform.
+#include <cmath>
+
 namespace tl::engine {
 
 struct DoubleDouble {
@@ -60,6 +62,14 @@ constexpr DoubleDouble Divide(DoubleDouble a, DoubleDouble b) {
   r = Add(r, Multiply(b, -q2));
   const double q3 = r.hi / b.hi;
   return Add(QuickTwoSum(q1, q2), DoubleDouble{q3, 0});
+}
+
+// √a for a ≥ 0: the double root and one Newton step carried in double-double.
+inline DoubleDouble SquareRoot(DoubleDouble a) {
+  const double root = std::sqrt(a.hi);
+  if (!(root > 0)) return {root, 0};
+  const DoubleDouble square = TwoProduct(root, root);
+  return QuickTwoSum(root, (((a.hi - square.hi) - square.lo) + a.lo) / (2 * root));
 }
 
 }  // namespace tl::engine

@@ -23,18 +23,53 @@ Outcome MessageOutcome(Diagnostic diagnostic, bool hasOperator = true) {
   return outcome;
 }
 
+// The expression without its spaces and labels: "押金 3000" is "3000".
+std::string WithoutSpacesAndLabels(std::string_view exprText) {
+  std::string kept;
+  for (std::size_t p = 0; p < exprText.size();) {
+    const std::size_t length = text::CharLength(exprText, p);
+    const bool label = length == 2 && IsLabelCharacter(exprText[p], exprText[p + 1]);
+    if (!label && !text::IsSpaceAt(exprText, p)) kept.append(exprText.substr(p, length));
+    p += length;
+  }
+  return kept;
+}
+
+// The single number token of the expression, or empty.
+std::string_view SingleNumber(const Tokens& tokens) {
+  if (tokens.size() != 2 || tokens[1].role != Role::End) return {};
+  return tokens[0].role == Role::Number ? tokens[0].text : std::string_view{};
+}
+
 // A bare number: a single number token that is the expression itself ("5",
 // but not "(5)", "pi" or "1∟2", whose token differs from the text).
-bool IsBareNumber(const Tokens& tokens, std::string_view exprText) {
-  if (tokens.size() != 2 || tokens[1].text != kEndMarker) return false;
-  const std::string_view token = tokens[0].text;
-  if (!IsNumberToken(token)) return false;
-  return token == text::RemoveSpaces(exprText);
+bool IsBareNumber(std::string_view number, std::string_view exprText) {
+  return !number.empty() && number == text::RemoveSpaces(exprText);
+}
+
+// A single number token that is the expression once its labels are dropped.
+bool IsLabelledNumber(std::string_view number, std::string_view exprText) {
+  return !number.empty() && number == WithoutSpacesAndLabels(exprText);
 }
 
 }  // namespace
 
+struct Workspace::Buffers {
+  Tokens tokens;
+  Tokens stack;
+  OperandStack operands;
+};
+
+Workspace::Workspace() : buffers_(std::make_unique<Buffers>()) {}
+Workspace::~Workspace() = default;
+
 Outcome Evaluate(std::string_view exprText, const Options& options) {
+  Workspace workspace;
+  return Evaluate(exprText, options, workspace);
+}
+
+Outcome Evaluate(std::string_view exprText, const Options& options, Workspace& workspace) {
+  Workspace::Buffers& buffers = *workspace.buffers_;
   const std::string prepared = PrepareExpression(exprText);
   if (prepared == kEndMarker) return Outcome{};
 
@@ -42,16 +77,22 @@ Outcome Evaluate(std::string_view exprText, const Options& options) {
   if (auto* failure = std::get_if<Diagnostic>(&normalised)) return MessageOutcome(*failure);
 
   // The tokens and the postfix order are views of the normalised text.
-  StepResult<Tokens> tokens = ReadTokens(std::get<std::string>(normalised));
+  StepResult<Tokens> tokens =
+      ReadTokens(std::get<std::string>(normalised), std::move(buffers.tokens));
   if (auto* failure = std::get_if<Diagnostic>(&tokens)) return MessageOutcome(*failure);
-  const bool hasOperator = !IsBareNumber(std::get<Tokens>(tokens), exprText);
+  const std::string_view number = SingleNumber(std::get<Tokens>(tokens));
+  const bool hasOperator = !IsBareNumber(number, exprText);
+  const bool labelledNumber = hasOperator && IsLabelledNumber(number, exprText);
 
-  StepResult<PostfixList> postfix = ToPostfix(MarkSigns(std::move(std::get<Tokens>(tokens))));
+  StepResult<PostfixList> postfix =
+      ToPostfix(MarkSigns(std::move(std::get<Tokens>(tokens))), buffers.stack);
   if (auto* failure = std::get_if<Diagnostic>(&postfix))
     return MessageOutcome(*failure, hasOperator);
 
-  StepResult<Evaluated> evaluated =
-      EvaluatePostfix(std::get<PostfixList>(postfix), options.angleMode, options.mode);
+  StepResult<Evaluated> evaluated = EvaluatePostfix(
+      std::get<PostfixList>(postfix), options.angleMode, options.mode, buffers.operands);
+  // The list goes back to the workspace for the next evaluation.
+  buffers.tokens = std::move(std::get<PostfixList>(postfix));
   if (auto* failure = std::get_if<Diagnostic>(&evaluated))
     return MessageOutcome(*failure, hasOperator);
 
@@ -61,6 +102,7 @@ Outcome Evaluate(std::string_view exprText, const Options& options) {
   outcome.text = FormatResult(result.value, result.resultKind, options);
   outcome.resultKind = result.resultKind;
   outcome.hasOperator = hasOperator;
+  outcome.labelledNumber = labelledNumber;
   return outcome;
 }
 

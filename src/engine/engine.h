@@ -1,6 +1,7 @@
 #pragma once
 // The expression engine: one line's expression text and the options in, one
 // outcome out. Pure functions: no worksheet, no settings record, no globals.
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -51,11 +52,31 @@ struct Outcome {
   // False when the expression is a bare number: its token list is a single
   // number token equal to the expression itself ("5", not "(5)" or "pi").
   bool hasOperator = true;
+  // True when the expression is a bare number only once its labels are
+  // dropped ("押金 3000"): on a line of its own it is no more than "3000".
+  bool labelledNumber = false;
+};
+
+// What an evaluation works in besides its input: the token list, the
+// operators waiting and the operands. A caller that evaluates line after line
+// keeps one, so that in the long run no evaluation allocates them again.
+class Workspace {
+ public:
+  Workspace();
+  ~Workspace();
+  Workspace(const Workspace&) = delete;
+  Workspace& operator=(const Workspace&) = delete;
+
+ private:
+  friend Outcome Evaluate(std::string_view exprText, const Options& options, Workspace& workspace);
+  struct Buffers;
+  std::unique_ptr<Buffers> buffers_;
 };
 
 // Steps from the picked expression text (ExprText, after the "=" rule) to the
 // result text: prepare, normalise with the bracket checks, tokenise with the
 // syntax checks, mark signs, convert to postfix, evaluate, format.
+Outcome Evaluate(std::string_view exprText, const Options& options, Workspace& workspace);
 Outcome Evaluate(std::string_view exprText, const Options& options);
 
 // The fraction conversion's look at a shown result before it is rewritten.

@@ -9,7 +9,6 @@
 #include "engine/function_table.h"
 #include "engine/messages.h"
 #include "engine/operand_stack.h"
-#include "engine/token_kinds.h"
 #include "text/number_text_buffer.h"
 
 namespace tl::engine {
@@ -85,26 +84,23 @@ StepResult<double> FractionValue(std::string_view token) {
 
 class Evaluation {
  public:
-  Evaluation(std::size_t size, AngleMode angleMode) : operands_(size), angleMode_(angleMode) {}
+  Evaluation(OperandStack& operands, std::size_t size, AngleMode angleMode)
+      : operands_(operands), angleMode_(angleMode) {
+    operands_.Reset(size);
+  }
 
   std::optional<Diagnostic> Step(const Token& token) {
-    const std::string_view text = token.text;
-    if (IsNumberToken(text)) return Number(text);
-    if (text.size() == 1) {
-      switch (text[0]) {
-        case ',':
-          return Join();
-        case '+':
-        case '-':
-        case '*':
-        case '@':
-        case '\\':
-        case '^':
-        case '|':
-          return Binary(text[0]);
-        default:
-          break;
-      }
+    switch (token.role) {
+      case Role::Number:
+        return Number(token);
+      case Role::Comma:
+        return Join();
+      case Role::AddOrSubtract:
+      case Role::Multiplicative:
+      case Role::PowerOrRoot:
+        return Binary(token.text[0]);
+      default:
+        break;
     }
     if (!token.function) return Fail(msg::kBadOperator);
     if (token.function->kind == FunctionKind::List) return List(*token.function);
@@ -127,9 +123,10 @@ class Evaluation {
     return std::nullopt;
   }
 
-  std::optional<Diagnostic> Number(std::string_view token) {
-    if (Contains(token, '.')) kind_ = Kind::ForcedDecimal;
-    if (!Contains(token, '/')) {
+  std::optional<Diagnostic> Number(const Token& number) {
+    const std::string_view token = number.text;
+    if (number.point) kind_ = Kind::ForcedDecimal;
+    if (!number.bar) {
       const double value = text::ReadNumberText(token);
       if (!std::isfinite(value)) return Fail(msg::kNumberTooLarge);
       operands_.PushTyped(token, value);
@@ -181,7 +178,7 @@ class Evaluation {
     return std::nullopt;
   }
 
-  OperandStack operands_;
+  OperandStack& operands_;
   AngleMode angleMode_;
   Kind kind_ = Kind::Decimal;
 };
@@ -190,9 +187,15 @@ class Evaluation {
 
 StepResult<Evaluated> EvaluatePostfix(const PostfixList& postfix, AngleMode angleMode,
                                       EvaluationMode mode) {
-  Evaluation evaluation(postfix.size(), angleMode);
+  OperandStack operands;
+  return EvaluatePostfix(postfix, angleMode, mode, operands);
+}
+
+StepResult<Evaluated> EvaluatePostfix(const PostfixList& postfix, AngleMode angleMode,
+                                      EvaluationMode mode, OperandStack& operands) {
+  Evaluation evaluation(operands, postfix.size(), angleMode);
   for (const Token& token : postfix) {
-    if (token.text == kEndMarker) break;
+    if (token.role == Role::End) break;
     if (std::optional<Diagnostic> failure = evaluation.Step(token)) return std::move(*failure);
   }
   return evaluation.Finish(mode);

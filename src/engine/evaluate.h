@@ -4,6 +4,7 @@
 
 #include "engine/diagnostic.h"
 #include "engine/engine.h"
+#include "engine/operand_stack.h"
 #include "engine/postfix.h"
 
 namespace tl::engine {
@@ -26,5 +27,8 @@ struct Evaluated {
 // that would make one fails instead.
 StepResult<Evaluated> EvaluatePostfix(const PostfixList& postfix, AngleMode angleMode,
                                       EvaluationMode mode);
+// The same on `operands`, emptied first, whose storage is kept.
+StepResult<Evaluated> EvaluatePostfix(const PostfixList& postfix, AngleMode angleMode,
+                                      EvaluationMode mode, OperandStack& operands);
 
 }  // namespace tl::engine

@@ -125,6 +125,12 @@ double Ln(double x) {
   return LogOf(x).hi;
 }
 
+// ln(hi + lo) = ln(hi) + ln(1 + lo/hi), and ln(1 + lo/hi) is lo/hi to
+// double-double precision (|lo/hi| is below 2^-53).
+DoubleDouble Ln(DoubleDouble a) {
+  return Add(LogOf(a.hi), DoubleDouble{a.lo / a.hi, 0});
+}
+
 double Power(double x, double y) {
   if (y == 0 || x == 1) return 1;
   if (std::isnan(x) || std::isnan(y)) return kNotANumber;

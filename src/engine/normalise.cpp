@@ -3,6 +3,7 @@
 #include "engine/alphabet.h"
 #include "engine/byte_writer.h"
 #include "engine/messages.h"
+#include "engine/prepare.h"
 #include "text/gbk.h"
 
 namespace tl::engine {
@@ -60,6 +61,14 @@ char SeparatorByte(char c, const Options& options) {
   return ',';
 }
 
+// Whether a two-byte character is kept (as itself or as what it stands for);
+// every other one is dropped.
+bool IsKeptDoubleByte(unsigned code) {
+  return code == PairCode(kTimesSign) || code == PairCode(kDivisionSign) ||
+         code == PairCode(kRootSign) || code == PairCode(kFractionBar) ||
+         code == PairCode(kPerMille) || code == PairCode(kPi);
+}
+
 void AppendDoubleByte(ByteWriter& norm, unsigned code) {
   if (code == PairCode(kTimesSign)) {
     norm.Put('*');
@@ -109,21 +118,36 @@ void AppendSingleByte(ByteWriter& norm, char c, const Options& options) {
 
 }  // namespace
 
+bool IsLabelCharacter(char lead, char trail) {
+  const unsigned code = PairCode(lead, trail);
+  return code != PairCode(text::kIdeographicSpace) && FoldedByte(lead, trail) == 0 &&
+         !IsKeptDoubleByte(code);
+}
+
 StepResult<std::string> Normalise(std::string_view prepared, const Options& options) {
   std::string normText;
   // At most double: a letter after a number grows 1 -> 2, "π" 2 -> 3.
   ByteWriter norm(normText, prepared.size() * 2);
   BracketCheck brackets;
+  // Set while the text dropped since a number character (digit, ".", fraction
+  // bar) holds a two-byte character, as in "1笔1.5": a number character next
+  // would join two numbers across a label, so the line is refused instead.
+  bool labelAfterNumber = false;
   for (std::size_t p = 0; p < prepared.size();) {
     const char c = prepared[p];
     if (IsDigit(c) || c == '.') {  // most bytes: numbers pass unchanged
+      if (labelAfterNumber) return Diagnostic{std::string(msg::kMissingOperator)};
       norm.Put(c);
       ++p;
       continue;
     }
+    const std::size_t written = norm.Size();
     const std::size_t length = text::CharLength(prepared, p);
     if (length == 2) {
-      AppendDoubleByte(norm, PairCode(c, prepared[p + 1]));
+      const unsigned code = PairCode(c, prepared[p + 1]);
+      if (labelAfterNumber && code == PairCode(kFractionBar))
+        return Diagnostic{std::string(msg::kMissingOperator)};
+      AppendDoubleByte(norm, code);
     } else if (!text::IsLeadByte(c)) {
       AppendSingleByte(norm, c, options);
       if (c == '(' || c == '[' || c == '{') {
@@ -133,6 +157,11 @@ StepResult<std::string> Normalise(std::string_view prepared, const Options& opti
           return Diagnostic{std::string(mismatch)};
         }
       }
+    }
+    if (norm.Size() != written) {
+      labelAfterNumber = false;
+    } else if (length == 2 && IsNumberChar(norm.Back())) {
+      labelAfterNumber = true;
     }
     // A lead byte at the very end is an incomplete character and is dropped.
     p += length;

@@ -17,7 +17,13 @@ namespace tl::engine {
 // lies the value it reads as, so no operation reads a text twice.
 class OperandStack {
  public:
-  explicit OperandStack(std::size_t capacity) {
+  OperandStack() = default;
+  explicit OperandStack(std::size_t capacity) { Reset(capacity); }
+
+  // Empty, with room for `capacity` texts; the storage is kept.
+  void Reset(std::size_t capacity) {
+    texts_.clear();
+    starts_.clear();
     texts_.reserve(capacity);
     starts_.reserve(capacity);
   }

@@ -5,71 +5,25 @@
 
 #include "engine/function_table.h"
 #include "engine/messages.h"
-#include "engine/token_kinds.h"
+#include "engine/token_class.h"
 
 namespace tl::engine {
 
 namespace {
-
-// What a token does in the conversion, found once for each token.
-enum class Role {
-  End,             // " "
-  Function,        // a function that waits for the operand after it: "~", "sin", "max"
-  OpenBracket,     // "("
-  Postfix,         // "!", "%", "‰"
-  Number,          // typed, a constant's text, or signed ("-5")
-  AddOrSubtract,   // "+", "-"
-  Multiplicative,  // "*", "@", "\"
-  PowerOrRoot,     // "^", "|"
-  Comma,           // ","
-  CloseBracket,    // ")"
-  Ignored,         // anything else is dropped
-};
-
-Role RoleOf(const Token& resolved) {
-  const std::string_view token = resolved.text;
-  if (token.empty()) return Role::Ignored;
-  if (IsDigit(token[0]) || token[0] == '.') return Role::Number;
-  if (resolved.function)
-    return resolved.function->kind == FunctionKind::Postfix ? Role::Postfix : Role::Function;
-  if (token.size() == 1) {
-    switch (token[0]) {
-      case ' ':
-        return Role::End;
-      case '(':
-        return Role::OpenBracket;
-      case '+':
-      case '-':
-        return Role::AddOrSubtract;
-      case '*':
-      case '@':
-      case '\\':
-        return Role::Multiplicative;
-      case '^':
-      case '|':
-        return Role::PowerOrRoot;
-      case ',':
-        return Role::Comma;
-      case ')':
-        return Role::CloseBracket;
-      default:
-        break;
-    }
-  }
-  if (IsNumberToken(token)) return Role::Number;  // a signed number
-  return Role::Ignored;
-}
 
 // Writes the postfix order over the signed tokens it reads: every token goes
 // to the output at most once and only after it has been read, so the output
 // never reaches a token not yet read.
 class Converter {
  public:
-  explicit Converter(Tokens& tokens) : tokens_(tokens) { stack_.reserve(tokens.size()); }
+  Converter(Tokens& tokens, Tokens& stack) : tokens_(tokens), stack_(stack) {
+    stack_.clear();
+    stack_.reserve(tokens.size());
+  }
 
   // Moves the top of the operator stack to the output.
   void PopToOutput() {
-    Output(stack_.back().token);
+    Output(stack_.back());
     stack_.pop_back();
   }
   void PopWhileTopIs(Role role, Role other) {
@@ -88,7 +42,7 @@ class Converter {
   }
   void AddOrSubtract(const Token& token) {
     while (!stack_.empty() && !TopOpensList()) PopToOutput();
-    Push(token, Role::AddOrSubtract);
+    Push(token);
   }
   bool Comma(const Token& token) {
     if (stack_.empty()) return false;
@@ -96,7 +50,7 @@ class Converter {
       if (stack_.size() == 1) return false;
       PopToOutput();
     }
-    Push(token, Role::Comma);
+    Push(token);
     return true;
   }
   void CloseBracket() {
@@ -104,22 +58,18 @@ class Converter {
     if (!stack_.empty()) stack_.pop_back();
     PopCompletedFunctions();
   }
-  void Push(const Token& token, Role role) { stack_.push_back({token, role}); }
+  // The stack holds copies: a token's place in the list may be written over.
+  void Push(const Token& token) { stack_.push_back(token); }
   void Output(const Token& token) { tokens_[written_++] = token; }
 
   PostfixList Finish() {
     while (!stack_.empty()) PopToOutput();
     tokens_.resize(written_);
-    tokens_.push_back({kEndMarker});
+    tokens_.push_back(EndToken());
     return std::move(tokens_);
   }
 
  private:
-  struct Waiting {
-    Token token;  // a copy: its place in the list may be written over
-    Role role;
-  };
-
   // "(" and "," end what "+", "-" and "," take off the stack.
   bool TopOpensList() const {
     return stack_.back().role == Role::OpenBracket || stack_.back().role == Role::Comma;
@@ -127,21 +77,21 @@ class Converter {
 
   Tokens& tokens_;
   std::size_t written_ = 0;
-  std::vector<Waiting> stack_;
+  Tokens& stack_;
 };
 
 }  // namespace
 
-StepResult<PostfixList> ToPostfix(Tokens&& signedTokens) {
-  Converter converter(signedTokens);
+StepResult<PostfixList> ToPostfix(Tokens&& signedTokens, Tokens& stack) {
+  Converter converter(signedTokens, stack);
   for (const Token& token : signedTokens) {
-    const Role role = RoleOf(token);
+    const Role role = token.role;
     switch (role) {
       case Role::End:
         return converter.Finish();
       case Role::Function:
       case Role::OpenBracket:
-        converter.Push(token, role);
+        converter.Push(token);
         break;
       case Role::Postfix:
         converter.Output(token);
@@ -154,11 +104,11 @@ StepResult<PostfixList> ToPostfix(Tokens&& signedTokens) {
         break;
       case Role::Multiplicative:
         converter.PopWhileTopIs(Role::Multiplicative, Role::PowerOrRoot);
-        converter.Push(token, role);
+        converter.Push(token);
         break;
       case Role::PowerOrRoot:
         converter.PopWhileTopIs(Role::PowerOrRoot, Role::PowerOrRoot);
-        converter.Push(token, role);
+        converter.Push(token);
         break;
       case Role::Comma:
         if (!converter.Comma(token)) return Diagnostic{std::string(msg::kCommaPosition)};
@@ -171,6 +121,11 @@ StepResult<PostfixList> ToPostfix(Tokens&& signedTokens) {
     }
   }
   return converter.Finish();
+}
+
+StepResult<PostfixList> ToPostfix(Tokens&& signedTokens) {
+  Tokens stack;
+  return ToPostfix(std::move(signedTokens), stack);
 }
 
 StepResult<PostfixList> ToPostfix(const TokenList& signedTokens) {

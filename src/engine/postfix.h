@@ -18,7 +18,8 @@ using PostfixList = Tokens;
 // and ends the list with it. A number may begin with "." (.5 reads as 0.5); a
 // number that begins with the fraction bar, or any other unknown token, is
 // dropped. Fails with msg::kCommaPosition for a "," that has no "(" below it.
-// The list is reused.
+// The list is reused, and so is `stack`, the operators waiting.
+StepResult<PostfixList> ToPostfix(Tokens&& signedTokens, Tokens& stack);
 StepResult<PostfixList> ToPostfix(Tokens&& signedTokens);
 // The same for texts, resolved as TokensOf does; the list views them.
 StepResult<PostfixList> ToPostfix(const TokenList& signedTokens);

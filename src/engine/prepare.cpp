@@ -12,7 +12,8 @@ constexpr std::string_view kFullWidthTilde = "～";
 constexpr std::string_view kWhiteStar = "☆";
 constexpr std::string_view kBlackStar = "★";
 
-// The single byte a two-byte character folds to, or 0 when it is kept as is.
+}  // namespace
+
 char FoldedByte(char lead, char trail) {
   const auto second = static_cast<unsigned char>(trail);
   // Row A3, "！" to "￣": the full-width forms of ASCII.
@@ -24,7 +25,6 @@ char FoldedByte(char lead, char trail) {
   if (code == PairCode(kWhiteStar) || code == PairCode(kBlackStar)) return '*';
   return 0;
 }
-}  // namespace
 
 // One pass does all four steps. Letters are lowered before the fold, so a
 // full-width capital stays a capital. Spaces (the ideographic one included) are

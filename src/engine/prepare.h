@@ -11,4 +11,8 @@ namespace tl::engine {
 // and "☆"/"★" to "*". Returns " " when nothing is left to evaluate.
 std::string PrepareExpression(std::string_view exprText);
 
+// The single byte the two-byte character lead + trail folds to, or 0 when it
+// is kept as is (the ideographic space is deleted, not folded).
+char FoldedByte(char lead, char trail);
+
 }  // namespace tl::engine

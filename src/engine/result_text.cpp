@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "engine/alphabet.h"
 #include "engine/fraction_search.h"
@@ -69,9 +71,15 @@ void PadDecimals(std::string& text, int decimals) {
   if (have < want) text.append(want - have, '0');
 }
 
-std::string DecimalOutput(double v, const Options& options) {
+// `shown` is the number text of v, when the caller has it already: a
+// rounding that leaves every bit of v as it was gives that same text.
+std::string DecimalOutput(double v, const Options& options,
+                          const text::NumberTextBuffer* shown = nullptr) {
   const int decimals = std::clamp(options.precision, -kMaxDecimals, kMaxDecimals);
-  std::string text(text::NumberTextBuffer(RoundToDecimals(v, decimals)).View());
+  const double rounded = RoundToDecimals(v, decimals);
+  std::string text(shown && std::bit_cast<std::uint64_t>(rounded) == std::bit_cast<std::uint64_t>(v)
+                       ? shown->View()
+                       : text::NumberTextBuffer(rounded).View());
   if (!options.dropTrailingZeros && decimals > 0) PadDecimals(text, decimals);
   if (options.thousandsSeparator == ThousandsSeparator::Semicolon) GroupThousands(text, ';');
   if (options.thousandsSeparator == ThousandsSeparator::Comma) GroupThousands(text, ',');
@@ -138,7 +146,7 @@ std::string FormatResult(double v, ResultKind resultKind, const Options& options
   if (t.find('.') != std::string_view::npos && fractionForm &&
       resultKind == ResultKind::FractionTyped)
     return FractionOutput(v, form, options);
-  return DecimalOutput(v, options);
+  return DecimalOutput(v, options, &number);
 }
 
 }  // namespace tl::engine

@@ -1,5 +1,6 @@
 // Tokens and texts of their own, for callers that hold token texts.
 #include "engine/function_table.h"
+#include "engine/token_class.h"
 #include "engine/tokenise.h"
 
 namespace tl::engine {
@@ -13,7 +14,7 @@ StepResult<TokenList> Tokenise(std::string_view normText) {
 Tokens TokensOf(const TokenList& texts) {
   Tokens tokens;
   tokens.reserve(texts.size());
-  for (const std::string& text : texts) tokens.push_back({text, FunctionNamed(text)});
+  for (const std::string& text : texts) tokens.push_back(Classified(text, FunctionNamed(text)));
   return tokens;
 }
 

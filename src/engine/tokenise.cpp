@@ -6,6 +6,7 @@
 #include "engine/alphabet.h"
 #include "engine/function_table.h"
 #include "engine/messages.h"
+#include "engine/token_class.h"
 #include "engine/token_kinds.h"
 #include "engine/token_writer.h"
 
@@ -81,14 +82,15 @@ class Reader {
  public:
   // Rarely more than a token a byte ("(" after an operand brings its "*"),
   // and the end marker.
-  explicit Reader(std::string_view text) : text_(text), writer_(tokens_, text.size() + 2) {}
+  Reader(std::string_view text, Tokens&& reuse)
+      : text_(text), tokens_(std::move(reuse)), writer_(tokens_, text.size() + 2) {}
 
   StepResult<Tokens> Read() {
     while (p_ < text_.size()) {
       if (const std::string_view fault = Step(); !fault.empty())
         return Diagnostic{std::string(fault), fault == msg::kUnrecognised};
     }
-    Put({kEndMarker});
+    writer_.Put(EndToken());
     writer_.Finish();
     return std::move(tokens_);
   }
@@ -100,15 +102,16 @@ class Reader {
       case Start::Number:
         return Number();
       case Start::Operator:
-        Take(1, kSymbols[static_cast<unsigned char>(c)]);
+        TakeByte(kSymbols[static_cast<unsigned char>(c)]);
         return {};
       case Start::Skipped:
         ++p_;
         return {};
       case Start::Open:
         // Implicit multiplication: "5(3+6)", "(15+5)(2+3)", "pi(2)".
-        if (FollowsDigit() || Follows(')') || Follows('e') || Follows("pi")) Put({kImplicitTimes});
-        Take(1);
+        if (FollowsDigit() || Follows(')') || Follows('e') || Follows("pi"))
+          writer_.Put(kByteTokens.Of(kImplicitTimes, nullptr));
+        TakeByte();
         return {};
       case Start::Close:
         return CloseBracket();
@@ -128,18 +131,28 @@ class Reader {
       return msg::kMissingOperator;
     std::size_t end = p_;
     int points = 0;
+    bool bar = false;
     for (; end < text_.size() && IsNumberChar(text_[end]); ++end) {
       if (text_[end] == '.') ++points;
+      if (text_[end] == '/') bar = true;
     }
     if (points > 1) return msg::kTooManyPoints;
-    Take(end - p_);
+    // What Classified finds for a text that begins with a digit, "." or "/".
+    const std::string_view number = text_.substr(p_, end - p_);
+    const bool operand = number[0] != '/';
+    writer_.Put({.text = number,
+                 .role = operand ? Role::Number : Role::Ignored,
+                 .startsOperand = IsDigit(number[0]),
+                 .point = operand && points > 0,
+                 .bar = operand && bar});
+    p_ = end;
     return {};
   }
 
   std::string_view CloseBracket() {
     const char next = p_ + 1 < text_.size() ? text_[p_ + 1] : ' ';
     if (IsLetter(next) || IsDigit(next) || next == '.') return msg::kMissingOperatorAfterBracket;
-    Take(1);
+    TakeByte();
     return {};
   }
 
@@ -147,9 +160,9 @@ class Reader {
   // otherwise it is the square root of what follows ("4+|27").
   void Root() {
     if (FollowsDigit() || Follows(')')) {
-      Take(1);
+      TakeByte();
     } else {
-      Put({kSquareRoot->name, kSquareRoot});
+      Put(kSquareRoot->name, kSquareRoot);
       ++p_;
     }
   }
@@ -166,22 +179,22 @@ class Reader {
       if (!rest.starts_with(constant.name)) continue;
       p_ += constant.name.size();
       if (p_ < text_.size() && IsLetter(text_[p_])) return msg::kMissingOperator;
-      Put({constant.text});
+      Put(constant.text);
       return {};
     }
     return msg::kUnrecognised;
   }
 
   std::string_view Named(const Function& function) {
-    Put({function.name, &function});
+    Put(function.name, &function);
     p_ += function.name.size();
     return {};
   }
 
-  // The next `length` bytes as a token.
-  void Take(std::size_t length, const Function* function = nullptr) {
-    Put({text_.substr(p_, length), function});
-    p_ += length;
+  // The next byte as a token.
+  void TakeByte(const Function* function = nullptr) {
+    writer_.Put(kByteTokens.Of(text_.substr(p_, 1), function));
+    ++p_;
   }
 
   // Whether the text before the current byte ends with `c`, or with the two
@@ -190,7 +203,9 @@ class Reader {
   bool Follows(std::string_view pair) const { return p_ >= 2 && text_.substr(p_ - 2, 2) == pair; }
   bool FollowsDigit() const { return p_ >= 1 && IsDigit(text_[p_ - 1]); }
 
-  void Put(Token token) { writer_.Put(token); }
+  void Put(std::string_view text, const Function* function = nullptr) {
+    writer_.Put(Classified(text, function));
+  }
 
   std::string_view text_;
   std::size_t p_ = 0;
@@ -200,8 +215,8 @@ class Reader {
 
 }  // namespace
 
-StepResult<Tokens> ReadTokens(std::string_view normText) {
-  return Reader(normText).Read();
+StepResult<Tokens> ReadTokens(std::string_view normText, Tokens&& reuse) {
+  return Reader(normText, std::move(reuse)).Read();
 }
 
 }  // namespace tl::engine

@@ -15,9 +15,32 @@ struct Function;
 // name, or " " as end marker. The text is a view of the normalised text it
 // was read from (which must outlive it) or of a constant text: no token is
 // copied.
+//
+// A token also carries what the stages after the tokeniser ask of it, found
+// once when it is made (token_class.h): its role, whether a "+" or "-" after it
+// is a sign, whether it can begin an operand, and what a number holds.
+enum class Role : unsigned char {
+  End,             // " "
+  Function,        // a function that waits for the operand after it: "~", "sin", "max"
+  OpenBracket,     // "("
+  Postfix,         // "!", "%", "‰"
+  Number,          // typed, a constant's text, or signed ("-5")
+  AddOrSubtract,   // "+", "-"
+  Multiplicative,  // "*", "@", "\"
+  PowerOrRoot,     // "^", "|"
+  Comma,           // ","
+  CloseBracket,    // ")"
+  Ignored,         // anything else is dropped
+};
+
 struct Token {
   std::string_view text;
   const Function* function = nullptr;  // the function-table entry the text names
+  Role role = Role::Ignored;
+  bool opensOperand = false;   // a "+" or "-" after it is a sign
+  bool startsOperand = false;  // "(" or a number that begins with a digit
+  bool point = false;          // a number that holds "."
+  bool bar = false;            // a number that holds the fraction bar "/"
 };
 using Tokens = std::vector<Token>;
 
@@ -28,8 +51,9 @@ using TokenList = std::vector<std::string>;
 // inserting "*" before a "(" that follows a number, ")", "e" or "pi", and
 // resolving every function name, "|" as the square root, "!", "%" and "‰" to
 // their function-table entries. Fails with the first syntax fault; an
-// unrecognised character gives Diagnostic{msg::kUnrecognised, true}.
-StepResult<Tokens> ReadTokens(std::string_view normText);
+// unrecognised character gives Diagnostic{msg::kUnrecognised, true}. The
+// tokens are written into `reuse`, whose storage is kept.
+StepResult<Tokens> ReadTokens(std::string_view normText, Tokens&& reuse = {});
 
 // ReadTokens' tokens as texts of their own.
 StepResult<TokenList> Tokenise(std::string_view normText);

@@ -4,6 +4,7 @@
 
 #include "engine/exponential.h"
 #include "engine/integer_rule.h"
+#include "engine/inverse_hyperbolic.h"
 #include "engine/messages.h"
 #include "engine/trigonometry.h"
 
@@ -11,26 +12,46 @@ namespace tl::engine {
 
 namespace {
 
-// The constants of the angle conversions, each used exactly where it is
-// written below: the short forms shift the angle slightly, which is why
-// cos(60) in degrees is 0.4999999999999 and tan(90) is finite.
-constexpr double kShortPi = 3.14159265359;
 constexpr double kLongPi = 3.141592653589793;
-constexpr double kShortTwoPi = 6.28318530718;
-constexpr double kShortHalfPi = 1.57079632675;
 constexpr double kOutOfRange = 555;  // the inverse routines' answer beyond ±1
 constexpr double kTolerance = 1e-7;
 
-double ToRadians(double x, AngleMode angleMode) {
-  switch (angleMode) {
-    case AngleMode::Degrees:
-      return x / 180 * kShortPi;
-    case AngleMode::Radians:
-      return x;
-    case AngleMode::Gradians:
-      break;
-  }
-  return x * kShortTwoPi / 400;
+// A full turn in degrees or gradians: an angle of a whole number of quarter
+// turns has an exact sine, cosine and tangent, so sin(180) is 0 and tan(90)
+// fails instead of being a huge number.
+struct Turn {
+  double full;
+  double quarter;
+  double half;
+};
+constexpr Turn kDegrees = {360, 90, 180};
+constexpr Turn kGradians = {400, 100, 200};
+
+const Turn& TurnOf(AngleMode angleMode) {
+  return angleMode == AngleMode::Degrees ? kDegrees : kGradians;
+}
+
+// The sines of 0 to 3 quarter turns.
+constexpr double kQuarterSines[4] = {0, 1, 0, -1};
+
+// An angle in degrees or gradians less whole turns (fmod is exact): a whole
+// number of quarter turns, 0 to 3, or any other angle, in radians.
+struct ReducedAngle {
+  int quarters;  // −1 when the angle is no whole number of quarter turns
+  double radians;
+};
+
+ReducedAngle Reduce(double x, AngleMode angleMode) {
+  const Turn& turn = TurnOf(angleMode);
+  const double r = std::fmod(x, turn.full);
+  if (std::fmod(r, turn.quarter) == 0) return {(static_cast<int>(r / turn.quarter) + 4) % 4, 0};
+  return {-1, (r / turn.half) * kLongPi};
+}
+
+// An inverse function's answer a, in radians, in the angle mode.
+double FromRadians(double a, AngleMode angleMode) {
+  if (angleMode == AngleMode::Radians) return a;
+  return (a / kLongPi) * TurnOf(angleMode).half;
 }
 
 // The arcsine as the arctangent of x ÷ √(1 − x²), or 555 beyond ±1 (with the
@@ -43,9 +64,11 @@ double ArcsineRoutine(double x) {
   return Arctangent(x / std::sqrt(rest));
 }
 
+// The arccosine as π/2 less the arcsine, or 555 beyond ±1, in every angle
+// mode: acos(0) is π/2 to the last digit.
 double ArccosineRoutine(double x) {
   if (x < -1 - kTolerance || x > 1 + kTolerance) return kOutOfRange;
-  return kShortHalfPi - ArcsineRoutine(x);
+  return kLongPi / 2 - ArcsineRoutine(x);
 }
 
 bool IsOutOfRangeMarker(double a) {
@@ -64,13 +87,23 @@ double HalfSum(double x) {
 namespace unary {
 
 Computed Sin(double x, AngleMode angleMode) {
-  return {Sine(ToRadians(x, angleMode))};
+  if (angleMode == AngleMode::Radians) return {Sine(x)};
+  const ReducedAngle angle = Reduce(x, angleMode);
+  if (angle.quarters >= 0) return {kQuarterSines[angle.quarters]};
+  return {Sine(angle.radians)};
 }
 Computed Cos(double x, AngleMode angleMode) {
-  return {Cosine(ToRadians(x, angleMode))};
+  if (angleMode == AngleMode::Radians) return {Cosine(x)};
+  const ReducedAngle angle = Reduce(x, angleMode);
+  if (angle.quarters >= 0) return {kQuarterSines[(angle.quarters + 1) % 4]};
+  return {Cosine(angle.radians)};
 }
 Computed Tan(double x, AngleMode angleMode) {
-  return {Tangent(ToRadians(x, angleMode))};
+  if (angleMode == AngleMode::Radians) return {Tangent(x)};
+  const ReducedAngle angle = Reduce(x, angleMode);
+  if (angle.quarters < 0) return {Tangent(angle.radians)};
+  if (angle.quarters % 2 == 1) return {0, msg::kTangent};  // a right angle has none
+  return {0};
 }
 Computed Sqr(double x, AngleMode) {
   return {std::sqrt(x)};
@@ -79,26 +112,17 @@ Computed Sqr(double x, AngleMode) {
 Computed Asin(double x, AngleMode angleMode) {
   const double a = ArcsineRoutine(x);
   if (IsOutOfRangeMarker(a)) return {0, msg::kSineRange};
-  return {angleMode == AngleMode::Degrees ? a / kLongPi * 180 : a};
+  return {FromRadians(a, angleMode)};
 }
 
 Computed Acos(double x, AngleMode angleMode) {
   const double a = ArccosineRoutine(x);
   if (IsOutOfRangeMarker(a)) return {0, msg::kCosineRange};
-  switch (angleMode) {
-    case AngleMode::Degrees:
-      return {a / kShortPi * 180};
-    case AngleMode::Radians:
-      return {a};
-    case AngleMode::Gradians:
-      break;
-  }
-  return {a * 400 / kShortTwoPi};
+  return {FromRadians(a, angleMode)};
 }
 
 Computed Atan(double x, AngleMode angleMode) {
-  const double t = Arctangent(x);
-  return {angleMode == AngleMode::Degrees ? t / kLongPi * 180 : t};
+  return {FromRadians(Arctangent(x), angleMode)};
 }
 
 Computed Sinh(double x, AngleMode) {
@@ -109,6 +133,15 @@ Computed Cosh(double x, AngleMode) {
 }
 Computed Tanh(double x, AngleMode) {
   return {HalfDifference(x) / HalfSum(x)};
+}
+Computed Asinh(double x, AngleMode) {
+  return {Arsinh(x)};
+}
+Computed Acosh(double x, AngleMode) {
+  return {Arcosh(x)};
+}
+Computed Atanh(double x, AngleMode) {
+  return {Artanh(x)};
 }
 Computed Abs(double x, AngleMode) {
   return {std::fabs(x)};

@@ -1,9 +1,9 @@
 #pragma once
 // The one-argument set: the named functions (trigonometric in three angle
 // modes, inverse trigonometric, square root, absolute value, exponential,
-// integer part, logarithms, hyperbolic) and the operators "~", "!", "%", "‰".
-// Each gives its value for argument x; the function table names them and
-// turns a value that is not finite into the function's message.
+// integer part, logarithms, hyperbolic and inverse hyperbolic) and the operators "~", "!", "%",
+// "‰". Each gives its value for argument x; the function table names them and turns a value that is
+// not finite into the function's message.
 #include <string_view>
 
 #include "engine/engine.h"
@@ -28,6 +28,9 @@ Computed Atan(double x, AngleMode angleMode);
 Computed Sinh(double x, AngleMode);
 Computed Cosh(double x, AngleMode);
 Computed Tanh(double x, AngleMode);
+Computed Asinh(double x, AngleMode);
+Computed Acosh(double x, AngleMode);  // below 1: not a number
+Computed Atanh(double x, AngleMode);  // ±1 and beyond: not finite
 Computed Abs(double x, AngleMode);
 Computed Exp(double x, AngleMode);
 Computed Int(double x, AngleMode);

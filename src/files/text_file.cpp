@@ -1,5 +1,6 @@
 #include "files/text_file.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "files/text_stream.h"
@@ -12,6 +13,7 @@ DecodedText DecodeText(std::string bytes, Encoding encoding) {
   const TextFacts facts = scanner.Finish();
   DecodedText result;
   result.form = facts.form;
+  result.nulBytes = static_cast<std::size_t>(facts.nulBytes);
   if (!facts.error.empty()) {
     result.error = facts.error;
     result.lineWithoutGbkForm = static_cast<std::size_t>(facts.lineWithoutGbkForm);
@@ -20,6 +22,7 @@ DecodedText DecodeText(std::string bytes, Encoding encoding) {
   const FileForm& form = facts.form;
   const bool converts = form.encoding == Encoding::Utf8 && !facts.ascii;
   if (!converts && !form.lineFeeds && !form.byteOrderMark) {
+    if (facts.nulBytes > 0) std::replace(bytes.begin(), bytes.end(), '\0', ' ');
     result.text = std::move(bytes);
     return result;
   }

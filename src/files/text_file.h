@@ -1,7 +1,10 @@
 #pragma once
 // Text files as the worksheet reads and writes them: GBK or UTF-8, CR LF or
 // LF line breaks. Inside, the worksheet text is always GBK with CR LF; the
-// file is written back in the form it was read in.
+// file is written back in the form it was read in. The whole file is read:
+// a byte 0x00, which no edit box can hold and no GBK or UTF-8 character
+// contains but U+0000, is read as a space, as other Windows editors do; every
+// other byte (0x1A too) is the text's.
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -9,7 +12,7 @@
 namespace tl::files {
 
 enum class Encoding {
-  Auto,  // valid UTF-8 is UTF-8, anything else GBK
+  Auto,  // GBK unless UTF-8 is clearly right (files/encoding_guess.h)
   Gbk,
   Utf8,
 };
@@ -24,7 +27,8 @@ struct FileForm {
 struct DecodedText {
   std::string text;  // GBK, CR LF
   FileForm form;
-  std::string error;  // why the bytes cannot be taken; empty on success
+  std::size_t nulBytes = 0;  // bytes 0x00 read as spaces
+  std::string error;         // why the bytes cannot be taken; empty on success
   // With such an error: the 1-based line holding a character GBK has no form
   // for; 0 for any other error.
   std::size_t lineWithoutGbkForm = 0;

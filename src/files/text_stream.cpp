@@ -11,10 +11,6 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::size_t Count(std::string_view bytes, char c) {
-  return static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), c));
-}
-
 unsigned char OrOfBytes(std::string_view bytes) {
   unsigned char any = 0;
   for (const char c : bytes) any |= static_cast<unsigned char>(c);
@@ -72,11 +68,9 @@ void DropCrBeforeLf(std::string& bytes, std::size_t from) {
   bytes.resize(kept);
 }
 
-// UTF-8 to GBK; false when a character has no GBK form: every '?' the
-// conversion adds stands for one.
+// UTF-8 to GBK; false when a character has no GBK form of its own.
 bool ConvertToGbk(std::string_view utf8, std::string& gbk) {
-  gbk = text::Utf8ToGbk(utf8);
-  return Count(gbk, '?') == Count(utf8, '?');
+  return text::Utf8ToGbkExactly(utf8, gbk);
 }
 
 // The 1-based line of `piece` that holds a character GBK cannot hold.
@@ -93,6 +87,19 @@ std::size_t LineWithoutGbkForm(std::string_view piece) {
 }
 
 constexpr std::string_view kChanged = "it changed while it was read";
+
+// `bytes` with every 0x00 made a space, kept in `spaced` when there is one;
+// `count` goes up by their number.
+std::string_view WithoutNul(std::string_view bytes, std::string& spaced, std::uint64_t& count) {
+  if (bytes.find('\0') == std::string_view::npos) return bytes;
+  spaced.assign(bytes);
+  for (char& c : spaced) {
+    if (c != '\0') continue;
+    c = ' ';
+    ++count;
+  }
+  return spaced;
+}
 
 }  // namespace
 
@@ -119,6 +126,7 @@ TextScanner::TextScanner(Encoding encoding, std::uint64_t lineLimit)
     : encoding_(encoding), raw_(lineLimit), gbk_(lineLimit) {}
 
 void TextScanner::Add(std::string_view bytes) {
+  bytes = WithoutNul(bytes, spaced_, nulBytes_);
   if (!headDone_) {
     const std::size_t taken = std::min(kByteOrderMark.size() - head_.size(), bytes.size());
     head_.append(bytes.substr(0, taken));
@@ -170,6 +178,7 @@ void TextScanner::AddUtf8(std::string_view bytes) {
     gbk_ = raw_;
     gbkStarted_ = true;
   }
+  if (encoding_ == Encoding::Auto && !startsWithMark_) guess_.AddBytes(bytes);
   if (!utf8Carry_.empty()) {
     if (!CompleteCarry(utf8Carry_, bytes)) return;
     const std::string whole = std::move(utf8Carry_);
@@ -191,6 +200,7 @@ void TextScanner::CheckUtf8(std::string_view whole) {
     utf8Valid_ = false;
     return;
   }
+  if (encoding_ == Encoding::Auto && !startsWithMark_) guess_.AddUtf8Characters(whole);
   std::string gbk;
   if (lineWithoutGbkForm_ > 0) {
     gbk_.Add(whole);  // refused anyway: the count no longer matters
@@ -213,7 +223,8 @@ TextFacts TextScanner::Finish() {
   facts.ascii = any_ < 0x80;
   Encoding encoding = encoding_;
   if (encoding == Encoding::Auto) {
-    encoding = facts.ascii || utf8Valid_ ? Encoding::Utf8 : Encoding::Gbk;
+    const bool utf8 = utf8Valid_ && (startsWithMark_ || guess_.IsUtf8());
+    encoding = utf8 ? Encoding::Utf8 : Encoding::Gbk;
   } else if (encoding == Encoding::Utf8 && !facts.ascii && !utf8Valid_) {
     facts.error = "the input is not valid UTF-8";
   }
@@ -228,6 +239,7 @@ TextFacts TextScanner::Finish() {
                   " holds a character that GBK has no form for; the worksheet cannot take it";
   }
   facts.bytes = bytes_;
+  facts.nulBytes = nulBytes_;
   facts.lines = lineFeeds_ + 1;
   facts.onlyCrLfBreaks = form.lineFeeds || !loneBreaks_;
   facts.endsWithCrLf = form.lineFeeds ? last_ == '\n' : beforeLast_ == '\r' && last_ == '\n';
@@ -238,6 +250,8 @@ TextFacts TextScanner::Finish() {
 
 bool TextDecoder::Add(std::string_view bytes, std::string& text) {
   if (!error_.empty()) return false;
+  std::uint64_t nulBytes = 0;  // counted by the first reading
+  bytes = WithoutNul(bytes, spaced_, nulBytes);
   if (form_.byteOrderMark && markLeft_ > 0) {
     const std::size_t skipped = std::min(markLeft_, bytes.size());
     markLeft_ -= skipped;
@@ -262,7 +276,7 @@ bool TextDecoder::Add(std::string_view bytes, std::string& text) {
 void TextDecoder::AddComplete(std::string_view bytes, std::string& text) {
   std::string gbk;
   if (form_.encoding == Encoding::Utf8 && !IsAscii(bytes)) {
-    if (!ConvertToGbk(bytes, gbk)) {  // an invalid byte converts to '?' too
+    if (!ConvertToGbk(bytes, gbk)) {
       error_ = kChanged;
       return;
     }

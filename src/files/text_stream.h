@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/encoding_guess.h"
 #include "files/text_file.h"
 
 namespace tl::files {
@@ -19,6 +20,7 @@ struct TextFacts {
   FileForm form;
   std::string error;  // why the file cannot be taken; empty when it can
   std::uint64_t bytes = 0;
+  std::uint64_t nulBytes = 0;  // bytes 0x00, each read as a space
   std::uint64_t lines = 1;     // LF bytes + 1
   bool onlyCrLfBreaks = true;  // every CR stands before a LF, every LF after a CR
   bool endsWithCrLf = false;
@@ -64,7 +66,9 @@ class TextScanner {
   void CheckUtf8(std::string_view whole);
 
   Encoding encoding_;
-  std::string head_;  // the first bytes, held until a byte-order mark is ruled in or out
+  std::uint64_t nulBytes_ = 0;
+  std::string spaced_;  // a piece with its 0x00 bytes made spaces
+  std::string head_;    // the first bytes, held until a byte-order mark is ruled in or out
   bool headDone_ = false;
   bool startsWithMark_ = false;
   std::uint64_t bytes_ = 0;
@@ -82,6 +86,7 @@ class TextScanner {
   bool gbkStarted_ = false;  // until then every byte is ASCII and gbk_ would count as raw_ does
   LineMeter gbk_;
   std::uint64_t lineWithoutGbkForm_ = 0;
+  EncodingGuess guess_;  // without a byte-order mark: whether UTF-8 is clearly right
 };
 
 // The second reading: the worksheet text (GBK, CR LF) of the file's bytes.
@@ -98,6 +103,7 @@ class TextDecoder {
  private:
   void AddComplete(std::string_view bytes, std::string& text);
   FileForm form_;
+  std::string spaced_;        // a piece with its 0x00 bytes made spaces
   std::size_t markLeft_ = 3;  // bytes of the byte-order mark still to skip
   std::string carry_;         // a UTF-8 character cut by the end of a piece
   std::string error_;

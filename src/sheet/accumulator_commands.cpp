@@ -12,7 +12,6 @@ namespace tl::sheet {
 CommandResult Worksheet::ToggleRecord() {
   if (settings_.动态刷新) return CommandResult::Disabled;
   recording_ = !recording_;
-  ApplyMenuStates();
   return CommandResult::Done;
 }
 
@@ -47,13 +46,18 @@ std::optional<std::string> Worksheet::BuildAccumulatorText(AccumulatorOperation 
 }
 
 void Worksheet::InsertAccumulatorResult(std::string_view text) {
-  // The start of the line after the caret's; the start of the text when the
-  // caret is on the last line.
+  // A new line below the caret's: before the start of the next line, or
+  // behind the end of the text when the caret is on the last line.
   const std::size_t caret = box_.Caret();
   const std::size_t lineBreak = box_.FindBytes(text::kCrLf, caret > 0 ? caret - 1 : 0);
-  PlaceCaret(box_, lineBreak == text::npos ? 0 : lineBreak + 2);
-  box_.ReplaceSelection(std::string(text) + std::string(text::kCrLf));
-  PlaceCaret(box_, box_.Caret() - text::kCrLf.size());
+  if (lineBreak == text::npos) {
+    PlaceCaret(box_, box_.Size());
+    box_.ReplaceSelection(std::string(text::kCrLf) + std::string(text));
+  } else {
+    PlaceCaret(box_, lineBreak + 2);
+    box_.ReplaceSelection(std::string(text) + std::string(text::kCrLf));
+    PlaceCaret(box_, box_.Caret() - text::kCrLf.size());
+  }
   EvaluateCurrentLine();
 }
 

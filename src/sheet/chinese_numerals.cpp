@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "text/gbk.h"
 #include "text/number_text.h"
 
 namespace tl::sheet {
@@ -25,6 +26,16 @@ constexpr std::string_view kYuan = "元";
 constexpr std::string_view kJiao = "角";
 constexpr std::string_view kFen = "分";
 constexpr std::string_view kWhole = "整";
+
+// What groups the digits of a number, in either width.
+constexpr std::array<std::string_view, 4> kGroupingCharacters = {",", ";", "，", "；"};
+
+bool IsGroupingCharacter(std::string_view character) {
+  for (const std::string_view grouping : kGroupingCharacters) {
+    if (character == grouping) return true;
+  }
+  return false;
+}
 
 // The largest integer part with a place unit for its leading digit.
 constexpr double kLargestNumeral = 9999999999999.0;
@@ -142,7 +153,13 @@ std::string AmountInWords(double value) {
 }
 
 NumberInWords ConvertNumberField(std::string_view text) {
-  const double value = text::TextToNumber(text);
+  // A result grouped by thousands ("541,196") reads whole.
+  std::string digits;
+  for (std::size_t p = 0; p < text.size(); p = text::NextChar(text, p)) {
+    const std::string_view character = text.substr(p, text::CharLength(text, p));
+    if (!IsGroupingCharacter(character)) digits.append(character);
+  }
+  const double value = text::TextToNumber(digits);
   return {UpperCaseNumeral(value), AmountInWords(value)};
 }
 

@@ -24,8 +24,9 @@ struct NumberInWords {
   bool operator==(const NumberInWords&) const = default;
 };
 
-// Both forms of the number a field's text reads as (its leading numeric part,
-// 0 when there is none).
+// Both forms of the number a field's text reads as: its leading numeric part
+// once the grouping characters ",", ";", "，" and "；" are removed, 0 when
+// there is none.
 NumberInWords ConvertNumberField(std::string_view text);
 
 }  // namespace tl::sheet

@@ -50,6 +50,7 @@ constexpr std::array kCommands = {
     CommandEntry{FindReplace, M::Search, "&F.查找和替换", Ctrl('F')},
     CommandEntry{FindPrevious, M::Search, "&P.查找上一个", {kShift, vk::Function(3)}},
     CommandEntry{FindNext, M::Search, "&N.查找下一个", Plain(vk::Function(3))},
+    CommandEntry{CheckResults, M::Search, "&R.检查结果", Plain(vk::Function(6))},
 
     CommandEntry{Font, M::Settings, "&T.字体", Ctrl('T')},
     CommandEntry{Options, M::Settings, "&K.选项", Ctrl('K')},

@@ -43,6 +43,7 @@ enum class Command {
   FindReplace,
   FindPrevious,
   FindNext,
+  CheckResults,
   // "&K.设置"
   Font,
   Options,
@@ -101,6 +102,14 @@ struct CommandEntry {
   std::string_view caption;
   Shortcut shortcut;
   bool separatorBefore = false;
+};
+
+// How a menu shows a command's item when the menu opens.
+struct MenuItemState {
+  bool checked = false;
+  bool enabled = true;
+  bool shown = true;  // false: the item is left out of its menus
+  bool operator==(const MenuItemState&) const = default;
 };
 
 // A menu: the five of the menu bar in bar order, the two pop-up menus (no

@@ -5,6 +5,7 @@
 
 #include "files/file_io.h"
 #include "sheet/document_file.h"
+#include "sheet/stale_results.h"
 #include "sheet/worksheet.h"
 #include "text/encoding.h"
 
@@ -61,8 +62,10 @@ std::optional<DocumentText> ReadFile(DocumentContext& c, const fs::path& name) {
 void TakeDocument(DocumentContext& c, const fs::path& name, const DocumentText& read) {
   c.box.SetText(read.text);
   c.box.SetModified(false);
+  c.sheet.StartNewHistory();
   c.document = {name, read.form};
-  c.host.SetStatusText(OpenedMessage(read.form));
+  c.host.SetStatusText(OpenedMessage(read));
+  ReportStaleResults(c.box.Text(), c.settings, c.host);
 }
 
 // Why `bytes` could not be written to `name`; empty on success. The old file
@@ -141,6 +144,7 @@ void NewDocument(DocumentContext& c) {
   if (SavePrompt(c)) return;
   c.box.SetText(EmptySheetText());
   c.box.SetModified(false);
+  c.sheet.StartNewHistory();
   c.document = {};
 }
 

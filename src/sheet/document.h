@@ -10,8 +10,10 @@
 #include <string_view>
 
 #include "files/text_file.h"
+#include "settings/settings.h"
 #include "sheet/edit_box.h"
 #include "sheet/host.h"
+#include "sheet/worksheet.h"
 
 namespace tl::sheet {
 
@@ -38,6 +40,8 @@ struct DocumentContext {
   Host& host;
   FileDialog& dialog;
   Document& document;
+  const settings::Settings& settings;  // what an opened sheet's results are checked with
+  Worksheet& sheet;                    // a new document starts its undo history afresh
 };
 
 // The question before the sheet is replaced or the program ends: nothing is
@@ -54,13 +58,15 @@ bool Save(DocumentContext& context, const std::filesystem::path& name = {});
 // why and changes nothing. True on success.
 bool Load(DocumentContext& context, const std::filesystem::path& name);
 
-// "&N.新建", "&O.打开", "&S.保存", "&A.另存为".
+// "&N.新建", "&O.打开", "&S.保存", "&A.另存为". New and Open start a fresh
+// undo history.
 void NewDocument(DocumentContext& context);
 void OpenDocument(DocumentContext& context);
 void SaveDocumentAs(DocumentContext& context);
 
 // A file dropped on the window opens as "&O.打开" would open it: it is read
-// first (an unreadable one changes nothing), then the save prompt. Dropped
+// first (an unreadable one changes nothing), then the save prompt; the undo
+// history starts afresh. Dropped
 // text (GBK) replaces the sheet as an edit would: the file stays current and
 // the sheet is modified.
 void DropFile(DocumentContext& context, const std::filesystem::path& name);

@@ -20,12 +20,28 @@ constexpr int kFontStep = 2;
 
 // Keys whose release never triggers the live refresh: the modifiers and
 // NumLock; F3 with or without Shift, whose search selects the match that the
-// next search starts after; and with Ctrl the shortcuts that only select,
-// copy, clear, change the font or move in the undo history.
-constexpr std::array kSilentKeys = {vk::kShift, vk::kControl, vk::kMenu, vk::kNumLock,
-                                    vk::Function(3)};
+// next search starts after; F6, whose check only reads the sheet and says
+// what it found; and with Ctrl the shortcuts that only select, copy, clear,
+// change the font or move in the undo history. Nor does the release of any
+// key whose press ran a menu command (OnShortcutKey), with or without its
+// modifiers still held.
+constexpr std::array kSilentKeys = {vk::kShift,   vk::kControl,    vk::kMenu,
+                                    vk::kNumLock, vk::Function(3), vk::Function(6)};
 constexpr std::array kSilentCtrlKeys = {vk::Letter('A'), vk::Letter('C'), vk::Letter('D'),
                                         vk::Letter('T'), vk::Letter('Y'), vk::Letter('Z')};
+
+bool IsKeyCode(int key) {
+  return key >= 0 && key < kKeyCodes;
+}
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Before a carriage return or at the end of the text.
+bool AtLineEnd(EditBox& box, std::size_t caret) {
+  return caret == box.Size() || ByteAt(box, caret) == '\r';
+}
 
 template <class Keys>
 bool Contains(const Keys& keys, int key) {
@@ -39,6 +55,8 @@ bool Contains(const Keys& keys, int key) {
 bool Worksheet::OnKeyDown(int key, int modifiers) {
   EndUserAction();
   swallowCharacter_ = 0;
+  // A press of its own: this key's release is typing again.
+  if (IsKeyCode(key)) shortcutKeys_.reset(static_cast<std::size_t>(key));
   if (key == vk::kReturn) {
     enterModifiers_ = modifiers;
     longPress_ = false;
@@ -64,20 +82,36 @@ void Worksheet::OnEnterTimer() {
   box_.ReplaceSelection(text::kCrLf);
 }
 
-bool Worksheet::FinishedNumberBeforeCaret(bool ignoreSeparators) {
+std::optional<std::string_view> Worksheet::TextAfterEquals() {
   const std::size_t caret = box_.Caret();
   // The "=" must lie wholly before the byte before the caret. One on an
   // earlier line would put a line break into the text taken, which is never
   // a number, so the caret's line is all there is to search.
   const std::size_t lineBreak = box_.RFindBytes(text::kCrLf, caret);
   const std::size_t lineStart = lineBreak == text::npos ? 0 : lineBreak + 2;
-  if (caret < lineStart + 2) return false;
+  if (caret < lineStart + 2) return std::nullopt;
   const std::string_view beforeCaret = box_.Slice(lineStart, caret);
   const std::size_t equals = beforeCaret.rfind('=', beforeCaret.size() - 2);
-  if (equals == text::npos) return false;
-  std::string taken(beforeCaret.substr(equals + 1));
-  if (ignoreSeparators) std::erase_if(taken, [](char c) { return c == ',' || c == ';'; });
+  if (equals == text::npos) return std::nullopt;
+  return beforeCaret.substr(equals + 1);
+}
+
+bool Worksheet::FinishedNumberBeforeCaret() {
+  const std::optional<std::string_view> after = TextAfterEquals();
+  if (!after) return false;
+  std::string taken(*after);
+  std::erase_if(taken, [](char c) { return c == ',' || c == ';'; });
   return IsCanonicalNumber(taken);
+}
+
+bool Worksheet::ShownValueBeforeCaret() {
+  const std::optional<std::string_view> after = TextAfterEquals();
+  if (!after) return false;
+  // A value in any form a result takes (grouped, zero-padded, a fraction, a
+  // mixed number, "×10^"), the caret right behind its last digit: after a
+  // space (空格分式) a number typed is an expression of its own.
+  return IsCanonicalNumber(*after) ||
+         (IsDigit(after->back()) && IsShownValue(*after, EngineOptions().thousandsSeparator));
 }
 
 bool Worksheet::OnCharacter(Character character) {
@@ -86,11 +120,16 @@ bool Worksheet::OnCharacter(Character character) {
   if (character == '\r' || character == '\n') return true;
   if (AssistCharacter(character)) return true;
   const bool startsNumber = (character >= '0' && character <= '9') || character == '.';
-  if (startsNumber && ByteAt(box_, box_.Caret()) == '\r' && FinishedNumberBeforeCaret(false)) {
-    // A number typed behind a finished result starts the next line.
+  if (startsNumber && AtLineEnd(box_, box_.Caret()) && ShownValueBeforeCaret()) {
+    // A number typed behind a shown result starts the next line, on the last
+    // line of the text too.
     box_.ReplaceSelection(text::kCrLf);
   }
   return false;
+}
+
+void Worksheet::OnShortcutKey(int key) {
+  if (IsKeyCode(key)) shortcutKeys_.set(static_cast<std::size_t>(key));
 }
 
 void Worksheet::OnKeyUp(int key, int modifiers) {
@@ -99,16 +138,19 @@ void Worksheet::OnKeyUp(int key, int modifiers) {
 }
 
 void Worksheet::KeyUp(int key, int modifiers) {
+  const bool ranCommand = IsKeyCode(key) && shortcutKeys_.test(static_cast<std::size_t>(key));
+  if (ranCommand) shortcutKeys_.reset(static_cast<std::size_t>(key));
   ReplaceReleasedDigit(key, modifiers);
   host_.StopEnterTimer();
   if (key != vk::kReturn) {
-    LiveRefreshAfterKey(key, modifiers);
+    if (!ranCommand) LiveRefreshAfterKey(key, modifiers);
     return;
   }
   const std::size_t caret = box_.Caret();
   const bool behindResult =
-      FinishedNumberBeforeCaret(true) || (caret > 0 && ByteAt(box_, caret - 1) == '\n');
-  if (behindResult && ByteAt(box_, caret) == '\r') {
+      FinishedNumberBeforeCaret() || (caret > 0 && ByteAt(box_, caret - 1) == '\n');
+  // At the end of the text as at the end of any other line.
+  if (behindResult && AtLineEnd(box_, caret)) {
     box_.ReplaceSelection(text::kCrLf);
     LiveRefreshAfterKey(key, modifiers);
     return;
@@ -160,8 +202,7 @@ void Worksheet::LiveRefreshAfterKey(int key, int modifiers) {
   // was, never past the line's end.
   const std::size_t caret = box_.Caret();
   const std::size_t lineStart = AfterLineFeedBefore(box_, caret);
-  const bool atLineEnd =
-      caret == CarriageReturnFrom(box_, caret) && FinishedNumberBeforeCaret(true);
+  const bool atLineEnd = caret == CarriageReturnFrom(box_, caret) && FinishedNumberBeforeCaret();
   EvaluateCurrentLine();
   const std::size_t lineEnd = CarriageReturnFrom(box_, lineStart);
   PlaceCaret(box_, atLineEnd ? lineEnd : std::min(caret, lineEnd));

@@ -9,6 +9,10 @@
 namespace tl::sheet {
 
 bool Worksheet::EvaluateCurrentLine() {
+  return EvaluateCaretLine() == LineOutcome::Written;
+}
+
+Worksheet::LineOutcome Worksheet::EvaluateCaretLine() {
   LineOutcome outcome = EvaluateLine(true);
   if (outcome == LineOutcome::RepairWanted) {
     // One repair, then a text that is still inconsistent reports the
@@ -18,10 +22,10 @@ bool Worksheet::EvaluateCurrentLine() {
   }
   if (outcome == LineOutcome::RefreshWanted) {
     // Inside a refresh the line is being rebuilt already.
-    if (!refreshing_) RefreshLine();
-    return false;
+    if (refreshing_) return LineOutcome::NotWritten;
+    return RefreshLine() ? LineOutcome::Refreshed : LineOutcome::Failed;
   }
-  return outcome == LineOutcome::Written;
+  return outcome;
 }
 
 engine::Options Worksheet::EngineOptions() const {
@@ -46,7 +50,7 @@ ExpressionPick Worksheet::PickAtCaret(std::size_t caret) {
 }
 
 Worksheet::LineOutcome Worksheet::EvaluateLine(bool mayRepair) {
-  if (box_.Size() == 0) return LineOutcome::NotWritten;
+  if (box_.Size() == 0) return LineOutcome::Empty;
   resultWritten_ = false;
   const ExpressionPick pick = PickAtCaret(box_.Caret());
   // The caret waits at the insertion point; a diagnostic leaves it there.
@@ -65,17 +69,17 @@ Worksheet::LineOutcome Worksheet::EvaluateLine(bool mayRepair) {
     return LineOutcome::RefreshWanted;
   }
 
-  const engine::Outcome outcome = engine::Evaluate(pick.exprText, options);
+  const engine::Outcome outcome = engine::Evaluate(pick.exprText, options, workspace_);
   switch (outcome.status) {
     case engine::Status::Empty:
-      return LineOutcome::NotWritten;
+      return LineOutcome::Empty;
     case engine::Status::Unrecognised:
       if (mayRepair && TextLineBreaksInconsistent()) return LineOutcome::RepairWanted;
       host_.SetStatusText(outcome.text);
-      return LineOutcome::NotWritten;
+      return LineOutcome::Failed;
     case engine::Status::Message:
       host_.SetStatusText(outcome.text);
-      return LineOutcome::NotWritten;
+      return LineOutcome::Failed;
     case engine::Status::Result:
       valueReached_ = true;
       return WriteBack(pick, outcome);
@@ -99,10 +103,10 @@ void Worksheet::CutLine(const ExpressionPick& pick) {
 
 Worksheet::LineOutcome Worksheet::RemoveShownResult(const ExpressionPick& pick) {
   const engine::ShownResultCheck check = engine::CheckShownResult(pick.exprText);
-  if (check.status == engine::Status::Empty) return LineOutcome::NotWritten;
+  if (check.status == engine::Status::Empty) return LineOutcome::Empty;
   if (check.status == engine::Status::Message) {
     host_.SetStatusText(check.text);
-    return LineOutcome::NotWritten;
+    return LineOutcome::Failed;
   }
   detectedFractionForm_ = check.next;
   // A value with no "=" before it is not a result; there is nothing to convert.

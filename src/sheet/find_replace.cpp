@@ -1,5 +1,6 @@
 #include "sheet/find_replace.h"
 
+#include "sheet/status_messages.h"
 #include "text/gbk.h"
 
 namespace tl::sheet {
@@ -92,7 +93,10 @@ bool FindReplace::Find(FindDirection direction, bool replaceAfter, EditBox& box,
     // search starts again two bytes short of the old selection's length.
     box.SetCaret(0);
     hit = FindText(box.Text(), needle, length >= 2 ? length - 2 : 0, ignoreCase);
-    if (hit == npos) return false;
+    if (hit == npos) {
+      host.SetStatusText(msg::NotFound(needle));
+      return false;
+    }
   }
   box.SetCaret(hit);
   box.SetSelectionLength(needle.size());

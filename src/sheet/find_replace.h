@@ -8,8 +8,8 @@
 // its own, started from Remembered(), as the fields of a window it never shows.
 //
 // Searches are double-byte aware: a match starts and ends on character
-// boundaries. Nothing is reported when the search text is empty or there is no
-// match.
+// boundaries. A search that finds no match says so in the status bar; an
+// empty search text searches nothing and says nothing.
 #include <array>
 #include <cstddef>
 #include <string>
@@ -79,8 +79,8 @@ class FindReplace {
   // selection (forward) or the last one ending at or before its start
   // (backward); when there is none, the selection start moves to 0 and the
   // text is searched forward once more from two bytes before the selection's
-  // length. A match is selected and, with `replaceAfter`, replaced. Returns
-  // whether a match was found.
+  // length. A match is selected and, with `replaceAfter`, replaced; no match
+  // is reported with msg::NotFound. Returns whether a match was found.
   bool Find(FindDirection direction, bool replaceAfter, EditBox& box, Host& host);
 
  private:

@@ -28,12 +28,6 @@ int HeadlessHost::AdvanceClock(std::uint64_t ms) {
   return ticks;
 }
 
-std::optional<MenuItemState> HeadlessHost::MenuState(Command item) const {
-  const auto found = menuStates_.find(item);
-  if (found == menuStates_.end()) return std::nullopt;
-  return found->second;
-}
-
 void HeadlessHost::KeyPressed(int key) {
   if (key == vk::kNumLock) numLockOn_ = !numLockOn_;
 }

@@ -5,9 +5,9 @@
 // answers from a queue, and sent keys wait in a queue for the caller.
 #include <cstdint>
 #include <deque>
-#include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sheet/host.h"
@@ -17,8 +17,13 @@ namespace tl::sheet {
 
 class HeadlessHost final : public Host {
  public:
-  void SetStatusText(std::string_view text) override { status_ = text; }
+  void SetStatusText(std::string_view text) override {
+    previousStatus_ = std::move(status_);
+    status_ = text;
+  }
   std::string StatusText() override { return status_; }
+  // The message the last one replaced (what a batch showed before its count).
+  const std::string& PreviousStatusText() const { return previousStatus_; }
   void SetClipboardText(std::string_view text) override { clipboard_ = text; }
   std::string ClipboardText() override { return clipboard_; }
 
@@ -32,7 +37,6 @@ class HeadlessHost final : public Host {
 
   void FocusEditBox() override { ++focusRequests_; }
   void AdjustFontSize(int points) override { fontSizeChange_ += points; }
-  void SetMenuItemState(Command item, MenuItemState state) override { menuStates_[item] = state; }
   // Sent keys wait in a queue until the caller presses them (DeliverSentKeys
   // in key_delivery.h).
   void SendKey(int key) override { sentKeys_.push_back({key, 0}); }
@@ -60,11 +64,10 @@ class HeadlessHost final : public Host {
   const std::vector<MessageBoxRequest>& MessageBoxes() const { return messageBoxes_; }
   int FocusRequests() const { return focusRequests_; }
   int FontSizeChange() const { return fontSizeChange_; }
-  // The last state set for an item, if any.
-  std::optional<MenuItemState> MenuState(Command item) const;
 
  private:
   std::string status_;
+  std::string previousStatus_;
   std::string clipboard_;
   std::uint64_t now_ = 0;
   std::optional<std::uint64_t> timerInterval_;
@@ -73,7 +76,6 @@ class HeadlessHost final : public Host {
   std::vector<MessageBoxRequest> messageBoxes_;
   int focusRequests_ = 0;
   int fontSizeChange_ = 0;
-  std::map<Command, MenuItemState> menuStates_;
   std::deque<SentKey> sentKeys_;
   bool numLockOn_ = true;
 };

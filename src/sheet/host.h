@@ -1,15 +1,17 @@
 #pragma once
 // Everything the worksheet needs from the platform besides the edit box: the
 // status bar, the clipboard, the Enter hold timer, a millisecond clock,
-// message boxes, the edit box's focus and font size, the state of the menu
-// items the worksheet drives, and synthetic key presses. The window implements it over Win32; the
+// message boxes, the edit box's focus and font size, and synthetic key
+// presses. The window implements it over Win32; the
 // command line and the tests use HeadlessHost.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "sheet/command.h"
 #include "sheet/keys.h"
+#include "sheet/status_messages.h"
 
 namespace tl::sheet {
 
@@ -25,12 +27,6 @@ struct MessageBoxRequest {
   MessageBoxAnswer defaultAnswer = MessageBoxAnswer::Ok;  // the button Enter would press
 };
 
-struct MenuItemState {
-  bool checked = false;
-  bool enabled = true;
-  bool operator==(const MenuItemState&) const = default;
-};
-
 class Host {
  public:
   virtual ~Host() = default;
@@ -38,6 +34,12 @@ class Host {
   // The status bar's text (its only part).
   virtual void SetStatusText(std::string_view text) = 0;
   virtual std::string StatusText() = 0;
+  // The caret-position message of a line and column (both from 1). A host
+  // that shows no status text as it comes (a batch run) may keep the two
+  // numbers and write the text only when StatusText asks for it.
+  virtual void SetCaretPositionStatus(std::size_t line, std::size_t column) {
+    SetStatusText(msg::CaretPosition(line, column));
+  }
 
   // Clipboard text (GBK).
   virtual void SetClipboardText(std::string_view text) = 0;
@@ -60,9 +62,6 @@ class Host {
   virtual void FocusEditBox() = 0;
   // Changes the worksheet font size by `points` (Ctrl+"-", Ctrl+"=").
   virtual void AdjustFontSize(int points) = 0;
-
-  // Check mark and availability of a menu item (every menu that shows it).
-  virtual void SetMenuItemState(Command item, MenuItemState state) = 0;
 
   // The keyboard, for NumLock used as a delete key and for the virtual
   // keyboard: a key press (down and up) that reaches the worksheet after the

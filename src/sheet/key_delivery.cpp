@@ -57,8 +57,10 @@ KeyDownOutcome KeyDownOnly(Worksheet& worksheet, MemoryEditBox& box, HeadlessHos
   if (stroke.key != 0) {
     host.KeyPressed(stroke.key);
     if (const std::optional<Command> command =
-            CommandByShortcut({stroke.modifiers, stroke.key}, worksheet.Options()))
+            CommandByShortcut({stroke.modifiers, stroke.key}, worksheet.Options())) {
+      worksheet.OnShortcutKey(stroke.key);
       return {command, worksheet.Execute(*command)};
+    }
     if (!worksheet.OnKeyDown(stroke.key, stroke.modifiers)) {
       box.DefaultKeyDown(stroke.key, stroke.modifiers, host);
     }

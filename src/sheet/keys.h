@@ -11,6 +11,9 @@ inline constexpr int kCtrl = 1;
 inline constexpr int kShift = 2;
 inline constexpr int kAlt = 4;
 
+// Virtual-key codes lie below this.
+inline constexpr int kKeyCodes = 256;
+
 namespace vk {
 inline constexpr int kBack = 8;
 inline constexpr int kTab = 9;

@@ -35,7 +35,7 @@ class FlagScope {
 };
 }  // namespace
 
-void Worksheet::RefreshLine() {
+bool Worksheet::RefreshLine() {
   const FlagScope refreshing(refreshing_);
   // The rebuild takes the line out and puts its bytes back with values
   // between them: it adds and removes no CR, LF or tab, so what was known of
@@ -45,8 +45,9 @@ void Worksheet::RefreshLine() {
   const LineBreakFindings findings = lineBreaks_;
   const std::size_t repairsAtStart = repairs_;
   const char lastByte = LastByte();
-  RebuildLine();
+  const bool rebuilt = RebuildLine();
   if (repairs_ == repairsAtStart && LastByte() == lastByte) lineBreaks_ = findings;
+  return rebuilt;
 }
 
 char Worksheet::LastByte() {
@@ -54,7 +55,7 @@ char Worksheet::LastByte() {
   return size > 0 ? ByteAt(box_, size - 1) : '\0';
 }
 
-void Worksheet::RebuildLine() {
+bool Worksheet::RebuildLine() {
   // Cut the line; a cut that never happened (an empty worksheet) keeps nothing.
   cutLineText_.clear();
   pendingLineCut_ = true;
@@ -65,11 +66,15 @@ void Worksheet::RebuildLine() {
   const std::vector<std::string_view> parts = SplitAtEquals(kept);
   if (parts.size() == 1) {
     Insert(kept);
-    return;
+    return true;
   }
   // The first part as it is, every later one without its old value.
   std::vector<std::string_view> pieces{parts.front()};
-  for (std::size_t i = 1; i < parts.size(); ++i) pieces.push_back(StripShownValue(parts[i]));
+  std::vector<std::string_view> oldValues;
+  for (std::size_t i = 1; i < parts.size(); ++i) {
+    pieces.push_back(StripShownValue(parts[i]));
+    oldValues.push_back(parts[i].substr(0, parts[i].size() - pieces.back().size()));
+  }
 
   // Everything the rebuild writes lands from here on, so the rebuilt text is
   // the bytes the text grows by.
@@ -79,13 +84,16 @@ void Worksheet::RebuildLine() {
   for (std::size_t i = 0; i + 1 < pieces.size(); ++i) {
     Insert(pieces[i]);
     valueReached_ = false;
+    // The value goes where the old one stood: the same again is no new record.
+    shownValue_ = oldValues[i];
     EvaluateCurrentLine();
   }
+  shownValue_ = {};
   Insert(pieces.back());
 
   if (valueReached_) {
     host_.SetStatusText(msg::kRefreshed);
-    return;
+    return true;
   }
   // Put the line back exactly as it was.
   if (repairs_ == repairsBefore) {
@@ -99,6 +107,7 @@ void Worksheet::RebuildLine() {
   }
   box_.ReplaceSelection(kept);
   host_.SetStatusText(msg::kRefreshFailed);
+  return false;
 }
 
 }  // namespace tl::sheet

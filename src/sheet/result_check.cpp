@@ -39,7 +39,6 @@ class CheckHost final : public Host {
   }
   void FocusEditBox() override {}
   void AdjustFontSize(int) override {}
-  void SetMenuItemState(Command, MenuItemState) override {}
 
   void Clear() {
     status_.clear();
@@ -80,20 +79,21 @@ std::vector<StaleResult> ResultChecker::Check(std::string_view line) {
   std::vector<StaleResult> stale;
   if (line.find('=') == npos) return stale;
   if (!settings_.空格分式) {
-    CheckChain(line, stale);
+    CheckChain(line, 0, stale);
     return stale;
   }
   // Each space-separated expression is a chain of its own.
   for (std::size_t start = 0; start < line.size();) {
     std::size_t end = line.find(' ', start);
     if (end == npos) end = line.size();
-    if (end > start) CheckChain(line.substr(start, end - start), stale);
+    if (end > start) CheckChain(line.substr(start, end - start), start, stale);
     start = end + 1;
   }
   return stale;
 }
 
-void ResultChecker::CheckChain(std::string_view chain, std::vector<StaleResult>& stale) {
+void ResultChecker::CheckChain(std::string_view chain, std::size_t chainStart,
+                               std::vector<StaleResult>& stale) {
   const engine::ThousandsSeparator grouping = EngineOptionsFrom(settings_).thousandsSeparator;
   for (std::size_t equals = chain.find('='); equals != npos; equals = chain.find('=', equals + 1)) {
     // The written value: what a refresh strips from the front of the part.
@@ -103,7 +103,11 @@ void ResultChecker::CheckChain(std::string_view chain, std::vector<StaleResult>&
         TrimEnd(part.substr(0, part.size() - StripShownValue(part).size()));
     const std::string_view expression = WithoutLeadingSpaces(TrimEnd(chain.substr(0, equals)));
     if (expression.empty() || !IsShownValue(value, grouping)) continue;
-    StaleResult result{std::string(expression), std::string(WithoutLeadingSpaces(value)), {}};
+    const std::string_view written = WithoutLeadingSpaces(value);
+    StaleResult result{std::string(expression),
+                       std::string(written),
+                       {},
+                       chainStart + partStart + (value.size() - written.size())};
     switch (Rebuild(chain.substr(0, partStart + value.size()), result.now)) {
       case Rebuilt::Value:
         ++checked_;

@@ -22,6 +22,7 @@ struct StaleResult {
   // The value the expression gives now, or when it gives none the message
   // of its failure (without the leading spaces).
   std::string now;
+  std::size_t column = 0;  // where the written value starts in the line
 };
 
 class ResultChecker {
@@ -41,7 +42,8 @@ class ResultChecker {
  private:
   struct Sheet;
   enum class Rebuilt { Value, NoValue, Failure };
-  void CheckChain(std::string_view chain, std::vector<StaleResult>& stale);
+  // `chainStart`: where the chain starts in its line.
+  void CheckChain(std::string_view chain, std::size_t chainStart, std::vector<StaleResult>& stale);
   // Rebuilds a chain that ends with a written value; `now` is the value it
   // ends with then, or the failure.
   Rebuilt Rebuild(std::string_view upToValue, std::string& now);

@@ -35,7 +35,7 @@ void Worksheet::ShowCaretPosition() {
 
 void Worksheet::ShowCaretPositionFrom(LineBreakMark mark) {
   if (const auto place = LocateCaret(box_, box_.Caret(), mark)) {
-    host_.SetStatusText(msg::CaretPosition(place->line, place->column));
+    host_.SetCaretPositionStatus(place->line, place->column);
   }
 }
 

@@ -19,6 +19,15 @@ void Worksheet::EndUserAction() {
                    UndoHistory::LimitFor(settings_.撤销设置));
 }
 
+void Worksheet::StartNewHistory() {
+  if (!history_) return;
+  snapshotPending_ = false;
+  doNotRecord_ = false;
+  history_.emplace();
+  history_->Record(box_.Text(), static_cast<std::int64_t>(box_.Caret()),
+                   UndoHistory::LimitFor(settings_.撤销设置));
+}
+
 CommandResult Worksheet::Undo() {
   if (!history_) return CommandResult::NoUndoHistory;
   if (const Snapshot* snapshot = history_->Undo()) RestoreSnapshot(*snapshot);

@@ -18,7 +18,6 @@ Worksheet::Worksheet(EditBox& box, Host& host, settings::Settings& settings,
                      UndoHistory::LimitFor(settings_.撤销设置));
   }
   box_.SetContentChangedHandler([this] { OnContentChanged(); });
-  ApplyMenuStates();
 }
 
 Worksheet::~Worksheet() {
@@ -29,11 +28,11 @@ namespace {
 // A command's handler: a member of Worksheet, called through its pointer.
 template <auto Method>
 CommandResult Invoke(Worksheet& worksheet) {
-  if constexpr (std::is_void_v<decltype((worksheet.*Method)())>) {
-    (worksheet.*Method)();
-    return CommandResult::Done;
-  } else {
+  if constexpr (std::is_same_v<decltype((worksheet.*Method)()), CommandResult>) {
     return (worksheet.*Method)();
+  } else {
+    (worksheet.*Method)();  // a result of another kind says nothing of the command
+    return CommandResult::Done;
   }
 }
 }  // namespace
@@ -62,6 +61,7 @@ std::span<const Worksheet::CommandHandler> Worksheet::Handlers() {
       {Command::ClearAll, &Invoke<&Worksheet::ClearAll>},
       {Command::FindNext, &Invoke<&Worksheet::FindNextMatch>},
       {Command::FindPrevious, &Invoke<&Worksheet::FindPreviousMatch>},
+      {Command::CheckResults, &Invoke<&Worksheet::SelectNextStaleResult>},
   };
   return kHandlers;
 }
@@ -132,18 +132,9 @@ void Worksheet::FindPreviousMatch() {
   find_.FindPrevious(box_, host_);
 }
 
-void Worksheet::ApplyMenuStates() {
-  const bool live = settings_.动态刷新;
-  host_.SetMenuItemState(Command::LiveMode, {live, true});
-  host_.SetMenuItemState(Command::Record, {recording_, !live});
-  host_.SetMenuItemState(Command::Accumulator, {false, !live});
-  host_.SetMenuItemState(Command::ClearAccumulator, {false, !live});
-}
-
 void Worksheet::ToggleLiveMode() {
   settings_.动态刷新 = !settings_.动态刷新;
   recording_ = false;
-  ApplyMenuStates();
 }
 
 }  // namespace tl::sheet

@@ -18,6 +18,7 @@
 // press (it notes whether text was selected then), OnDoubleClick instead of
 // the edit box's own double-click handling (the worksheet makes the
 // selection), OnLeftButtonUp after the edit box has handled the release.
+#include <bitset>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -57,8 +58,7 @@ struct WorksheetOptions {
 
 class Worksheet {
  public:
-  // Records the box's current text as the first undo snapshot and sets the
-  // live-mode menu items.
+  // Records the box's current text as the first undo snapshot.
   Worksheet(EditBox& box, Host& host, settings::Settings& settings, WorksheetOptions options = {});
   ~Worksheet();
   Worksheet(const Worksheet&) = delete;
@@ -69,6 +69,11 @@ class Worksheet {
   // Enter key press is swallowed.
   bool OnCharacter(Character character);
   void OnKeyUp(int key, int modifiers);
+  // The key down of `key` ran a menu command (a shortcut the window's
+  // accelerators took before the edit box saw the key): its release is no
+  // typing and starts no live refresh, whichever of the key and its
+  // modifiers goes up first.
+  void OnShortcutKey(int key);
   void OnContentChanged();
   void OnEnterTimer();
   void OnLeftButtonDown();
@@ -83,13 +88,21 @@ class Worksheet {
   // command are recorded together when the action ends. A change made from
   // outside the worksheet's events (a tool window's replace) ends with this.
   void EndUserAction();
+  // A new document (New, Open, a dropped file): the undo history starts
+  // again from the box's current text, so that no undo reaches the sheet of
+  // another document.
+  void StartNewHistory();
   static bool Handles(Command command);
+  // How the menus show the command's item now, as far as the worksheet's
+  // modes and options decide it (live mode greys the accumulator's items).
+  MenuItemState MenuState(Command command) const;
 
   // Evaluates the caret's line and writes the result behind it. True when a
   // result was written (or, in the conversion check, a shown result removed).
   bool EvaluateCurrentLine();
-  // Rebuilds the caret's computed chain from its parts ("&w.刷新行").
-  void RefreshLine();
+  // Rebuilds the caret's computed chain from its parts ("&w.刷新行"). False
+  // when a part failed and the line was put back as it was.
+  bool RefreshLine();
   // "   [当前位置] _ 行: ...": on a left button press and while dragging.
   void ShowCaretPosition();
 
@@ -121,7 +134,15 @@ class Worksheet {
   const UndoHistory* History() const { return history_ ? &*history_ : nullptr; }
 
  private:
-  enum class LineOutcome { Written, NotWritten, RefreshWanted, RepairWanted };
+  enum class LineOutcome {
+    Written,     // a result was written (or, converting, a shown one removed)
+    Refreshed,   // a computed chain was rebuilt
+    NotWritten,  // a bare number, a cut line: nothing computed, nothing wrong
+    Empty,       // nothing to evaluate
+    Failed,      // a diagnostic, or a chain that could not be rebuilt
+    RefreshWanted,
+    RepairWanted,
+  };
   struct CommandHandler {
     Command command;
     CommandResult (*run)(Worksheet&);
@@ -129,6 +150,8 @@ class Worksheet {
   static std::span<const CommandHandler> Handlers();
 
   // Evaluation of the caret's line (evaluate_line.cpp, write_back.cpp).
+  // EvaluateCurrentLine with what the evaluation came to.
+  LineOutcome EvaluateCaretLine();
   LineOutcome EvaluateLine(bool mayRepair);
   ExpressionPick PickAtCaret(std::size_t caret);
   void CutLine(const ExpressionPick& pick);
@@ -136,10 +159,20 @@ class Worksheet {
   LineOutcome WriteBack(const ExpressionPick& pick, const engine::Outcome& outcome);
   engine::Options EngineOptions() const;
   void AppendRecord(std::string_view expression, std::string_view result);
+  // Appends the record while "&A.记录" is checked, unless a refresh writes
+  // the value the line showed already.
+  void RecordOnce(std::string_view expression, std::string_view result);
   bool TextLineBreaksInconsistent();
 
   // Keys (enter_key.cpp).
-  bool FinishedNumberBeforeCaret(bool ignoreSeparators);
+  // The text from the last "=" of the caret's line (one that lies wholly
+  // before the byte before the caret) up to the caret; none without one.
+  std::optional<std::string_view> TextAfterEquals();
+  // Enter's test: that text, "," and ";" removed, is a number as the number
+  // rule writes it.
+  bool FinishedNumberBeforeCaret();
+  // Typing's test: that text is a value as a result shows it.
+  bool ShownValueBeforeCaret();
   void KeyUp(int key, int modifiers);
   void EvaluateByEnter();
   void LiveRefreshAfterKey(int key, int modifiers);
@@ -163,11 +196,22 @@ class Worksheet {
 
   // Commands.
   void RepairDocument();
-  void RebuildLine();  // RefreshLine without its care for the line-break findings
+  bool RebuildLine();  // RefreshLine without its care for the line-break findings
   char LastByte();
+  // The lines a batch evaluated (wrote or refreshed a result, or failed) and
+  // those that failed; with 空格分式 a line counts once for all its
+  // expressions.
+  struct BatchTally {
+    std::size_t evaluated = 0;
+    std::size_t failed = 0;
+    bool lineEvaluated = false;
+    bool lineFailed = false;
+    void Count(LineOutcome outcome);
+    void EndLine();
+  };
   void BatchEvaluate();
-  void BatchEvaluateLines();
-  void BatchEvaluateSegments();
+  void BatchEvaluateLines(BatchTally& tally);
+  void BatchEvaluateSegments(BatchTally& tally);
   void ConvertFraction();
   CommandResult Undo();
   CommandResult Redo();
@@ -186,10 +230,10 @@ class Worksheet {
   void ClearAll();
   void FindNextMatch();
   void FindPreviousMatch();
+  void SelectNextStaleResult();  // "&R.检查结果"
   void ToggleLiveMode();
   CommandResult ToggleRecord();
   CommandResult ClearAccumulator();
-  void ApplyMenuStates();
   // Replaces the selection unless there is nothing to insert.
   void Insert(std::string_view text);
   // The command's function template, when it inserts one.
@@ -200,6 +244,7 @@ class Worksheet {
   settings::Settings& settings_;
 
   engine::EvaluationMode evaluationMode_ = engine::EvaluationMode::Normal;
+  engine::Workspace workspace_;  // kept from line to line
   bool pendingLineCut_ = false;  // `PendingLineCut`
   std::string cutLineText_;      // `CutLineText`
   bool lineHasNoEquals_ = false;
@@ -210,6 +255,9 @@ class Worksheet {
   bool longPress_ = false;
   bool refreshing_ = false;  // inside RefreshLine: a line to refresh is left as it is
   bool recording_ = false;   // "&A.记录" checked
+  // Inside RefreshLine: the old value where the next write-back goes (a view
+  // into the line's kept text), empty when there is none.
+  std::string_view shownValue_;
   std::vector<AccumulatorRecord> accumulator_;
   FindReplace find_;
   std::optional<UndoHistory> history_;
@@ -234,6 +282,8 @@ class Worksheet {
   bool selectionAtPress_ = false;
   // Inverted on every NumLock press; while set, the next one also deletes.
   bool numLockFlag_ = false;
+  // Keys down whose press ran a menu command, until their release.
+  std::bitset<kKeyCodes> shortcutKeys_;
   // The character of a key press whose key down did the key's work already.
   Character swallowCharacter_ = 0;
 };

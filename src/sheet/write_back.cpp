@@ -9,11 +9,12 @@ namespace tl::sheet {
 Worksheet::LineOutcome Worksheet::WriteBack(const ExpressionPick& pick,
                                             const engine::Outcome& outcome) {
   const std::string& result = outcome.text;
-  if (!outcome.hasOperator) {
+  // A number with labels ("押金 3000") is a bare number on a line of its own.
+  if (!outcome.hasOperator || (outcome.labelledNumber && pick.lineHasNoEquals)) {
     // A bare number: behind an "=" it is the value of a chain to rebuild
     // ("1+2=." ends with one), on its own line it is only recorded.
     if (!pick.lineHasNoEquals) return LineOutcome::RefreshWanted;
-    if (recording_) AppendRecord(pick.exprText, result);
+    RecordOnce(pick.exprText, result);
     host_.SetStatusText(msg::kNoOperator);
     return LineOutcome::NotWritten;
   }
@@ -36,9 +37,16 @@ Worksheet::LineOutcome Worksheet::WriteBack(const ExpressionPick& pick,
   if (pick.trailingSpaces > 0) {
     PlaceCaret(box_, box_.Caret() - static_cast<std::size_t>(pick.trailingSpaces));
   }
-  if (recording_) AppendRecord(pick.exprText, result);
+  RecordOnce(pick.exprText, result);
   if (settings_.动态刷新) host_.SetStatusText(msg::kRefreshed);
   return LineOutcome::Written;
+}
+
+void Worksheet::RecordOnce(std::string_view expression, std::string_view result) {
+  // A refresh that writes back the value the line already showed counted
+  // that line before.
+  if (!recording_ || (refreshing_ && text::EqualsWithoutSpaces(shownValue_, result))) return;
+  AppendRecord(expression, result);
 }
 
 }  // namespace tl::sheet

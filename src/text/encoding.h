@@ -12,6 +12,12 @@ std::string Utf8ToGbk(std::string_view utf8);
 std::u16string GbkToUtf16(std::string_view gbk);
 std::string Utf16ToGbk(std::u16string_view utf16);
 
+// UTF-8 to GBK with nothing replaced: false when a byte is not valid UTF-8
+// or a character has no GBK form of its own (none at all, or only a
+// look-alike that would come back as another character); `gbk` is then
+// unspecified.
+bool Utf8ToGbkExactly(std::string_view utf8, std::string& gbk);
+
 // Characters that GBK cannot hold exactly: an emoji or any character outside
 // the basic plane (two UTF-16 units), a lone surrogate, or a character of the
 // basic plane that does not come back unchanged from GBK (Thai, for one).

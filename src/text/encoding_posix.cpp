@@ -81,6 +81,13 @@ std::string Utf8ToGbk(std::string_view utf8) {
   return Convert("CP936", "UTF-8", utf8, "?", Utf8Sequence);
 }
 
+bool Utf8ToGbkExactly(std::string_view utf8, std::string& gbk) {
+  // iconv gives some characters a look-alike's code (several characters
+  // share one): only a character that comes back as itself has a form.
+  gbk = Utf8ToGbk(utf8);
+  return GbkToUtf8(gbk) == utf8;
+}
+
 std::u16string GbkToUtf16(std::string_view gbk) {
   std::string bytes =
       Convert("UTF-16LE", "CP936", gbk, std::string_view(kUtf16Replacement, 2), OneByte);

@@ -8,24 +8,41 @@ namespace {
 
 constexpr UINT kGbk = 936;
 
+// `flags` MB_ERR_INVALID_CHARS makes an invalid byte fail the whole
+// conversion (false); without it the system puts U+FFFD in its place.
+bool ToWide(UINT codePage, std::string_view bytes, DWORD flags, std::wstring& out) {
+  out.clear();
+  if (bytes.empty()) return true;
+  const int size = static_cast<int>(bytes.size());
+  const int n = MultiByteToWideChar(codePage, flags, bytes.data(), size, nullptr, 0);
+  if (n <= 0) return false;
+  out.resize(static_cast<std::size_t>(n));
+  return MultiByteToWideChar(codePage, flags, bytes.data(), size, out.data(), n) == n;
+}
+
 std::wstring ToWide(UINT codePage, std::string_view bytes) {
-  if (bytes.empty()) return {};
-  int n =
-      MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-  std::wstring out(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(), n);
+  std::wstring out;
+  ToWide(codePage, bytes, 0, out);
   return out;
 }
 
-std::string FromWide(UINT codePage, std::wstring_view wide) {
+// To GBK a character without a form of its own becomes "?", never a
+// look-alike (WC_NO_BEST_FIT_CHARS); `replaced`, when given, says whether
+// that happened. UTF-8 takes neither the flag nor a default character.
+std::string FromWide(UINT codePage, std::wstring_view wide, bool* replaced = nullptr) {
+  if (replaced) *replaced = false;
   if (wide.empty()) return {};
-  // WideCharToMultiByte refuses a default character for UTF-8.
-  const char* fallback = codePage == CP_UTF8 ? nullptr : "?";
-  int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                              fallback, nullptr);
-  std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n,
-                      fallback, nullptr);
+  const bool gbk = codePage != CP_UTF8;
+  const DWORD flags = gbk ? WC_NO_BEST_FIT_CHARS : 0;
+  const char* fallback = gbk ? "?" : nullptr;
+  BOOL usedDefault = FALSE;
+  BOOL* used = gbk ? &usedDefault : nullptr;
+  const int size = static_cast<int>(wide.size());
+  const int n =
+      WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, fallback, nullptr);
+  std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+  WideCharToMultiByte(codePage, flags, wide.data(), size, out.data(), n, fallback, used);
+  if (replaced) *replaced = usedDefault != FALSE;
   return out;
 }
 
@@ -38,6 +55,14 @@ std::string GbkToUtf8(std::string_view gbk) {
 std::string Utf8ToGbk(std::string_view utf8) {
   std::wstring wide = ToWide(CP_UTF8, utf8);
   return Utf16ToGbk({reinterpret_cast<const char16_t*>(wide.data()), wide.size()});
+}
+
+bool Utf8ToGbkExactly(std::string_view utf8, std::string& gbk) {
+  std::wstring wide;
+  if (!ToWide(CP_UTF8, utf8, MB_ERR_INVALID_CHARS, wide)) return false;
+  bool replaced = false;
+  gbk = FromWide(kGbk, wide, &replaced);
+  return !replaced;
 }
 
 std::u16string GbkToUtf16(std::string_view gbk) {

@@ -78,20 +78,25 @@ std::optional<Digits13> RoundTo13Digits(double a) {
   if (biased == 0 || biased == 0x7FF) return std::nullopt;  // subnormal, infinite
   const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | std::uint64_t{1} << 52;
   const int q = biased - 1075;
-  // floor(log10(2^k)) for a in [2^k, 2^(k+1)); the true exponent is this or one more.
+  // floor(log10(2^k)) for a in [2^k, 2^(k+1)); the true exponent is this or one
+  // more, which an exact power of ten tells at once. Elsewhere, and when
+  // rounding carries into a 14th digit, the loop moves the exponent.
   int exponent = ((biased - 1023) * 78913) >> 18;
+  if (const int next = exponent + 1; next >= 0 &&
+                                     next < static_cast<int>(kExactPowersOfTen.size()) &&
+                                     a >= kExactPowersOfTen[static_cast<std::size_t>(next)])
+    exponent = next;
   for (int attempt = 0; attempt < 4; ++attempt) {
     const int s = 12 - exponent;
     const int shift = -(q + s);
     if (s < 0 || s >= static_cast<int>(kPowersOfFive.size()) || shift < 0 || shift >= 128)
       return std::nullopt;
     const Wide product = Wide{m} * kPowersOfFive[static_cast<std::size_t>(s)];
-    Wide rounded = product >> shift;
-    if (shift > 0) {
-      const Wide rest = product - (rounded << shift);
-      const Wide half = Wide{1} << (shift - 1);
-      if (rest > half || (rest == half && (rounded & 1) != 0)) ++rounded;
-    }
+    // Half of the last place, less one, plus the last kept bit: past the
+    // place exactly when the rest is above half, or half with an odd last bit.
+    const Wide rounded =
+        shift == 0 ? product
+                   : (product + ((Wide{1} << (shift - 1)) - 1) + ((product >> shift) & 1)) >> shift;
     if (rounded >= kBeyond13) {
       ++exponent;
     } else if (rounded < kLowest13) {

@@ -11,18 +11,14 @@
 #include <thread>
 #include <vector>
 
+#include "app/window_helpers_win.h"
 #include "sheet/headless_host.h"
 
 namespace tl::app {
 namespace {
 
 namespace fs = std::filesystem;
-
-HWND WaitForWindow(const wchar_t* title) {
-  for (int i = 0; i < 1200; ++i, Sleep(25))
-    if (HWND window = FindWindowW(nullptr, title)) return window;
-  return nullptr;
-}
+using testing::WaitForWindow;
 
 std::vector<HWND> Children(HWND parent, const wchar_t* className) {
   std::vector<HWND> found;
@@ -30,12 +26,6 @@ std::vector<HWND> Children(HWND parent, const wchar_t* className) {
        child = FindWindowExW(parent, child, className, nullptr))
     found.push_back(child);
   return found;
-}
-
-std::wstring TextOf(HWND window) {
-  wchar_t text[64] = {};
-  GetWindowTextW(window, text, 64);
-  return text;
 }
 
 TEST(CustomPositionWindow, EnablesOkOnlyForAReachablePositionAndWritesTheFields) {
@@ -50,11 +40,11 @@ TEST(CustomPositionWindow, EnablesOkOnlyForAReachablePositionAndWritesTheFields)
   std::vector<std::wstring> shown;
   bool okForBadPosition = true, okForGoodPosition = false;
   std::thread user([&] {
-    HWND window = WaitForWindow(L"自定义窗口位置(请勿超出屏幕！)");
+    HWND window = WaitForWindow(L"自定义窗口位置(请勿超出屏幕！)", 30000);
     if (!window) return;
     std::vector<HWND> fields = Children(window, L"EDIT");
     if (fields.size() != 4) return;
-    for (HWND field : fields) shown.push_back(TextOf(field));
+    for (HWND field : fields) shown.push_back(testing::Text(field));
     HWND ok = FindWindowExW(window, nullptr, L"BUTTON", L"确定");
     // Top 0 and width 40: 0 + 40 is below 50.
     SendMessageW(fields[1], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"0"));

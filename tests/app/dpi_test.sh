@@ -12,20 +12,10 @@ gallery=$(realpath "$1")
 build=$(realpath "$2")
 app_tests=$(realpath "$3")
 program=$(realpath "$4")
-prefix="$build/wineprefix-dpi"
-export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LC_ALL=zh_CN.UTF-8
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  kill ${xvfb_pid:-} 2>/dev/null || true
-}
-trap cleanup EXIT
-
-for n in $(seq 200 249); do [ -e "/tmp/.X$n-lock" ] || { export DISPLAY=":$n"; break; }; done
-Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
-[ -f "$prefix/system.reg" ] || { wineboot -i >/dev/null 2>&1 || true; wineserver -w; }
+# shellcheck source-path=SCRIPTDIR source=harness.sh
+source "$(dirname "$0")/harness.sh"
+start_display
+take_prefix "$build" wineprefix-dpi
 
 # The main window in each view state, from a private folder, with a few lines.
 main_window_shots() {
@@ -34,12 +24,8 @@ main_window_shots() {
     "no-menu-no-title|菜单栏状态=假\r\n标题栏状态=假"; do
     IFS='|' read -r name keys <<<"$view"
     work=$(mktemp -d)
-    cp "$program" "$work/tallyline.exe"
-    mkdir -p "$work/Tallyline运行文件"
-    printf '[运行设置]\r\n退出设置=1\r\n[其他设置]\r\n退出保存=真\r\n[窗口状态设置]\r\n%b\r\n' "$keys" |
-      iconv -f UTF-8 -t GBK >"$work/Tallyline运行文件/Tallyline配置文件.ini"
-    printf '1+2×3=7\r\n2÷3=0.666666666667\r\n\r\n' | iconv -f UTF-8 -t GBK \
-      >"$work/Tallyline运行文件/Tallyline备份文件.txt"
+    program_folder "$work" "$program" "[运行设置]\r\n退出设置=1\r\n[其他设置]\r\n退出保存=真\r\n[窗口状态设置]\r\n$keys\r\n"
+    gbk '1+2×3=7\r\n2÷3=0.666666666667\r\n\r\n' >"$run/Tallyline备份文件.txt"
     wine "$work/tallyline.exe" &
     local pid=$!
     window=""
@@ -70,23 +56,15 @@ windows=(
 )
 failed=0
 for dpi in 96 144; do
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
-  wineserver -w
+  set_dpi $dpi
   for entry in "${windows[@]}"; do
     IFS='|' read -r name title width height <<<"$entry"
     out=$(mktemp)
     wine "$gallery" "$name" >"$out" &
     pid=$!
-    window=""
-    for _ in $(seq 100); do
-      window=$(xdotool search --onlyvisible --name "^${title//(/\\(}" 2>/dev/null | head -1 || true)
-      window=${window:-}
-      if [ -n "$window" ] && [ -s "$out" ] && xdotool windowfocus --sync "$window" 2>/dev/null; then
-        break
-      fi
-      window=""
-      sleep 0.2
-    done
+    # The gallery reports the window's DPI and size once it is shown.
+    window=$(focused_window "${title//(/\\(}") || true
+    for _ in $(seq 100); do [ -s "$out" ] && break; sleep 0.2; done
     read -r shown w h < <(tr -d "\r" <"$out") || true
     want_w=$((width * dpi / 96)) want_h=$((height * dpi / 96))
     if [ -z "$window" ] || [ "${shown:-}" != "$dpi" ] || [ "${w:-0}" -lt "$want_w" ] ||
@@ -102,8 +80,8 @@ for dpi in 96 144; do
     fi
     if [ -n "$window" ] && [ "$name" = help ]; then
       # The text takes Ctrl+A and Ctrl+C as a person presses them.
-      xdotool keydown ctrl key a keyup ctrl
-      xdotool keydown ctrl key c keyup ctrl
+      chord ctrl a
+      chord ctrl c
       sleep 0.3
     fi
     [ -n "$window" ] && xdotool key --window "$window" Escape

@@ -10,19 +10,12 @@
 #include "app/menus.h"
 #include "app/program_process_win.h"
 #include "app/win_text.h"
+#include "app/window_helpers_win.h"
 #include "engine/engine.h"
 #include "sheet/version.h"
 
 namespace tl::app::testing {
 namespace {
-
-std::wstring TextOf(HWND window) {
-  std::wstring text(static_cast<std::size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1,
-                    L'\0');
-  text.resize(static_cast<std::size_t>(
-      SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-  return text;
-}
 
 // The first window of `process` titled `title`, waited for.
 HWND WaitForWindow(DWORD process, const wchar_t* title) {
@@ -37,14 +30,6 @@ HWND WaitForWindow(DWORD process, const wchar_t* title) {
   return nullptr;
 }
 
-void Pump() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
 TEST(HelpWindow, F1OpensItWithEveryFunctionOfTheEngine) {
   ProgramFolder folder;
   folder.WriteConfiguration("[运行设置]\r\n退出设置=1\r\n");
@@ -57,7 +42,7 @@ TEST(HelpWindow, F1OpensItWithEveryFunctionOfTheEngine) {
   GetWindowThreadProcessId(program.MainWindow(), &process);
   HWND help = WaitForWindow(process, L"帮助");
   ASSERT_NE(help, nullptr) << "F1 opened no window 帮助";
-  const std::wstring text = TextOf(FindWindowExW(help, nullptr, L"EDIT", nullptr));
+  const std::wstring text = Text(FindWindowExW(help, nullptr, L"EDIT", nullptr));
   for (const engine::FunctionName& function : engine::FunctionNames()) {
     if (function.name == "~") continue;  // the unary minus, typed and shown as "-"
     EXPECT_NE(text.find(Wide(function.name)), std::wstring::npos) << function.name;
@@ -90,7 +75,7 @@ TEST(HelpWindow, TextFillsTheResizableWindowAndStaysReadOnly) {
   DWORD start = 0, end = 0;
   SendMessageW(text, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(start, 0u);
-  EXPECT_EQ(end, TextOf(text).size());
+  EXPECT_EQ(end, Text(text).size());
   DestroyWindow(owner);
   Pump();
   EXPECT_EQ(tools[Tool::Help], nullptr);
@@ -103,10 +88,10 @@ TEST(AboutWindow, ShowsTheVersionRunCountAndConfigurationFile) {
   OpenAboutWindow(owner, tools, {42, L"C:\\程序\\Tallyline运行文件\\Tallyline配置文件.ini"});
   HWND about = tools[Tool::About];
   ASSERT_NE(about, nullptr);
-  EXPECT_EQ(TextOf(about), L"关于和赞助");
+  EXPECT_EQ(Text(about), L"关于和赞助");
   std::wstring shown;
   for (HWND child = GetWindow(about, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    shown += TextOf(child) + L"\n";
+    shown += Text(child) + L"\n";
   EXPECT_NE(shown.find(L"版本 " + Wide(sheet::Version())), std::wstring::npos) << Gbk(shown);
   EXPECT_NE(shown.find(L"42"), std::wstring::npos) << Gbk(shown);
   EXPECT_NE(shown.find(L"C:\\程序\\Tallyline运行文件\\Tallyline配置文件.ini"), std::wstring::npos);

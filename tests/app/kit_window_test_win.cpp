@@ -8,17 +8,20 @@
 
 #include "app/exit_dialog.h"
 #include "app/kit_window.h"
+#include "app/sheet_session.h"
 #include "app/win_host.h"
+#include "app/window_helpers_win.h"
 
 namespace tl::app {
 namespace {
+
+using testing::Pump;
 
 // A loaded machine can take seconds to show a window under Wine. When it
 // never comes, the waiting thread ends the modal loop, so that the test fails
 // instead of hanging.
 HWND WaitForWindow(const wchar_t* title, DWORD testThread) {
-  for (int i = 0; i < 1200; ++i, Sleep(25))
-    if (HWND window = FindWindowW(nullptr, title)) return window;
+  if (HWND window = testing::WaitForWindow(title, 30000)) return window;
   PostThreadMessageW(testThread, WM_QUIT, 0, 0);
   return nullptr;
 }
@@ -73,14 +76,6 @@ LRESULT CALLBACK ToolProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void Pump() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
 TEST(KitWindow, ToolWindowKeepsItsKeysAndFreesItsState) {
   HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
                                nullptr, nullptr, nullptr);
@@ -122,11 +117,30 @@ TEST(KitWindow, ToolWindowKeepsItsKeysAndFreesItsState) {
   EXPECT_FALSE(IsWindow(tool));
   EXPECT_EQ(tools[Tool::Find], nullptr);
   EXPECT_TRUE(freed);
-  // Esc is released over the owner: that release is the closed window's.
-  MSG release{ownerChild, WM_KEYUP, VK_ESCAPE, 0, 0, {}};
-  EXPECT_TRUE(RouteToolWindowMessage(tools, release));
-  EXPECT_FALSE(RouteToolWindowMessage(tools, release));
   DestroyWindow(owner);
+}
+
+// A key that closed a tool window (Esc, Enter on "确定") or a dialog is
+// released over the main window, whose worksheet must not take that release.
+TEST(KeyPresses, AReleaseOverTheMainWindowNeedsItsPressThere) {
+  const struct {
+    UINT kind;
+    WPARAM key;
+    bool forMainWindow, admitted;
+  } steps[] = {
+      {WM_KEYDOWN, VK_ESCAPE, false, true}, {WM_KEYUP, VK_ESCAPE, true, false},
+      {WM_KEYDOWN, VK_RETURN, true, true},  {WM_KEYUP, VK_RETURN, true, true},
+      {WM_KEYUP, VK_RETURN, true, false},   {WM_SYSKEYDOWN, VK_MENU, false, true},
+      {WM_SYSKEYUP, VK_MENU, true, false},  {WM_SYSKEYDOWN, VK_MENU, true, true},
+      {WM_SYSKEYUP, VK_MENU, true, true},   {WM_KEYDOWN, 'A', true, true},
+      {WM_KEYUP, 'A', false, true},         {WM_KEYUP, 'A', true, false},
+      {WM_CHAR, 'a', true, true},
+  };
+  KeyPresses presses;
+  for (std::size_t i = 0; i < std::size(steps); ++i) {
+    const MSG message{nullptr, steps[i].kind, steps[i].key, 0, 0, {}};
+    EXPECT_EQ(presses.Admit(message, steps[i].forMainWindow), steps[i].admitted) << "step " << i;
+  }
 }
 
 TEST(KitWindow, ControlsArePlacedForTheDpi) {

@@ -7,6 +7,7 @@
 #include "app/menus.h"
 #include "app/program_process_win.h"
 #include "app/win_text.h"
+#include "app/window_helpers_win.h"
 
 namespace tl::app::testing {
 namespace {
@@ -39,16 +40,6 @@ class FileLock {
  private:
   HANDLE handle_;
 };
-
-HWND WaitForWindow(const wchar_t* title) {
-  for (int i = 0; i < 200; ++i, Sleep(50))
-    if (HWND window = FindWindowW(nullptr, title)) return window;
-  return nullptr;
-}
-
-void WaitUntilGone(HWND window) {
-  for (int i = 0; i < 200 && IsWindow(window); ++i) Sleep(25);
-}
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -111,17 +102,6 @@ TEST_F(MainWindowTest, UndoAndRedoFromTheMenus) {
   program.Command(CommandId(Command::Undo));
   EXPECT_EQ(program.EditText().substr(0, 1), L"7");
   EXPECT_TRUE(program.Close());
-}
-
-std::wstring ClipboardText() {
-  std::wstring text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    text = static_cast<const wchar_t*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
 }
 
 TEST_F(MainWindowTest, DoubleClickSelectsTheNumberAndCopiesIt) {
@@ -195,6 +175,22 @@ TEST_F(MainWindowTest, SaveAtExitKeepsTheSheetForTheNextStart) {
   EXPECT_EQ(again.EditText().substr(0, 5), L"1+1=2");
   EXPECT_EQ(again.Caret(), 5u);
   EXPECT_TRUE(again.Close());
+}
+
+// The restored sheet is checked at start; the command selects its stale
+// result.
+TEST_F(MainWindowTest, TheRestoredSheetIsCheckedForStaleResults) {
+  folder.WriteConfiguration(Configuration("动态刷新=真\r\n", "退出保存=真\r\n"));
+  std::ofstream(folder.Files().contentBackup, std::ios::binary) << "1+1=2\r\n2*3=7\r\n";
+  ProgramProcess program(folder);
+  EXPECT_EQ(program.StatusText(), L"   [提示]_文件中有 1 处结果已过期，按 F6 查看");
+  program.Command(CommandId(Command::CheckResults));
+  program.KeyUp(VK_F6);
+  DWORD selection = static_cast<DWORD>(SendMessageW(program.EditBox(), EM_GETSEL, 0, 0));
+  EXPECT_EQ(LOWORD(selection), 11u);
+  EXPECT_EQ(HIWORD(selection), 12u);
+  EXPECT_EQ(program.StatusText(), L"   [提示]_第 2 行的结果已过期，现为 6（共 1 处）");
+  EXPECT_TRUE(program.Close());
 }
 
 // The sheet cannot be written at exit (another program holds the backup):

@@ -24,7 +24,7 @@ TEST(Menus, BarHasTheFiveMenusWithCaptionsAndShortcuts) {
   } items[] = {
       {Command::BatchEvaluate, L"&F.批量运算"}, {Command::RefreshLine, L"&w.刷新行\tF5"},
       {Command::Undo, L"&z.撤消\tCtrl+Z"},      {Command::FindPrevious, L"&P.查找上一个\tShift+F3"},
-      {Command::Exit, L"&X.退出\tCtrl+Q"},
+      {Command::Exit, L"&X.退出\tCtrl+Q"},      {Command::CheckResults, L"&R.检查结果\tF6"},
   };
   for (const auto& item : items)
     EXPECT_EQ(Caption(menus.bar, CommandId(item.command), MF_BYCOMMAND), item.caption);
@@ -50,14 +50,42 @@ TEST(Menus, ContextMenuHasItsTwoSubmenusInPlace) {
   DestroyMenus(menus);
 }
 
-TEST(Menus, StatesReachEveryMenuThatShowsTheCommand) {
+// The opening menu gets its states; a left-out item leaves every menu and
+// comes back in its place.
+TEST(Menus, StatesAreShownAsAMenuOpens) {
   Menus menus = BuildMenus();
-  SetCommandEnabled(menus, Command::PasteResult, false);
-  EXPECT_TRUE(GetMenuState(menus.bar, CommandId(Command::PasteResult), MF_BYCOMMAND) & MF_GRAYED);
-  EXPECT_TRUE(GetMenuState(menus.context, CommandId(Command::PasteResult), MF_BYCOMMAND) &
-              MF_GRAYED);
-  SetCommandChecked(menus, Command::LiveMode, true);
-  EXPECT_TRUE(GetMenuState(menus.bar, CommandId(Command::LiveMode), MF_BYCOMMAND) & MF_CHECKED);
+  HMENU edit = GetSubMenu(menus.bar, 1);
+  bool copyCompatibleShown = false;
+  const auto state = [&copyCompatibleShown](Command command) {
+    sheet::MenuItemState item;
+    item.enabled = command != Command::PasteResult;
+    item.checked = command == Command::LiveMode;
+    item.shown = command != Command::CopyCompatible || copyCompatibleShown;
+    return item;
+  };
+  const auto stateOf = [](HMENU menu, Command command) {
+    return GetMenuState(menu, CommandId(command), MF_BYCOMMAND);
+  };
+  ShowMenuStates(menus, edit, state);
+  EXPECT_TRUE(stateOf(edit, Command::PasteResult) & MF_GRAYED);
+  EXPECT_FALSE(stateOf(edit, Command::Paste) & MF_GRAYED);
+  EXPECT_TRUE(stateOf(edit, Command::LiveMode) & MF_CHECKED);
+  EXPECT_FALSE(stateOf(edit, Command::Record) & MF_CHECKED);
+  for (HMENU root : {menus.bar, menus.context})
+    EXPECT_EQ(stateOf(root, Command::CopyCompatible), static_cast<UINT>(-1));
+  EXPECT_FALSE(stateOf(menus.context, Command::PasteResult) & MF_GRAYED) << "not opened yet";
+  ShowMenuStates(menus, menus.context, state);
+  EXPECT_TRUE(stateOf(menus.context, Command::PasteResult) & MF_GRAYED);
+
+  copyCompatibleShown = true;
+  ShowMenuStates(menus, edit, state);
+  for (HMENU menu : {edit, menus.context}) {
+    int copy = -1;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i)
+      if (GetMenuItemID(menu, i) == CommandId(Command::Copy)) copy = i;
+    ASSERT_GE(copy, 0);
+    EXPECT_EQ(GetMenuItemID(menu, copy + 1), CommandId(Command::CopyCompatible));
+  }
   DestroyMenus(menus);
 }
 

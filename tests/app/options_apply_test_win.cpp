@@ -21,7 +21,7 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   auto* state = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (state && message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE &&
       reinterpret_cast<HWND>(lParam) == state->editBox)
-    state->edit->OnControlChanged();
+    state->session->OnControlChanged();
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -43,17 +43,15 @@ class MainWindowInProcess {
     main.editBox = CreateWorksheetEditBox(main.window, 100, false);
     main.font = CreateFontW(-20, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, L"Times New Roman");
     SendMessageW(main.editBox, WM_SETFONT, reinterpret_cast<WPARAM>(main.font), FALSE);
-    main.edit = std::make_unique<WinEditBox>(main.editBox);
-    main.host = std::make_unique<WinHost>(
-        HostWindows{main.window, main.editBox, nullptr, &main.menus}, [](int) {},
-        [](Command) { return true; });
-    main.worksheet = std::make_unique<sheet::Worksheet>(*main.edit, *main.host, main.settings);
+    main.session = std::make_unique<SheetSession>(
+        HostWindows{main.window, main.editBox, nullptr}, [](int) {}, main.settings,
+        [](WinEditBox&) {});
     HookEditBox(main);
   }
   ~MainWindowInProcess() {
     UnregisterShowHideHotKey(main.window, main.hotKeyId);
     UnhookEditBox(main);
-    main.worksheet.reset();
+    main.session.reset();
     SetMenu(main.window, nullptr);
     DestroyMenus(main.menus);
     DestroyWindow(main.window);
@@ -104,9 +102,8 @@ TEST(ApplyOptions, WordWrapMakesTheEditBoxAgainKeepingWhatItHad) {
   SendMessageW(w.main.editBox, EM_SETSEL, 4, 4);
   w.Type(L"*");
   EXPECT_EQ(w.Text(), L"12×3×");
-  EditBatch batch(*w.main.edit);
-  w.main.worksheet->Execute(Command::Undo);
-  EXPECT_EQ(w.main.edit->Text(), "12×3");
+  w.main.session->Execute(Command::Undo);
+  EXPECT_EQ(w.main.session->Edit().Text(), "12×3");
 }
 
 TEST(ApplyOptions, TopmostHotKeyMenusLiveModeAndEscFollowTheSettings) {
@@ -120,6 +117,7 @@ TEST(ApplyOptions, TopmostHotKeyMenusLiveModeAndEscFollowTheSettings) {
     s.动态刷新 = on;
     s.按esc退出 = on;
     ApplyOptions(w.main);
+    OnInitMenuPopup(w.main, edit);  // the menus show the options when they open
     EXPECT_EQ((GetWindowLongPtrW(w.main.window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, on);
     EXPECT_EQ(w.main.hotKeyId != 0, on);
     EXPECT_EQ(w.main.escClosesWindow, !on);

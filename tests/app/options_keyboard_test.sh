@@ -9,58 +9,25 @@ exe=$1
 build=$2
 shot=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
-cleanup() {
-  WINEPREFIX="$build/wineprefix" wineserver -k 2>/dev/null || true
-  kill ${program_pid:-} 2>/dev/null || true
-  kill ${xvfb_pid:-} 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source-path=SCRIPTDIR source=harness.sh
+source "$here/harness.sh"
+work_folder
+[ -n "${DISPLAY:-}" ] || start_display
+take_prefix "$(realpath "$build")" wineprefix-options-keyboard
 
-cp "$exe" "$work/tallyline.exe"
-mkdir -p "$work/Tallyline运行文件"
-printf '[运行设置]\r\n退出设置=1\r\n动态刷新=假\r\n[其他设置]\r\n退出保存=真\r\n' |
-  iconv -f UTF-8 -t GBK > "$work/Tallyline运行文件/Tallyline配置文件.ini"
-
-if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 150 199); do [ -e "/tmp/.X$n-lock" ] || { export DISPLAY=":$n"; break; }; done
-  Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
-fi
-
-WINEPREFIX="$build/wineprefix" "$here/../../scripts/wine-run.sh" "$work/tallyline.exe" &
+program_folder "$work" "$exe" '[运行设置]\r\n退出设置=1\r\n动态刷新=假\r\n[其他设置]\r\n退出保存=真\r\n'
+ctrl() { chord ctrl "$1" 0.3; }
+wine "$work/tallyline.exe" &
 program_pid=$!
 
-find_window() {  # NAME: the visible window with that title, after waiting for it
-  local found=""
-  for _ in $(seq 100); do
-    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
-    if [ -n "$found" ] && xdotool windowfocus --sync "$found" 2>/dev/null; then break; fi
-    found=""
-    sleep 0.2
-  done
-  echo "$found"
-}
-gone() {  # NAME: true once no visible window has that title
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
-ctrl() { xdotool keydown ctrl key "$1" keyup ctrl; sleep 0.3; }
-
-window=$(find_window Tallyline)
-[ -n "$window" ] || { echo "no Tallyline window appeared"; exit 1; }
+window=$(focused_window Tallyline) || { echo "no Tallyline window appeared"; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + 100)) $((Y + 60)) click 1
 sleep 0.5
 xdotool type --delay 80 "7"
 
 ctrl k
-[ -n "$(find_window 快捷设置)" ] || { echo "Ctrl+K opened no options dialog"; exit 1; }
+focused_window 快捷设置 >/dev/null || { echo "Ctrl+K opened no options dialog"; exit 1; }
 # From "笔记本": two boxes, the checked radio, ten boxes, then the undo field.
 xdotool key --delay 60 $(printf 'Tab %.0s' $(seq 14))
 xdotool type --delay 80 -- "-40"
@@ -69,17 +36,17 @@ xdotool type --delay 80 "9"
 ctrl z
 if [ -n "$shot" ]; then sleep 0.5; import -window root -crop 380x440+40+40 "$shot"; fi
 xdotool key --delay 80 Return
-gone 快捷设置 || { echo "Enter did not close the dialog"; exit 1; }
+window_gone 快捷设置 || { echo "Enter did not close the dialog"; exit 1; }
 
 ctrl k
-[ -n "$(find_window 快捷设置)" ] || { echo "Ctrl+K did not open the dialog again"; exit 1; }
+focused_window 快捷设置 >/dev/null || { echo "Ctrl+K did not open the dialog again"; exit 1; }
 xdotool key Escape
-gone 快捷设置 || { echo "Esc did not close the dialog"; exit 1; }
+window_gone 快捷设置 || { echo "Esc did not close the dialog"; exit 1; }
 
 xdotool key --delay 80 Escape
 # The sheet was changed: the program asks whether to save it first ("否").
 sleep 1
-if kill -0 "$program_pid" 2>/dev/null && asked=$(find_window 询问) && [ -n "$asked" ]; then
+if kill -0 "$program_pid" 2>/dev/null && asked=$(focused_window 询问); then
   xdotool windowfocus --sync "$asked" 2>/dev/null || true
   xdotool key n
 fi

@@ -10,6 +10,7 @@
 #include "app/options_rows.h"
 #include "app/program_process_win.h"
 #include "app/win_text.h"
+#include "app/window_helpers_win.h"
 
 namespace tl::app::testing {
 namespace {
@@ -17,17 +18,6 @@ namespace {
 using settings::Option;
 
 constexpr wchar_t kTitle[] = L"快捷设置";
-
-HWND WaitForWindow(const wchar_t* title) {
-  for (int i = 0; i < 200; ++i, Sleep(25))
-    if (HWND window = FindWindowW(nullptr, title); window && IsWindowVisible(window)) return window;
-  return nullptr;
-}
-
-bool WaitUntilGone(HWND window) {
-  for (int i = 0; i < 200 && IsWindow(window); ++i) Sleep(25);
-  return !IsWindow(window);
-}
 
 // Ctrl and a key from the keyboard, as a person presses them in `window`.
 void PressCtrl(HWND window, WORD key) {

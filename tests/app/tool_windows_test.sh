@@ -10,46 +10,16 @@
 set -euo pipefail
 exe=$(realpath "$1")
 build=$(realpath "$2")
-prefix="$build/wineprefix-tools"
-export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LC_ALL=zh_CN.UTF-8
-work=$(mktemp -d)
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  kill ${xvfb_pid:-} 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-for n in $(seq 250 299); do [ -e "/tmp/.X$n-lock" ] || { export DISPLAY=":$n"; break; }; done
-Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
-[ -f "$prefix/system.reg" ] || { wineboot -i >/dev/null 2>&1 || true; wineserver -w; }
+# shellcheck source-path=SCRIPTDIR source=harness.sh
+source "$(dirname "$0")/harness.sh"
+work_folder
+start_display
+take_prefix "$build" wineprefix-tools
 
 failed=0
 fail() {
   echo "$*"
   failed=1
-}
-
-# The window with this title once it is mapped; its id, or nothing.
-wait_window() {
-  local window=""
-  for _ in $(seq 75); do
-    window=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && { echo "$window"; return 0; }
-    sleep 0.2
-  done
-  return 1
-}
-
-wait_gone() {
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.2
-  done
-  return 1
 }
 
 # Checks the window's client area (its X window: Wine leaves the frame to a
@@ -72,35 +42,24 @@ check_window() {
 }
 
 press() { xdotool key --delay 120 "$@"; sleep 0.3; }
-chord() { xdotool keydown "$1" key "$2" keyup "$1"; sleep 0.5; }
 typed() { xdotool type --delay 120 "$1"; sleep 0.3; }
 
 run_at() {
   local dpi=$1
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
-  wineserver -w
+  set_dpi "$dpi"
   local folder="$work/$dpi"
-  mkdir -p "$folder/Tallyline运行文件"
-  cp "$exe" "$folder/tallyline.exe"
-  printf '[运行设置]\r\n退出设置=1\r\n动态刷新=假\r\n[其他设置]\r\n退出保存=真\r\n' |
-    iconv -f UTF-8 -t GBK >"$folder/Tallyline运行文件/Tallyline配置文件.ini"
+  program_folder "$folder" "$exe" '[运行设置]\r\n退出设置=1\r\n动态刷新=假\r\n[其他设置]\r\n退出保存=真\r\n'
   (cd "$folder" && wine tallyline.exe) &
   local pid=$!
-  local main=""
-  for _ in $(seq 100); do
-    main=$(xdotool search --onlyvisible --name '^Tallyline$' 2>/dev/null | head -1 || true)
-    if [ -n "$main" ] && xdotool windowfocus --sync "$main" 2>/dev/null; then break; fi
-    main=""
-    sleep 0.2
-  done
-  [ -n "$main" ] || { fail "no Tallyline window at $dpi DPI"; return; }
+  local main
+  main=$(focused_window Tallyline) || { fail "no Tallyline window at $dpi DPI"; return; }
   eval "$(xdotool getwindowgeometry --shell "$main")"
   xdotool mousemove $((X + 100)) $((Y + 60)) click 1
   sleep 0.5
-  chord ctrl Home
+  chord ctrl Home 0.5
 
   # Recorded lines for the accumulator: 12+3=15 and 2×6=12.
-  chord ctrl h
+  chord ctrl h 0.5
   typed "12+3"
   press Return
   typed "2*6"
@@ -108,66 +67,66 @@ run_at() {
 
   # Find: "12" and Enter, F3 from the sheet; then every "12" replaced by "x"
   # with the access keys of the replacement field and "替换全部".
-  chord ctrl f
+  chord ctrl f 0.5
   local find
-  find=$(wait_window '查找和替换') || { fail "Ctrl+F opened no find window at $dpi DPI"; return; }
+  find=$(window '查找和替换') || { fail "Ctrl+F opened no find window at $dpi DPI"; return; }
   typed "12"
   press Return
   check_window "$find" find 428 156 "$dpi"
   press Escape
-  wait_gone '查找和替换' || fail "Esc did not close the find window at $dpi DPI"
+  window_gone '查找和替换' || fail "Esc did not close the find window at $dpi DPI"
   press F3
-  chord ctrl f
-  find=$(wait_window '查找和替换') || { fail "Ctrl+F did not open the find window again"; return; }
-  chord alt t
+  chord ctrl f 0.5
+  find=$(window '查找和替换') || { fail "Ctrl+F did not open the find window again"; return; }
+  chord alt t 0.5
   typed "x"
-  chord alt a
-  chord ctrl f
+  chord alt a 0.5
+  chord ctrl f 0.5
   press Escape
-  wait_gone '查找和替换' || fail "Esc did not close the find window the second time"
+  window_gone '查找和替换' || fail "Esc did not close the find window the second time"
 
   # The accumulator: both records to list 2, "相乘", Enter: the product goes
   # below the caret's line, which "替换全部" left at the top.
-  chord ctrl m
+  chord ctrl m 0.5
   local accumulator
-  accumulator=$(wait_window '累加器') || { fail "Ctrl+M opened no accumulator at $dpi DPI"; return; }
+  accumulator=$(window '累加器') || { fail "Ctrl+M opened no accumulator at $dpi DPI"; return; }
   press Tab space space
-  chord alt o
+  chord alt o 0.5
   press Down
   check_window "$accumulator" accumulator 440 280 "$dpi"
   press Return
-  wait_gone '累加器' || fail "Enter did not close the accumulator at $dpi DPI"
+  window_gone '累加器' || fail "Enter did not close the accumulator at $dpi DPI"
 
   # Number conversion from the right-click menu on the selected line; an
   # output copied with Ctrl+C (the field's own, not the menu's) and pasted
   # at the end of the sheet.
   press End
-  chord shift Home
+  chord shift Home 0.5
   eval "$(xdotool getwindowgeometry --shell "$main")"
   xdotool mousemove $((X + 60)) $((Y + 40)) click 3
   sleep 1
   press k
   local number
-  number=$(wait_window '数值转大写') || { fail "no number conversion window at $dpi DPI"; return; }
+  number=$(window '数值转大写') || { fail "no number conversion window at $dpi DPI"; return; }
   typed "123.45"
   check_window "$number" number 360 114 "$dpi"
   press Tab
-  chord ctrl c
+  chord ctrl c 0.5
   press Escape
-  wait_gone '数值转大写' || fail "Esc did not close the number conversion window at $dpi DPI"
-  chord ctrl End
-  chord ctrl v
+  window_gone '数值转大写' || fail "Esc did not close the number conversion window at $dpi DPI"
+  chord ctrl End 0.5
+  chord ctrl v 0.5
 
-  chord ctrl q
+  chord ctrl q 0.5
   # The sheet was changed: the program asks whether to save it first ("否").
   local asked
-  if asked=$(wait_window '询问'); then
+  if asked=$(window 询问 15); then
     xdotool windowfocus --sync "$asked" 2>/dev/null || true
     press n
   fi
   for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.2; done
   wait $pid 2>/dev/null || true
-  local backup="$folder/Tallyline运行文件/Tallyline备份文件.txt"
+  local backup="$run/Tallyline备份文件.txt"
   local want='x+3=15|15×12=180|2×6=x|'
   local got
   got=$(iconv -f GBK -t UTF-8 "$backup" 2>/dev/null | tr -d '\r' | head -3 | tr '\n' '|' || true)

@@ -4,12 +4,12 @@
 // running the item the menus show.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 #include "app/menus.h"
 #include "app/program_process_win.h"
 #include "app/win_text.h"
+#include "app/window_helpers_win.h"
 #include "sheet/status_messages.h"
 
 namespace tl::app::testing {
@@ -31,13 +31,6 @@ HWND Child(HWND window, const wchar_t* className, int index = 0) {
 
 HWND Button(HWND window, const wchar_t* caption) {
   return FindWindowExW(window, nullptr, L"BUTTON", caption);
-}
-
-// WM_GETTEXT, which crosses processes (GetWindowText would not ask).
-std::wstring Text(HWND control) {
-  wchar_t text[512] = {};
-  SendMessageW(control, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-  return text;
 }
 
 void Click(HWND button) {
@@ -76,13 +69,6 @@ std::vector<int> ItemData(HWND list) {
   return data;
 }
 
-// Posted messages reach the program later: wait for what they do.
-bool Eventually(const std::function<bool()>& done) {
-  for (int i = 0; i < 100; ++i, Sleep(50))
-    if (done()) return true;
-  return false;
-}
-
 void PutOnClipboard(std::wstring_view text) {
   if (!OpenClipboard(nullptr)) return;
   EmptyClipboard();
@@ -94,17 +80,6 @@ void PutOnClipboard(std::wstring_view text) {
   GlobalUnlock(memory);
   SetClipboardData(CF_UNICODETEXT, memory);
   CloseClipboard();
-}
-
-std::wstring ClipboardText() {
-  std::wstring text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    text = static_cast<const wchar_t*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
 }
 
 // The first `length` characters of the sheet.
@@ -198,7 +173,8 @@ TEST_F(ToolWindowsTest, FindWindowSearchesReplacesAndRemembersItsFields) {
 
   // F3 through the accelerators: the remembered text, without the window.
   PostMessageW(program.EditBox(), WM_KEYDOWN, VK_F3, 1);
-  EXPECT_TRUE(Eventually([&] { return Selection(program.EditBox()) == std::make_pair(3, 4); }));
+  EXPECT_TRUE(
+      WaitUntil([&] { return Selection(program.EditBox()) == std::make_pair(3, 4); }, 5000));
   EXPECT_TRUE(program.Close());
 }
 
@@ -281,7 +257,7 @@ TEST_F(ToolWindowsTest, AccumulatorWindowCombinesTheChosenRecords) {
   HWND question = program.WaitForWindow(Wide(sheet::msg::kClearAccumulatorTitle));
   ASSERT_NE(question, nullptr);
   PostMessageW(question, WM_COMMAND, IDOK, 0);
-  EXPECT_TRUE(Eventually([&] { return SendMessageW(available, LB_GETCOUNT, 0, 0) == 0; }));
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageW(available, LB_GETCOUNT, 0, 0) == 0; }, 5000));
   EXPECT_EQ(SendMessageW(available, LB_GETCOUNT, 0, 0) + SendMessageW(chosen, LB_GETCOUNT, 0, 0),
             0);
   Click(Button(window, L"取消"));
@@ -320,6 +296,22 @@ TEST_F(ToolWindowsTest, NumberWindowConvertsTheSelectionAndEveryChange) {
   EXPECT_EQ(FindWindowW(nullptr, L"数值转大写"), window);
   EXPECT_EQ(Text(number), L"20000000");
   EXPECT_EQ(Text(upper), L"贰仟万");
+  EXPECT_TRUE(program.Close());
+}
+
+TEST_F(ToolWindowsTest, NumberWindowStartsWithTheResultOfTheCaretsLine) {
+  folder.WriteConfiguration(Configuration("", "逗号千分割=2\r\n"));
+  ProgramProcess program(folder);
+  // Typed from the back: a digit typed behind "=5" would start a new line.
+  program.Type(L"541,560");
+  program.Press(VK_HOME);
+  program.Type(L"120×4513=");
+  program.Press(VK_END);
+  program.Command(CommandId(Command::NumberToChinese));
+  HWND window = FindWindowW(nullptr, L"数值转大写");
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(Text(Child(window, L"EDIT", 0)), L"541,560");
+  EXPECT_EQ(Text(Child(window, L"EDIT", 1)), L"伍拾肆万壹仟伍佰陆拾");
   EXPECT_TRUE(program.Close());
 }
 

@@ -12,28 +12,13 @@ set -euo pipefail
 exe=$(realpath "$1")
 probe_exe=$(realpath "$2")
 build=$(realpath "$3")
-export WINEPREFIX="$build/wineprefix-keyboard" WINEARCH=win64 WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_CN.UTF-8
-work=$(mktemp -d)
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  kill ${xvfb_pid:-} 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source-path=SCRIPTDIR source=harness.sh
+source "$(dirname "$0")/harness.sh"
+work_folder
+start_display
+take_prefix "$build" wineprefix-virtual-keyboard
 
-for n in $(seq 250 299); do [ -e "/tmp/.X$n-lock" ] || { export DISPLAY=":$n"; break; }; done
-Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
-[ -f "$WINEPREFIX/system.reg" ] || { wineboot -i >/dev/null 2>&1 || true; wineserver -w; }
-
-cp "$exe" "$work/tallyline.exe"
-run="$work/Tallyline运行文件"
-mkdir -p "$run"
-gbk() { printf "$1" | iconv -f UTF-8 -t GBK; }
-gbk '[运行设置]\r\n退出设置=1\r\n动态刷新=假\r\n键盘开启=真\r\n起始选择位置=4\r\n[其他设置]\r\n退出保存=真\r\n[键盘窗口设置]\r\n键盘左边=300\r\n键盘顶边=330\r\n键盘宽度=540\r\n键盘高度=285\r\n键盘模式=真\r\n' \
-  > "$run/Tallyline配置文件.ini"
+program_folder "$work" "$exe" '[运行设置]\r\n退出设置=1\r\n动态刷新=假\r\n键盘开启=真\r\n起始选择位置=4\r\n[其他设置]\r\n退出保存=真\r\n[键盘窗口设置]\r\n键盘左边=300\r\n键盘顶边=330\r\n键盘宽度=540\r\n键盘高度=285\r\n键盘模式=真\r\n'
 { gbk '单价'; for _ in $(seq 31); do printf '\r\n'; done; } > "$run/Tallyline备份文件.txt"
 
 fail() {
@@ -42,24 +27,12 @@ fail() {
 }
 probe() { wine "$probe_exe" "$@" | tr -d '\r'; }
 
-set_dpi() {
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
-  wineserver -w
-}
-
 # Starts the program and waits for its window and, opened at start-up, the keyboard.
 start() {
   wine "$work/tallyline.exe" &
   program_pid=$!
-  main="" keyboard=""
-  for _ in $(seq 150); do
-    main=$(xdotool search --onlyvisible --name '^Tallyline$' 2>/dev/null | head -1 || true)
-    keyboard=$(xdotool search --onlyvisible --name '^虚拟键盘$' 2>/dev/null | head -1 || true)
-    [ -n "$main" ] && [ -n "$keyboard" ] && break
-    sleep 0.2
-  done
-  [ -n "$main" ] || fail "no Tallyline window appeared"
-  [ -n "$keyboard" ] || fail "the keyboard did not open at start-up"
+  main=$(window Tallyline 30) || fail "no Tallyline window appeared"
+  keyboard=$(window 虚拟键盘 10) || fail "the keyboard did not open at start-up"
   sleep 0.5
 }
 
@@ -68,13 +41,7 @@ stop() {
   sleep 1
   # A changed sheet brings the question whether to save it first ("否").
   local asked=""
-  for _ in $(seq 25); do
-    kill -0 "$program_pid" 2>/dev/null || break
-    asked=$(xdotool search --onlyvisible --name '^询问$' 2>/dev/null | head -1 || true)
-    [ -n "$asked" ] && break
-    sleep 0.2
-  done
-  if [ -n "$asked" ]; then
+  if kill -0 "$program_pid" 2>/dev/null && asked=$(window 询问 5); then
     xdotool windowfocus --sync "$asked" 2>/dev/null || true
     xdotool key n
   fi
@@ -119,13 +86,11 @@ expect_sheet() {
 }
 
 wait_keyboard() {  # shown|gone
-  for _ in $(seq 50); do
-    found=$(xdotool search --onlyvisible --name '^虚拟键盘$' 2>/dev/null | head -1 || true)
-    if [ "$1" = shown ] && [ -n "$found" ]; then keyboard=$found; return 0; fi
-    if [ "$1" = gone ] && [ -z "$found" ]; then return 0; fi
-    sleep 0.1
-  done
-  fail "the keyboard is not $1"
+  if [ "$1" = shown ]; then
+    keyboard=$(window 虚拟键盘 5) || fail "the keyboard is not shown"
+  else
+    window_gone 虚拟键盘 5 || fail "the keyboard is not gone"
+  fi
 }
 
 shot() {
@@ -165,7 +130,7 @@ expect_sheet '单价\n12×(1/(3))=4|' "="
 eval "$(xdotool getwindowgeometry --shell "$main")"
 xdotool mousemove $((X + 100)) $((Y + HEIGHT - 8)) click --repeat 2 --delay 60 1
 wait_keyboard gone
-xdotool keydown ctrl key i keyup ctrl
+chord ctrl i
 wait_keyboard shown
 [ "$(keyboard_geometry)" = "300 330 540 285" ] || fail "reopened at $(keyboard_geometry)"
 shot scientific-96

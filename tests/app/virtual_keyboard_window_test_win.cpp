@@ -3,24 +3,18 @@
 // open at the end of the run, however the run ended.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "app/menus.h"
 #include "app/program_process_win.h"
+#include "app/window_helpers_win.h"
 #include "settings/profile.h"
 
 namespace tl::app::testing {
 namespace {
 
 using sheet::Command;
-
-bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
-  for (DWORD waited = 0; waited < ms; waited += 50, Sleep(50))
-    if (done()) return true;
-  return done();
-}
 
 HWND Keyboard() {
   return FindWindowW(nullptr, L"虚拟键盘");

@@ -127,7 +127,8 @@ find "abc" next
 print
 find "a#空格符b" next
 print
-# abc at byte 0 is not found from byte 1: the first three bytes stay selected
+# abc at byte 0 is not found from byte 1: the first three bytes stay selected,
+# and the status bar says nothing was found
 find "abc" next case
 print
 find "" next
@@ -151,11 +152,11 @@ status: ""
 clipboard: ""
 text: "abc 1 ABC 1\r\na b"
 caret: 0 3
-status: ""
+status: "   [提示]_找不到“abc”"
 clipboard: ""
 text: "abc 1 ABC 1\r\na b"
 caret: 0 3
-status: ""
+status: "   [提示]_找不到“abc”"
 clipboard: ""
 )"},
     {"F3 and Shift+F3 search again with the remembered text, in live mode too",

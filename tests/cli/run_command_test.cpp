@@ -29,6 +29,13 @@ struct StreamCase {
   std::size_t failed;
 };
 
+TEST(RunCommand, ReadsEachNulByteAsASpaceAndSaysSo) {
+  const testing::Invocation run = Invoke(RunCommand, {"-"}, std::string("1+1\0+1\n", 7));
+  EXPECT_EQ(run.out, "1+1 +1=3\n");
+  EXPECT_EQ(run.err,
+            "tallyline-cli: run: bytes 0x00 read as spaces, as the window reads them: 1\n");
+}
+
 TEST(RunCommand, EvaluatesStandardInput) {
   const StreamCase cases[] = {
       {"gbk crlf", {"-"}, "1+1\r\n2×3\r\n", "1+1=2\r\n2×3=6\r\n", 0},

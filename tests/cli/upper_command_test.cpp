@@ -33,6 +33,8 @@ TEST(Upper, PrintsBothFormsPerNumber) {
       // reads the leading number and 0 when there is none.
       {u8"-3", u8"负叁\t负叁元整"},
       {u8"  12abc", u8"壹拾贰\t壹拾贰元整"},
+      // Grouped as results are: the grouping characters go first.
+      {u8"541，196", u8"伍拾肆万壹仟壹佰玖拾陆\t伍拾肆万壹仟壹佰玖拾陆元整"},
       {u8"数值", u8"零\t零"},
       {u8"", u8"零\t零"},
   };

@@ -91,11 +91,18 @@ TEST(Evaluate, TellsABareNumber) {
   struct Case {
     std::string expr;
     bool hasOperator;
+    bool labelledNumber = false;
   } const cases[] = {
-      {"5", false}, {" 5 ", false}, {"12.5", false}, {"(5)", true}, {"pi", true},  {"1∟2", true},
-      {"5=", true}, {"1+2", true},  {"-5", true},    {".5", false}, {"5÷0", true},
+      {"5", false},  {" 5 ", false}, {"12.5", false},
+      {"(5)", true}, {"pi", true},   {"1∟2", true},
+      {"5=", true},  {"1+2", true},  {"-5", true},
+      {".5", false}, {"5÷0", true},  {"押金 3000", true, true},  // bare once the label is dropped
   };
-  for (const Case& c : cases) EXPECT_EQ(Evaluate(c.expr, {}).hasOperator, c.hasOperator) << c.expr;
+  for (const Case& c : cases) {
+    const Outcome outcome = Evaluate(c.expr, {});
+    EXPECT_EQ(outcome.hasOperator, c.hasOperator) << c.expr;
+    EXPECT_EQ(outcome.labelledNumber, c.labelledNumber) << c.expr;
+  }
   EXPECT_EQ(ResultOf("5"), "5");
 }
 

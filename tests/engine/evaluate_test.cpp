@@ -49,7 +49,7 @@ TEST(EvaluatePostfix, ReadsFractionTokens) {
       {{"1//2", " "}, "1", kTyped},      // an empty part between bars is 0
       {{"3/1/5/", " "}, "3.2", kTyped},  // an empty part after the last bar is none
       {{"1.5/2", " "}, "0.75"},          // a typed "." forces a decimal
-      {{"1/2", "sin", " "}, "0.008726535498375"},
+      {{"1/2", "sin", " "}, "0.008726535498374"},
       {{"1/0", " "}, std::string(msg::kZeroDenominator)},
       {{"1/1/0.00000001", " "}, std::string(msg::kZeroDenominator)},
       {{"3/", " "}, std::string(msg::kFractionParts)},

@@ -23,11 +23,17 @@ std::string NormaliseOrMessage(const std::string& prepared, const Options& optio
 
 TEST(Normalise, MapsToTheInternalAlphabet) {
   const NormaliseCase cases[] = {
-      {"5×(2+3) ", "5*(2+3) "}, {"6÷3-6/3 ", "6@3-6@3 "},
-      {"√9+3√8 ", "|9+3|8 "},   {"1∟2+3∟1∟5 ", "1/2+3/1/5 "},
-      {"500‰ ", "500‰ "},       {"{[(1+2)*3]+4} ", "(((1+2)*3)+4) "},
+      {"5×(2+3) ", "5*(2+3) "},
+      {"6÷3-6/3 ", "6@3-6@3 "},
+      {"√9+3√8 ", "|9+3|8 "},
+      {"1∟2+3∟1∟5 ", "1/2+3/1/5 "},
+      {"500‰ ", "500‰ "},
+      {"{[(1+2)*3]+4} ", "(((1+2)*3)+4) "},
       {"单价3×数量4 ", "3*4 "},  // Chinese comments are dropped
-      {"30°+1′ ", "30+1 "},     {"7\\2^2!%=; ", "7\\2^2!%=, "},
+      // but never join two numbers
+      {"第1笔1.5×2+1 ", std::string(msg::kMissingOperator)},
+      {"30°+1′ ", "30+1 "},
+      {"7\\2^2!%=; ", "7\\2^2!%=, "},
   };
   for (const auto& c : cases) EXPECT_EQ(NormaliseOrMessage(c.prepared), c.expected) << c.prepared;
 }

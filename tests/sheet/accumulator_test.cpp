@@ -90,10 +90,10 @@ TEST(Accumulator, NothingIsBuiltFromNoRecordOrAMissingOne) {
   EXPECT_EQ(f.sheet->BuildAccumulatorText(AccumulatorOperation::Sum, "", first), std::nullopt);
 }
 
-TEST(Accumulator, OnTheLastLineTheTextGoesToTheTop) {
+TEST(Accumulator, OnTheLastLineTheTextGoesBelowIt) {
   SheetFixture f("1\n2+2|", Static);
   f.sheet->InsertAccumulatorResult("2×3");
-  EXPECT_EQ(f.Shown(), "2×3=6|\n1\n2+2");
+  EXPECT_EQ(f.Shown(), "1\n2+2\n2×3=6|");
 }
 
 struct SumCase {

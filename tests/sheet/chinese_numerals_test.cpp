@@ -5,6 +5,10 @@
 #include <cmath>
 #include <limits>
 
+#include "sheet/memory_edit_box.h"
+#include "sheet/number_field.h"
+#include "sheet/sheet_test_text.h"
+
 namespace tl::sheet {
 namespace {
 
@@ -100,8 +104,29 @@ TEST(ChineseNumerals, AFieldConvertsItsLeadingNumber) {
       {"abc", {"零", "零"}},
       {"1e999", {"溢出", "溢出"}},
       {"1e12", {"壹万亿", "壹万亿元整"}},
+      {"541，196.5", {"伍拾肆万壹仟壹佰玖拾陆点伍", "伍拾肆万壹仟壹佰玖拾陆元伍角整"}},
+      {"1;234,5", {"壹万贰仟叁佰肆拾伍", "壹万贰仟叁佰肆拾伍元整"}},
   };
   for (const FieldCase& c : cases) EXPECT_EQ(ConvertNumberField(c.field), c.expected) << c.field;
+}
+
+TEST(ChineseNumerals, TheWindowStartsWithTheSelectionOrTheLinesResult) {
+  struct StartCase {
+    std::string_view text;  // "|" at the caret
+    std::size_t selection;
+    std::string_view expected;
+  };
+  const StartCase cases[] = {
+      {"|12abc=3", 5, "12abc"},     {"120×4513=541,196|\r\n", 0, "541,196"},
+      {"2÷3=2∟3\r\n1+|1", 0, ""},  // no result on the caret's line
+      {"7÷4=-1∟3∟4 |", 0, "-1.75"}, {"1e20×1.5=1.5×10^020|", 0, "1.5e+020"},
+  };
+  for (const StartCase& c : cases) {
+    MemoryEditBox box;
+    LoadWithCaret(box, c.text);
+    box.SetSelectionLength(c.selection);
+    EXPECT_EQ(NumberFieldStart(box, engine::ThousandsSeparator::Comma), c.expected) << c.text;
+  }
 }
 
 }  // namespace

@@ -21,6 +21,15 @@ TEST(CommandTable, EveryCommandHasARowAndSharedCaptionsShareTheCommand) {
   EXPECT_EQ(seen.size(), static_cast<std::size_t>(Command::ViewAppearance) + 1);
 }
 
+// A shortcut runs one command; only Ctrl+E is on two items, shown one at a time.
+TEST(CommandTable, NoTwoCommandsShareAShortcutButCtrlE) {
+  std::map<std::string, std::set<Command>> commands;
+  for (const CommandEntry& entry : CommandTable())
+    if (entry.shortcut.key != 0) commands[ShortcutText(entry.shortcut)].insert(entry.command);
+  for (const auto& [shortcut, shared] : commands)
+    EXPECT_EQ(shared.size(), shortcut == "Ctrl+E" ? 2u : 1u) << shortcut;
+}
+
 TEST(CommandTable, LooksUpCaptionsAndShortcuts) {
   EXPECT_EQ(CommandByCaption("&F.批量运算"), Command::BatchEvaluate);
   EXPECT_EQ(CommandByCaption("&F.分数转换"), Command::FractionConversion);

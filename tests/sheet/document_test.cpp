@@ -121,25 +121,13 @@ TEST(Document, FilesAreSavedInTheFormTheyWereOpenedIn) {
   }
 }
 
-TEST(Document, ReadingStopsAtTheFirstNulOrEndOfFileByte) {
-  struct Case {
-    std::string bytes;
-    std::string text;
-  };
-  const Case cases[] = {
-      {std::string("1+1=2\r\n\0"
-                   "3+3",
-                   11),
-       "1+1=2\r\n"},
-      {"7\x1A"
-       "8",
-       "7"},
-      {"\xD6\xD0\x1A"
-       "1",
-       "\xD6\xD0"},                            // after a whole two-byte character
-      {std::string("\xD6\0\xD0", 3), "\xD6"},  // a lone first byte: 0x00 is never a second byte
-  };
-  for (const Case& c : cases) EXPECT_EQ(ReadDocument(c.bytes).text, c.text) << c.bytes;
+// Each 0x00 is read as a space (never a second byte) and counted; 0x1A is text.
+TEST(Document, NothingAfterANulByteIsLost) {
+  const DocumentText read = ReadDocument(std::string("\xD6\0\xD0\x1A\0\n", 6));
+  EXPECT_EQ(read.text, "\xD6 \xD0\x1A \r\n");
+  EXPECT_EQ(
+      OpenedMessage(read),
+      "   [提示]_文件已打开（GBK 编码，LF 换行），保存时保持此格式；2 个 0x00 字节已替换为空格");
 }
 
 TEST(Document, AFailedOpenChangesNothing) {
@@ -236,6 +224,24 @@ TEST(Document, DropsReplaceTheSheet) {
   EXPECT_EQ(f.document.fileName, f.File("b.txt"));
   EXPECT_FALSE(f.box.Modified());
   EXPECT_EQ(f.Read(f.File("a.txt")), "1+2=3\r\n");
+  // Its undo history starts afresh.
+  f.sheet.Execute(Command::Undo);
+  EXPECT_EQ(f.box.Text(), "4+4=8\r\n");
+}
+
+// An opened file is checked as "&R.检查结果" checks the sheet, which only
+// reads it: the file stays unmodified.
+TEST(Document, OpeningSaysHowManyResultsAreStale) {
+  DocumentFixture f;
+  f.Put(f.File("doc.txt"), "1+1=2\r\n2*3=7\r\n5-1=3");
+  ASSERT_TRUE(Load(f.context, f.File("doc.txt"))) << f.LastMessage();
+  EXPECT_EQ(f.host.StatusText(), "   [提示]_文件中有 2 处结果已过期，按 F6 查看");
+  Worksheet worksheet(f.box, f.host, f.settings);
+  const std::uint64_t revision = f.box.Revision();
+  worksheet.Execute(Command::CheckResults);
+  EXPECT_EQ(f.box.SelectionLength(), 1u);
+  EXPECT_EQ(f.box.Revision(), revision);
+  EXPECT_FALSE(f.box.Modified());
 }
 
 }  // namespace

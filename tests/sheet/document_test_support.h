@@ -13,6 +13,7 @@
 #include "sheet/document.h"
 #include "sheet/headless_host.h"
 #include "sheet/memory_edit_box.h"
+#include "sheet/worksheet.h"
 
 namespace tl::sheet::testing {
 
@@ -36,7 +37,9 @@ struct DocumentFixture {
   HeadlessHost host;
   QueuedFileDialog dialog;
   Document document;
-  DocumentContext context{box, host, dialog, document};
+  settings::Settings settings;
+  Worksheet sheet{box, host, settings};
+  DocumentContext context{box, host, dialog, document, settings, sheet};
 
   std::filesystem::path File(const char* name) const { return folder.path() / name; }
   static void Put(const std::filesystem::path& path, const std::string& bytes) {

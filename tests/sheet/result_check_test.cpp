@@ -17,24 +17,27 @@ TEST(ResultCheck, ReportsTheWrittenValuesThatNoLongerHold) {
     std::size_t checked;
   } cases[] = {
       {"1+1=2", Defaults, {}, 1},
-      {"1+1=3", Defaults, {{"1+1", "3", "2"}}, 1},
-      {"1 + 2 = 4 ", Defaults, {{"1 + 2", "4", "3"}}, 1},
-      {"1+2=4+4=8", Defaults, {{"1+2", "4", "3"}, {"1+2=4+4", "8", "7"}}, 2},
-      {"1+2=5+4", Defaults, {{"1+2", "5", "3"}}, 1},  // the continuation is not evaluated
-      {"1÷0=5", Defaults, {{"1÷0", "5", "[运算错误]_除法运算错误！"}}, 1},
-      {"1+×=5=6", Defaults, {{"1+×", "5", "[表达式错误]_请检查操作符前后是否缺少操作数！"}}, 1},
+      {"1+1=3", Defaults, {{"1+1", "3", "2", 4}}, 1},
+      {"1 + 2 = 4 ", Defaults, {{"1 + 2", "4", "3", 8}}, 1},
+      {"1+2=4+4=8", Defaults, {{"1+2", "4", "3", 4}, {"1+2=4+4", "8", "7", 8}}, 2},
+      {"1+2=5+4", Defaults, {{"1+2", "5", "3", 4}}, 1},  // the continuation is not evaluated
+      {"1÷0=5", Defaults, {{"1÷0", "5", "[运算错误]_除法运算错误！", 5}}, 1},
+      {"1+×=5=6", Defaults, {{"1+×", "5", "[表达式错误]_请检查操作符前后是否缺少操作数！", 5}}, 1},
       {"2^70=1.180591620717×10^021", Defaults, {}, 1},
       {"1∟2+1∟4=3∟4", [](settings::Settings& s) { s.分数类型 = 1; }, {}, 1},
       {"1÷3=0.333333333333",
        [](settings::Settings& s) { s.运算精度设置 = 2; },
-       {{"1÷3", "0.333333333333", "0.33"}},
+       {{"1÷3", "0.333333333333", "0.33", 5}},
        1},
       {"sin(30)=0.5",
        [](settings::Settings& s) { s.角度制选中 = 2; },
-       {{"sin(30)", "0.5", "-0.988031624093"}},
+       {{"sin(30)", "0.5", "-0.988031624093", 8}},
        1},
       {"1000×2=2,000", [](settings::Settings& s) { s.逗号千分割 = 2; }, {}, 1},
-      {"1+1=2  2+2=5", [](settings::Settings& s) { s.空格分式 = true; }, {{"2+2", "5", "4"}}, 2},
+      {"1+1=2  2+2=5",
+       [](settings::Settings& s) { s.空格分式 = true; },
+       {{"2+2", "5", "4", 11}},
+       2},
       // No written value: no number, a number no result could read, no
       // expression before it, a bare number before it.
       {"1+1", Defaults, {}, 0},
@@ -53,6 +56,7 @@ TEST(ResultCheck, ReportsTheWrittenValuesThatNoLongerHold) {
       EXPECT_EQ(stale[i].expression, c.stale[i].expression) << c.line;
       EXPECT_EQ(stale[i].written, c.stale[i].written) << c.line;
       EXPECT_EQ(stale[i].now, c.stale[i].now) << c.line;
+      EXPECT_EQ(stale[i].column, c.stale[i].column) << c.line;
     }
     EXPECT_EQ(checker.Checked(), c.checked) << c.line;
   }

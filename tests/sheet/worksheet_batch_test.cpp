@@ -14,21 +14,31 @@ void StaticSpaces(settings::Settings& s) {
 TEST(WorksheetBatch, EvaluatesEveryLineFromTheTop) {
   const Action batch = Do(Command::BatchEvaluate);
   RunScenarios({
-      {"three lines", "1+1\n2×3\n5÷2|", Live, {batch}, "1|+1=2\n2×3=6\n5÷2=2.5", msg::kRefreshed},
+      {"three lines",
+       "1+1\n2×3\n5÷2|",
+       Live,
+       {batch},
+       "1|+1=2\n2×3=6\n5÷2=2.5",
+       msg::BatchDone(3, 0)},
       {"a computed line keeps its value",
        "1+1=2|\n",
        Live,
        {batch},
        "1|+1=2\n",
-       "   [当前位置] _ 行: 2,列: 1"},
+       msg::BatchDone(1, 0)},
       {"a malformed line does not stop the pass",
        "1+1\n1+\n2+2",
        Live,
        {batch},
        "1|+1=2\n1+\n2+2=4",
-       msg::kRefreshed},
-      {"the last step's message", "1+1\n\n5", Static, {batch}, "1|+1=2\n\n5", msg::kNoOperator},
-      {"an empty sheet", "", Live, {batch}, "|", ""},
+       msg::BatchDone(3, 1)},
+      {"a bare number or an empty line is not counted",
+       "1+1\n\n5",
+       Static,
+       {batch},
+       "1|+1=2\n\n5",
+       msg::BatchDone(1, 0)},
+      {"an empty sheet", "", Live, {batch}, "|", msg::BatchDone(0, 0)},
       // Offset 1 falls inside a first two-byte character; the line is still
       // evaluated.
       {"a first line starting with Chinese",
@@ -36,7 +46,7 @@ TEST(WorksheetBatch, EvaluatesEveryLineFromTheTop) {
        Live,
        {batch},
        "|单价3×4=12\n1+1=2",
-       msg::kRefreshed},
+       msg::BatchDone(2, 0)},
   });
 }
 
@@ -48,7 +58,7 @@ TEST(WorksheetBatch, WithSpacesEveryExpressionOfALineIsEvaluated) {
        StaticSpaces,
        {batch},
        "1|+1=2   2×3=6\n5÷2=2.5",
-       msg::kRefreshed},
+       msg::BatchDone(2, 0)},
       // A failing expression leaves the caret behind itself, so the next one
       // on the same line is still reached.
       {"a malformed one in the middle",
@@ -56,33 +66,27 @@ TEST(WorksheetBatch, WithSpacesEveryExpressionOfALineIsEvaluated) {
        StaticSpaces,
        {batch},
        "1|+   2+2=4   3+3=6",
-       msg::kRefreshed},
-      {"spaces at the end",
-       "1+1   \n",
-       StaticSpaces,
-       {batch},
-       "1|+1=2   \n",
-       msg::kTypedPressEnter},
+       msg::BatchDone(1, 1)},
+      {"spaces at the end", "1+1   \n", StaticSpaces, {batch}, "1|+1=2   \n", msg::BatchDone(1, 0)},
   });
 }
 
 TEST(WorksheetBatch, CaretPositionIsCountedAlongTheLines) {
-  const Action batch = Do(Command::BatchEvaluate);
-  RunScenarios({
+  struct Case {
+    std::string_view name;
+    std::string_view text;
+    std::string_view lastPosition;  // the message before the batch's count
+  };
+  const Case cases[] = {
       // The last line has nothing to evaluate, so its position stays shown.
-      {"a blank last line",
-       "1+1\n2+2\n3\n  ",
-       Live,
-       {batch},
-       "1|+1=2\n2+2=4\n3\n  ",
-       "   [当前位置] _ 行: 4,列: 1"},
-      {"an empty last line",
-       "1\n2\n3\n4\n",
-       Live,
-       {batch},
-       "1|\n2\n3\n4\n",
-       "   [当前位置] _ 行: 5,列: 1"},
-  });
+      {"a blank last line", "1+1\n2+2\n3\n  ", "   [当前位置] _ 行: 4,列: 1"},
+      {"an empty last line", "1\n2\n3\n4\n", "   [当前位置] _ 行: 5,列: 1"},
+  };
+  for (const Case& c : cases) {
+    SheetFixture f(c.text, Live);
+    f.Run(Command::BatchEvaluate);
+    EXPECT_EQ(f.host.PreviousStatusText(), c.lastPosition) << c.name;
+  }
 }
 
 // The in-memory box, counting how often the whole text is read.

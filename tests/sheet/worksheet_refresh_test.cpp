@@ -11,12 +11,7 @@ const std::string kElapsedZero = msg::Elapsed(0);
 
 TEST(WorksheetChain, AComputedChainIsRebuiltNeverExtended) {
   RunScenarios({
-      {"Enter behind the last value",
-       "1+2=3+4=7|",
-       Static,
-       {Enter()},
-       "1+2=3+4=7|",
-       msg::kRefreshed},
+      {"Enter inside the chain", "1+2=3+|4=7", Static, {Enter()}, "1+2=3+4=7|", msg::kRefreshed},
       {"a key in live mode", "1+2=3+4=7|", Live, {Press(vk::kEnd)}, "1+2=3+4=7|", msg::kRefreshed},
       {"a continuation after the last value",
        "1+2=3+4=7+1|",
@@ -25,7 +20,7 @@ TEST(WorksheetChain, AComputedChainIsRebuiltNeverExtended) {
        "1+2=3+4=7+1=8|",
        kElapsedZero},
       {"a stale chain",
-       "1+25+3=6+1+2+3=12|",
+       "1+25|+3=6+1+2+3=12",
        Static,
        {Enter()},
        "1+25+3=29+1+2+3=35|",
@@ -43,7 +38,7 @@ TEST(WorksheetChain, AComputedChainIsRebuiltNeverExtended) {
        "1+2=3+4=7+5=12|",
        msg::kRefreshed},
       {"a lone point behind =", "1+2=.|", Static, {Enter()}, "1+2=3|", msg::kRefreshed},
-      {"a negative value shown", "1-4=-3|", Static, {Enter()}, "1-4=-3|", msg::kRefreshed},
+      {"a negative value shown", "1-|4=-3", Static, {Enter()}, "1-4=-3|", msg::kRefreshed},
       // Behind "=" only what a result could read is a value to rebuild.
       {"no result has two points",
        "658.863=7.772966528921.87|",

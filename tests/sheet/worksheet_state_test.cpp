@@ -85,7 +85,7 @@ TEST(WorksheetUndo, AWorksheetWithoutHistoryRefusesUndo) {
 
 TEST(WorksheetModes, LiveModeTogglesWithItsMenuItems) {
   SheetFixture f("", Live);
-  const auto state = [&f](Command item) { return f.host.MenuState(item); };
+  const auto state = [&f](Command item) { return f.sheet->MenuState(item); };
   EXPECT_EQ(state(Command::LiveMode), (MenuItemState{true, true}));
   EXPECT_EQ(state(Command::Record), (MenuItemState{false, false}));
   EXPECT_EQ(f.Run(Command::Record), CommandResult::Disabled);
@@ -105,6 +105,40 @@ TEST(WorksheetModes, LiveModeTogglesWithItsMenuItems) {
   EXPECT_EQ(state(Command::Record), (MenuItemState{false, true}));
 }
 
+// What a menu shows when it opens: check mark, greying and presence of the
+// items the worksheet's modes and options decide.
+TEST(WorksheetModes, MenuStatesFollowTheModeAndTheOptions) {
+  const auto asciiSigns = [](settings::Settings& s) {
+    Static(s);
+    s.乘除替换 = false;
+  };
+  struct Row {
+    Configure configure;
+    bool record;  // "&A.记录" run first (refused in live mode)
+    Command command;
+    MenuItemState state;
+  };
+  const Row rows[] = {
+      {Static, false, Command::LiveMode, {.checked = false}},
+      {Live, false, Command::LiveMode, {.checked = true}},
+      {Static, false, Command::Record, {.checked = false}},
+      {Static, true, Command::Record, {.checked = true}},
+      {Live, true, Command::Record, {.enabled = false}},
+      {Static, false, Command::Accumulator, {}},
+      {Live, false, Command::Accumulator, {.enabled = false}},
+      {Live, false, Command::ClearAccumulator, {.enabled = false}},
+      {Static, false, Command::CopyCompatible, {}},
+      {asciiSigns, false, Command::CopyCompatible, {.shown = false}},
+      {Live, true, Command::Undo, {}},
+  };
+  for (const Row& row : rows) {
+    SheetFixture f("", row.configure);
+    if (row.record) f.Run(Command::Record);
+    const MenuItemState state = f.sheet->MenuState(row.command);
+    EXPECT_EQ(state, row.state) << static_cast<int>(row.command) << " " << row.record;
+  }
+}
+
 TEST(WorksheetModes, LiveModeSetFromTheOptionsEndsRecording) {
   struct Row {
     bool before, after;
@@ -115,9 +149,9 @@ TEST(WorksheetModes, LiveModeSetFromTheOptionsEndsRecording) {
     SetLiveMode(*f.sheet, f.settings, row.after);
     EXPECT_EQ(f.settings.动态刷新, row.after);
     EXPECT_FALSE(f.sheet->Recording());
-    EXPECT_EQ(f.host.MenuState(Command::LiveMode), (MenuItemState{row.after, true}));
-    EXPECT_EQ(f.host.MenuState(Command::Record), (MenuItemState{false, !row.after}));
-    EXPECT_EQ(f.host.MenuState(Command::Accumulator), (MenuItemState{false, !row.after}));
+    EXPECT_EQ(f.sheet->MenuState(Command::LiveMode), (MenuItemState{row.after, true}));
+    EXPECT_EQ(f.sheet->MenuState(Command::Record), (MenuItemState{false, !row.after}));
+    EXPECT_EQ(f.sheet->MenuState(Command::Accumulator), (MenuItemState{false, !row.after}));
   }
 }
 

@@ -35,6 +35,16 @@ TEST(Encoding, UnrepresentableCharactersBecomeQuestionMarks) {
   EXPECT_EQ(Utf16ToGbk(u"a\u0E01b"), "a?b");  // nor has Thai
 }
 
+// Nothing is replaced: without a GBK form of its own (emoji, Thai, À) or
+// cut short, the conversion fails.
+TEST(Encoding, ExactConversionRefusesWhatItWouldReplace) {
+  std::string gbk;
+  EXPECT_TRUE(Utf8ToGbkExactly("?1\xC3\x97\xE5\x90\x88", gbk));
+  EXPECT_EQ(gbk, "?1\xA1\xC1\xBA\xCF");
+  for (const char* refused : {"\xF0\x9F\x98\x80", "\xE0\xB8\x81", "\xC3\x80", "1\xC3"})
+    EXPECT_FALSE(Utf8ToGbkExactly(refused, gbk)) << refused;
+}
+
 struct FitCase {
   std::u16string text;
   std::size_t at;      // where NonGbkLength looks

@@ -19,6 +19,7 @@
 #include "app/main_window_state.h"
 #include "app/options_window.h"
 #include "app/win_text.h"
+#include "app/window_helpers_win.h"
 #include "sheet/headless_host.h"
 #include "sheet/help_text.h"
 
@@ -51,22 +52,12 @@ void ShowOptions() {
   tl::app::MainWindow main;
   main.files =
       tl::settings::FilesUnder(std::filesystem::temp_directory_path() / L"tallyline-gallery");
-  // A host over no windows: the status bar it would write to is not there.
-  main.host = std::make_unique<tl::app::WinHost>(
-      tl::app::HostWindows{}, [](int) {}, [](tl::sheet::Command) { return true; });
-  tl::app::OpenOptionsWindow(main);
+  // A door over no windows: the status bar its host would write to is not
+  // there.
+  main.session = std::make_unique<tl::app::SheetSession>(
+      tl::app::HostWindows{}, [](int) {}, main.settings, [](tl::app::WinEditBox&) {});
+  tl::app::OpenOptionsWindow(nullptr, main.tools, {*main.session, main.files, [] {}});
   RunTool(main.tools, tl::app::Tool::Options);
-}
-
-std::wstring ClipboardText() {
-  std::wstring text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    text = static_cast<const wchar_t*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
 }
 
 }  // namespace
@@ -100,7 +91,7 @@ int wmain(int argc, wchar_t** argv) {
     tl::app::OpenHelpWindow(nullptr, tools);
     RunTool(tools, tl::app::Tool::Help);
     report.join();
-    const bool all = ClipboardText() == tl::app::Wide(tl::sheet::HelpText());
+    const bool all = tl::app::testing::ClipboardText() == tl::app::Wide(tl::sheet::HelpText());
     std::puts(all ? "copied all" : "not copied");
     return 0;
   }

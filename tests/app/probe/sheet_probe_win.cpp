@@ -12,8 +12,11 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "app/window_helpers_win.h"
 
 namespace {
+
+using tl::app::testing::Text;
 
 std::string Utf8(std::wstring_view text) {
   const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
@@ -24,19 +27,10 @@ std::string Utf8(std::wstring_view text) {
   return out;
 }
 
-// Through WM_GETTEXT, which crosses processes.
-std::wstring TextOf(HWND window) {
-  const auto length = static_cast<std::size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0));
-  std::wstring text(length + 1, L'\0');
-  SendMessageW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(length);
-  return text;
-}
-
 BOOL CALLBACK PrintKey(HWND button, LPARAM) {
   RECT r;
   GetWindowRect(button, &r);
-  std::printf("%s\t%ld\t%ld\n", Utf8(TextOf(button)).c_str(), (r.left + r.right) / 2,
+  std::printf("%s\t%ld\t%ld\n", Utf8(Text(button)).c_str(), (r.left + r.right) / 2,
               (r.top + r.bottom) / 2);
   return TRUE;
 }
@@ -50,7 +44,7 @@ int PrintKeys() {
 
 int PrintSheet(HWND main) {
   HWND edit = FindWindowExW(main, nullptr, L"EDIT", nullptr);
-  std::wstring text = TextOf(edit);
+  std::wstring text = Text(edit);
   const auto selection = static_cast<DWORD>(SendMessageW(edit, EM_GETSEL, 0, 0));
   text.insert(LOWORD(selection), L"|");
   std::wstring shown;

@@ -4,10 +4,11 @@
 # to the content backup and the caret to 起始选择位置, which are checked.
 # Ctrl+S asks for a name in the dialog "保存：", where the name is typed and
 # Enter saves the sheet; Ctrl+Q then ends the program without a question.
-#   keyboard_test.sh TALLYLINE_EXE BUILD_DIR
+#   keyboard_test.sh TALLYLINE_EXE BUILD_DIR SHEET_PROBE_EXE
 set -euo pipefail
 exe=$1
 build=$2
+probe_exe=$(realpath "$3")
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source-path=SCRIPTDIR source=harness.sh
 source "$here/harness.sh"
@@ -153,10 +154,16 @@ wait_for_exit || { echo "Enter on the question did not save and exit"; exit 1; }
 expect_lines "retry at exit" "1+1=2"
 echo "keyboard test: a failed save at exit asks; Esc goes back, Enter tries again"
 
-# The full-screen key F1 from the keyboard toggles full screen (the title
-# and the bars go) and opens no help, though the menu has F1 for help. A
-# window moved by the X server comes back there at the next start.
+# On a new sheet Enter and two Down keys put the caret on line 3, which the
+# status bar's second part shows. The full-screen key F1 from the keyboard
+# toggles full screen (the title and the bars go) and opens no help, though
+# the menu has F1 for help. A window moved by the X server comes back there
+# at the next start.
 start 假 '[热键设置]\r\n全屏快捷键=真\r\n'
+xdotool key --delay 80 Return Down Down
+sleep 0.5
+place=$(wine "$probe_exe" status | tr -d '\r' | sed -n 2p)
+[ "$place" = "行: 3,列: 1" ] || { echo "after Enter, Down, Down the status bar showed '$place'"; exit 1; }
 xdotool key F1
 sleep 1
 [ -z "$(xdotool getwindowname "$window")" ] || { echo "F1 did not switch to full screen"; exit 1; }
@@ -174,4 +181,4 @@ placed=$(iconv -f GBK -t UTF-8 "$configuration" | tr -d '\r' | sed -n 's/^_启�
 read -r left top <<<"$placed"
 [ "$left" -le 200 ] && [ "$left" -ge 190 ] && [ "$top" -le 150 ] && [ "$top" -ge 110 ] ||
   { echo "the window moved to 200,150 was remembered at $placed"; exit 1; }
-echo "keyboard test: F1 toggles full screen without the help; a moved window is remembered"
+echo "keyboard test: 行: 3 after Enter, Down, Down; F1 toggles full screen without the help; a moved window is remembered"

@@ -1,4 +1,7 @@
 // The real program driven with real window messages.
+#include <windows.h>
+
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -503,6 +506,34 @@ TEST_F(MainWindowTest, WindowCommandsShowAndHideWhatTheySay) {
   SendMessageW(program.EditBox(), WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA * 3), 0);
   EXPECT_TRUE(program.Close());
   EXPECT_NE(ProgramFolder::Read(folder.Files().configuration).find("字体大小=17"),
+            std::string::npos);
+}
+
+// "&T.字体": a size picked in the system's font dialog and "确定" give the
+// sheet that size, which the exit keeps.
+TEST_F(MainWindowTest, TheFontDialogSetsTheSheetsFont) {
+  folder.WriteConfiguration(Configuration(""));
+  ProgramProcess program(folder);
+  program.PostCommand(CommandId(Command::Font));
+  HWND dialog = nullptr, sizes = nullptr;  // the font sizes' list, once the dialog has it
+  LRESULT size26 = CB_ERR;
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        dialog = FindWindowW(L"#32770", nullptr);
+        if (!dialog || GetWindow(dialog, GW_OWNER) != program.MainWindow()) return false;
+        sizes = GetDlgItem(dialog, cmb3);
+        size26 = SendMessageW(sizes, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                              reinterpret_cast<LPARAM>(L"26"));
+        return size26 != CB_ERR && IsWindowVisible(dialog);
+      },
+      10000));
+  SendMessageW(sizes, CB_SETCURSEL, static_cast<WPARAM>(size26), 0);
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb3, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(sizes));
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(WaitUntilGone(dialog));
+  EXPECT_TRUE(program.Close());
+  EXPECT_NE(ProgramFolder::Read(folder.Files().configuration).find("字体大小=26"),
             std::string::npos);
 }
 

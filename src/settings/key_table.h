@@ -65,6 +65,8 @@ inline constexpr KeyInfo kKeys[] = {
     {kRunSection, "启用皮肤", ValueType::Boolean, "假", &Settings::启用皮肤},
     {kRunSection, "忽略千分符", ValueType::Boolean, "假", &Settings::忽略千分符},
     {kRunSection, "起始选择位置", ValueType::Integer, "0", &Settings::起始选择位置},
+    {kRunSection, "文件名称", ValueType::Text, "", &Settings::文件名称},
+    {kRunSection, "内容已改", ValueType::Boolean, "假", &Settings::内容已改},
     {kRunSection, "皮肤滑块条", ValueType::Integer, "100", &Settings::皮肤滑块条},
     {kRunSection, "加载特效", ValueType::Boolean, "假", &Settings::加载特效},
     {kViewSection, "状态栏状态", ValueType::Boolean, "真", &Settings::状态栏状态},
@@ -155,7 +157,7 @@ inline constexpr const KeyInfo* kLoadOrder[] = {
     &Key(kHotKeySection, "全屏辅助快捷键"), &Key(kOtherSection, "忽略汉字"),
     &Key(kRunSection, "乘除替换"), &Key(kRunSection, "双击复制"), &Key(kRunSection, "动态刷新"),
     &Key(kRunSection, "启用皮肤"), &Key(kRunSection, "忽略千分符"), &Key(kRunSection, "键盘开启"),
-    &Key(kRunSection, "起始选择位置"),
+    &Key(kRunSection, "起始选择位置"), &Key(kRunSection, "文件名称"), &Key(kRunSection, "内容已改"),
     // Read later by the single-instance hand-over and the virtual keyboard.
     &Key(kRunSection, "窗口代号"),
     &Key(kKeyboardSection, "键盘宽度"), &Key(kKeyboardSection, "键盘高度"),
@@ -205,6 +207,12 @@ inline constexpr const KeyInfo* kExitStateOrder[] = {
     &Key(kRunSection, "忽略千分符"), &Key(kRunSection, "启用皮肤"),
     &Key(kViewSection, "标题栏状态"), &Key(kViewSection, "菜单栏状态"), &Key(kViewSection, "状态栏状态"),
     &Key(kRunSection, "运行次数"),
+};
+
+// With 退出保存 the save at exit keeps the sheet's file and changed mark
+// beside the content backup.
+inline constexpr const KeyInfo* kExitDocumentOrder[] = {
+    &Key(kRunSection, "文件名称"), &Key(kRunSection, "内容已改"),
 };
 
 // Closing the virtual keyboard writes these; its open flag follows them.

@@ -24,6 +24,11 @@ Settings LoadSettings(const SettingsFiles& files) {
   return SettingsFromProfile(ReadWholeFile(files.configuration).bytes);
 }
 
+bool KeyStored(const SettingsFiles& files, const KeyInfo& key) {
+  return ReadProfileValue(ReadWholeFile(files.configuration).bytes, key.section, key.key)
+      .has_value();
+}
+
 void ReloadKeys(Settings& settings, const SettingsFiles& files,
                 std::span<const KeyInfo* const> keys) {
   ReadKeys(settings, ReadWholeFile(files.configuration).bytes, keys);

@@ -20,6 +20,10 @@ Settings SettingsFromProfile(std::string_view content);
 // cannot be read gives the defaults.
 Settings LoadSettings(const SettingsFiles& files);
 
+// Whether the configuration file holds the key: a stored value, not the
+// default a missing key reads as.
+bool KeyStored(const SettingsFiles& files, const KeyInfo& key);
+
 // Reads some keys again from the file, as the virtual keyboard does when it
 // opens (kKeyboardReadOrder) and the options dialog does for 自动折回.
 void ReloadKeys(Settings& settings, const SettingsFiles& files,

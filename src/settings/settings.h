@@ -48,6 +48,8 @@ struct Settings {
   bool 启用皮肤 = false;
   bool 忽略千分符 = false;
   int 起始选择位置 = 0;   // caret restored with the content backup
+  std::string 文件名称;   // with the content backup: the sheet's file (GBK), empty for none
+  bool 内容已改 = false;  // with the content backup: changed since its file was read or written
   int 皮肤滑块条 = 100;   // read and kept, no effect
   bool 加载特效 = false;  // read and kept, no effect
 

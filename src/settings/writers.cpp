@@ -52,22 +52,25 @@ SaveResult SaveAtExit(const Settings& settings, const SettingsFiles& files,
     for (KeyWrite& write : FieldWrites(saved, kStartWindowOrder)) writes.push_back(write);
   }
   for (KeyWrite& write : FieldWrites(saved, kExitStateOrder)) writes.push_back(write);
+  if (saved.退出保存)
+    for (KeyWrite& write : FieldWrites(saved, kExitDocumentOrder)) writes.push_back(write);
   SaveResult result;
   result.configuration = folder.ok() ? WriteKeys(files.configuration, writes) : folder;
   if (saved.退出保存) result.contentBackup = WriteWholeFile(files.contentBackup, worksheetText);
   return result;
 }
 
-SaveResult SaveRunningBackup(const SettingsFiles& files, int caret,
+SaveResult SaveRunningBackup(const Settings& settings, const SettingsFiles& files, int caret,
                              std::string_view worksheetText) {
   SaveResult result;
   result.contentBackup = CreateFolder(files.runFolder);
   if (result.contentBackup.ok())
     result.contentBackup = WriteWholeFile(files.contentBackup, worksheetText);
-  // The caret goes with the text it belongs to, or not at all.
+  // The caret and the file go with the text they belong to, or not at all.
   if (!result.contentBackup.ok()) return result;
-  const KeyWrite write{kCaretKey, DecimalText(caret)};
-  result.configuration = WriteKeys(files.configuration, {&write, 1});
+  std::vector<KeyWrite> writes{{kCaretKey, DecimalText(caret)}};
+  for (KeyWrite& write : FieldWrites(settings, kExitDocumentOrder)) writes.push_back(write);
+  result.configuration = WriteKeys(files.configuration, writes);
   return result;
 }
 

@@ -47,15 +47,18 @@ struct SaveResult {
 // exist yet, and writes the caret as 起始选择位置, the font, the geometry
 // (with 记住窗口), the run state, the view states and this run counted in
 // 运行次数; with 退出保存 it replaces the content backup with the worksheet
-// text. `settings` stays as it is, so that a save tried again (or again
-// after the user went back to the sheet) counts the run once.
+// text and writes the sheet's file name and changed mark (文件名称, 内容已改). `settings` stays as
+// it is, so that a save tried again (or again after the user went back to the sheet) counts the run
+// once.
 SaveResult SaveAtExit(const Settings& settings, const SettingsFiles& files,
                       const Geometry& normalGeometry, int caret, std::string_view worksheetText);
 
 // With 退出保存 the sheet is also kept while the program runs: the content
-// backup and its caret (起始选择位置), which start-up restores after a crash.
-// Creates the run folder when it is missing.
-SaveResult SaveRunningBackup(const SettingsFiles& files, int caret, std::string_view worksheetText);
+// backup with its caret (起始选择位置), file name and changed mark (from
+// `settings`), which start-up restores after a crash. Creates the run folder
+// when it is missing.
+SaveResult SaveRunningBackup(const Settings& settings, const SettingsFiles& files, int caret,
+                             std::string_view worksheetText);
 
 // The exit window's "记住设置": the close behaviour (退出设置) is kept at once.
 files::IoResult SaveCloseBehaviour(const Settings& settings, const SettingsFiles& files);

@@ -4,10 +4,11 @@
 # to the content backup and the caret to 起始选择位置, which are checked.
 # Ctrl+S asks for a name in the dialog "保存：", where the name is typed and
 # Enter saves the sheet; Ctrl+Q then ends the program without a question.
-#   keyboard_test.sh TALLYLINE_EXE BUILD_DIR
+#   keyboard_test.sh TALLYLINE_EXE BUILD_DIR SHEET_PROBE_EXE
 set -euo pipefail
 exe=$1
 build=$2
+probe_exe=$(realpath "$3")
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source-path=SCRIPTDIR source=harness.sh
 source "$here/harness.sh"
@@ -31,12 +32,13 @@ save_as_sheet() {
   xdotool windowfocus --sync "$window"
 }
 
-# start LIVE: starts the program with 动态刷新=LIVE (真 or 假) and 退出保存
-# on, and clicks into the top of the sheet.
+# start LIVE [MORE]: starts the program with 动态刷新=LIVE (真 or 假) and 退出保存
+# on, and the configuration lines MORE (printf %b escapes), and clicks into
+# the top of the sheet.
 start() {
   local live=$1
   rm -rf "${work:?}"/*
-  program_folder "$work" "$exe" "[运行设置]\r\n退出设置=1\r\n动态刷新=$live\r\n[其他设置]\r\n退出保存=真\r\n"
+  program_folder "$work" "$exe" "[运行设置]\r\n退出设置=1\r\n动态刷新=$live\r\n[其他设置]\r\n退出保存=真\r\n${2:-}"
   wine "$work/tallyline.exe" &
   program_pid=$!
   window=$(focused_window Tallyline) || { echo "no Tallyline window appeared"; exit 1; }
@@ -151,3 +153,32 @@ xdotool key Return
 wait_for_exit || { echo "Enter on the question did not save and exit"; exit 1; }
 expect_lines "retry at exit" "1+1=2"
 echo "keyboard test: a failed save at exit asks; Esc goes back, Enter tries again"
+
+# On a new sheet Enter and two Down keys put the caret on line 3, which the
+# status bar's second part shows. The full-screen key F1 from the keyboard
+# toggles full screen (the title and the bars go) and opens no help, though
+# the menu has F1 for help. A window moved by the X server comes back there
+# at the next start.
+start 假 '[热键设置]\r\n全屏快捷键=真\r\n'
+xdotool key --delay 80 Return Down Down
+sleep 0.5
+place=$(wine "$probe_exe" status | tr -d '\r' | sed -n 2p)
+[ "$place" = "行: 3,列: 1" ] || { echo "after Enter, Down, Down the status bar showed '$place'"; exit 1; }
+xdotool key F1
+sleep 1
+[ -z "$(xdotool getwindowname "$window")" ] || { echo "F1 did not switch to full screen"; exit 1; }
+[ -z "$(xdotool search --onlyvisible --name '^帮助$' 2>/dev/null || true)" ] ||
+  { echo "the full-screen key F1 opened the help"; exit 1; }
+xdotool key F1
+sleep 1
+[ "$(xdotool getwindowname "$window")" = Tallyline ] || { echo "F1 again kept full screen"; exit 1; }
+xdotool windowmove "$window" 200 150
+sleep 1
+quit
+wait_for_exit || { echo "the program did not end"; exit 1; }
+# The X window is the client area: the frame lies left of and above it.
+placed=$(iconv -f GBK -t UTF-8 "$configuration" | tr -d '\r' | sed -n 's/^_启动窗口\.\(左边\|顶边\)=//p' | tr '\n' ' ')
+read -r left top <<<"$placed"
+[ "$left" -le 200 ] && [ "$left" -ge 190 ] && [ "$top" -le 150 ] && [ "$top" -ge 110 ] ||
+  { echo "the window moved to 200,150 was remembered at $placed"; exit 1; }
+echo "keyboard test: 行: 3 after Enter, Down, Down; F1 toggles full screen without the help; a moved window is remembered"

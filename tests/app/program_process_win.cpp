@@ -77,8 +77,9 @@ std::string ProgramFolder::Read(const fs::path& path) {
   return content.str();
 }
 
-ProgramProcess::ProgramProcess(const ProgramFolder& folder) {
+ProgramProcess::ProgramProcess(const ProgramFolder& folder, const fs::path& file) {
   std::wstring commandLine = L"\"" + folder.Executable().wstring() + L"\"";
+  if (!file.empty()) commandLine += L" \"" + file.wstring() + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,

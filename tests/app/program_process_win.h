@@ -33,7 +33,8 @@ class ProgramFolder {
 
 class ProgramProcess {
  public:
-  explicit ProgramProcess(const ProgramFolder& folder);
+  // `file`: the program's argument, as the shell passes a file to open.
+  explicit ProgramProcess(const ProgramFolder& folder, const std::filesystem::path& file = {});
   ~ProgramProcess();
   ProgramProcess(const ProgramProcess&) = delete;
   ProgramProcess& operator=(const ProgramProcess&) = delete;

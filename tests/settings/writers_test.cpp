@@ -64,6 +64,8 @@ TEST(SaveAtExit, WorksheetBackupAndForgottenGeometry) {
   settings.退出保存 = true;
   settings.记住窗口 = false;
   settings.菜单栏状态 = false;
+  settings.文件名称 = "C:\\账目=1.txt";
+  settings.内容已改 = true;
   const std::string sheet = "1+1=2\r\n汉字\r\n";
   ASSERT_TRUE(SaveAtExit(settings, app.files, {1, 2, 3, 4}, 3, sheet).ok());
   EXPECT_EQ(FileText(app.files.contentBackup), sheet);
@@ -71,21 +73,29 @@ TEST(SaveAtExit, WorksheetBackupAndForgottenGeometry) {
   EXPECT_EQ(next._启动窗口, (StartWindow{5, 0, 0, 0}));
   EXPECT_FALSE(next.菜单栏状态);
   EXPECT_TRUE(next.标题栏状态);
+  EXPECT_EQ(next.文件名称, "C:\\账目=1.txt");
+  EXPECT_TRUE(next.内容已改);
 }
 
 TEST(SaveRunningBackup, KeepsTheSheetAndItsCaretForTheNextStart) {
   Installation app;  // no run folder yet
-  ASSERT_TRUE(SaveRunningBackup(app.files, 5, "1+1=2\r\n").ok());
+  Settings settings;
+  settings.文件名称 = "a.txt";
+  settings.内容已改 = true;
+  ASSERT_TRUE(SaveRunningBackup(settings, app.files, 5, "1+1=2\r\n").ok());
   EXPECT_EQ(FileText(app.files.contentBackup), "1+1=2\r\n");
   EXPECT_EQ(LoadSettings(app.files).起始选择位置, 5);
+  EXPECT_EQ(LoadSettings(app.files).文件名称, "a.txt");
 
   // A sheet that cannot be written keeps the caret of the one before.
   fs::remove(app.files.contentBackup);
   fs::create_directory(app.files.contentBackup);
-  const SaveResult blocked = SaveRunningBackup(app.files, 9, "2\r\n");
+  settings.文件名称 = "b.txt";
+  const SaveResult blocked = SaveRunningBackup(settings, app.files, 9, "2\r\n");
   EXPECT_FALSE(blocked.ok());
   EXPECT_TRUE(blocked.configuration.ok());
   EXPECT_EQ(LoadSettings(app.files).起始选择位置, 5);
+  EXPECT_EQ(LoadSettings(app.files).文件名称, "a.txt");
 }
 
 TEST(ResetSettings, ThenSaveAtExitLeavesPrecisionOut) {

@@ -1,9 +1,15 @@
 #include "app/document/document_window.h"
 
+#include <shellapi.h>
+
+#include <utility>
+
 #include "app/document/file_dialog.h"
 #include "app/document/printing.h"
+#include "app/frame/edge_hiding.h"
 #include "app/frame/main_window_state.h"
 #include "app/frame/shutdown.h"
+#include "app/kit/win_text.h"
 
 namespace tl::app {
 
@@ -73,23 +79,62 @@ void RunFileCommand(MainWindow& state, Command command) {
 }
 
 void ExitAfterSavePrompt(MainWindow& state, Command) {
-  if (SheetMayGo(state) && SaveBeforeExit(state)) DestroyWindow(state.window);
+  if (SavePromptBeforeClose(state) && SaveBeforeExit(state)) DestroyWindow(state.window);
 }
 
+// With 退出保存 the sheet, its file and its changed mark come back at the
+// next start: nothing is asked. Cancelled, the window stays as it is.
 bool SavePromptBeforeClose(MainWindow& state) {
-  if (SheetMayGo(state)) return true;
-  ShowWindow(state.window, SW_RESTORE);
-  return false;
+  return state.settings.退出保存 || SheetMayGo(state);
 }
 
-void StartDocument(MainWindow& state) {
-  state.session->Edit().SetModified(false);
+void NoteDocument(MainWindow& state) {
+  const std::wstring name = state.documentWindow.document.fileName.wstring();
+  const bool named = text::FitsGbk({reinterpret_cast<const char16_t*>(name.data()), name.size()});
+  state.settings.文件名称 = named ? Gbk(name) : std::string();
+  // A sheet whose file cannot be named comes back unnamed and changed.
+  state.settings.内容已改 = state.session->Edit().Modified() || !named;
+}
+
+void StartDocument(MainWindow& state, bool restored) {
+  if (restored && !state.settings.文件名称.empty())
+    state.documentWindow.document.fileName = Wide(state.settings.文件名称);
+  state.session->Edit().SetModified(restored && state.settings.内容已改);
+  ShowTitle(state);
   state.documentWindow.dropTarget = RegisterDropTarget(state.window, kDroppedMessage);
 }
 
 void EndDocument(MainWindow& state) {
   RevokeDropTarget(state.window, state.documentWindow.dropTarget);
   state.documentWindow.dropTarget = nullptr;
+}
+
+std::filesystem::path FileFromCommandLine() {
+  int count = 0;
+  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::filesystem::path file;
+  if (arguments && count > 1 && arguments[1][0]) {
+    std::error_code ignored;
+    file = std::filesystem::absolute(arguments[1], ignored);
+  }
+  LocalFree(arguments);
+  return file;
+}
+
+bool OnFileHandedOver(MainWindow& state, const COPYDATASTRUCT& data) {
+  if (data.dwData != kShellFileData || !data.lpData || data.cbData % sizeof(wchar_t)) return false;
+  state.documentWindow.shellFile =
+      std::wstring(static_cast<const wchar_t*>(data.lpData), data.cbData / sizeof(wchar_t));
+  PostMessageW(state.window, kShellFileMessage, 0, 0);
+  return true;
+}
+
+void OnShellFile(MainWindow& state) {
+  const std::filesystem::path file = std::exchange(state.documentWindow.shellFile, {});
+  if (file.empty()) return;
+  ShowAgain(state);
+  DocumentScope scope(state);
+  sheet::DropFile(scope.Context(), file);
 }
 
 void OnDropped(MainWindow& state) {

@@ -34,10 +34,6 @@ sheet::Character ToWorksheetCharacter(wchar_t c) {
   return static_cast<unsigned char>(gbk[0]) * 256u + static_cast<unsigned char>(gbk[1]);
 }
 
-bool IsFullScreenKey(const settings::Settings& s, int key, int modifiers) {
-  return s.全屏快捷键 && key == s.全屏辅助快捷键 && modifiers == s.全屏功能快捷键;
-}
-
 void ShowContextMenu(MainWindow& state, LPARAM lParam) {
   POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   ClientToScreen(state.editBox, &at);
@@ -78,6 +74,14 @@ Handled MsgKeyDown(MainWindow& state, WPARAM wParam) {
   if (state.session->OnKeyDown(key, ModifierState())) return 0;
   if (key == VK_INSERT && ModifierState() == sheet::kShift) return Paste(state);
   return std::nullopt;
+}
+
+// Alt combinations and F10 come as system keys.
+Handled MsgSysKeyDown(MainWindow& state, WPARAM wParam) {
+  if (!IsFullScreenKey(state.settings, static_cast<int>(wParam), ModifierState()))
+    return std::nullopt;
+  ToggleFullScreen(state);
+  return 0;
 }
 
 Handled MsgChar(MainWindow& state, WPARAM wParam) {
@@ -133,6 +137,8 @@ Handled Dispatch(MainWindow& state, HWND edit, UINT message, WPARAM wParam, LPAR
   switch (message) {
     case WM_KEYDOWN:
       return MsgKeyDown(state, wParam);
+    case WM_SYSKEYDOWN:
+      return MsgSysKeyDown(state, wParam);
     case WM_CHAR:
       return MsgChar(state, wParam);
     case WM_KEYUP:
@@ -163,12 +169,19 @@ Handled Dispatch(MainWindow& state, HWND edit, UINT message, WPARAM wParam, LPAR
 LRESULT CALLBACK EditHookProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
   MainWindow* state = HookState(edit);
   if (!state) return DefWindowProcW(edit, message, wParam, lParam);
-  if (state->session)
-    if (Handled handled = Dispatch(*state, edit, message, wParam, lParam)) return *handled;
-  return PassOn(*state, edit, message, wParam, lParam);
+  std::optional<LRESULT> result;
+  if (state->session) result = Dispatch(*state, edit, message, wParam, lParam);
+  if (!result) result = PassOn(*state, edit, message, wParam, lParam);
+  // A command from the right-click menu may have closed the window.
+  if (MainWindow* after = HookState(edit); after && after->session) FollowSheet(*after);
+  return *result;
 }
 
 }  // namespace
+
+bool IsFullScreenKey(const settings::Settings& s, int key, int modifiers) {
+  return s.全屏快捷键 && key == s.全屏辅助快捷键 && modifiers == s.全屏功能快捷键;
+}
 
 int ModifierState() {
   int state = 0;

@@ -10,4 +10,7 @@ namespace tl::app {
 void HookEditBox(MainWindow& state);
 void UnhookEditBox(MainWindow& state);
 
+// The full-screen key (全屏快捷键 on) with exactly its modifiers.
+bool IsFullScreenKey(const settings::Settings& settings, int key, int modifiers);
+
 }  // namespace tl::app

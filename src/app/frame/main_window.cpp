@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/frame/caret_place.h"
 #include "app/frame/commands.h"
 #include "app/frame/edge_hiding.h"
 #include "app/frame/edit_hook.h"
@@ -17,6 +18,7 @@
 #include "app/kit/app_icon.h"
 #include "app/kit/dpi.h"
 #include "app/kit/win_text.h"
+#include "app/windows/accumulator_window.h"
 #include "app/windows/virtual_keyboard_window.h"
 
 namespace tl::app {
@@ -41,6 +43,7 @@ void MsgDestroy(HWND window) {
   KillTimer(window, kBackupTimerId);
   KillTimer(window, kEdgeHideTimerId);
   KillTimer(window, kEnterTimerId);
+  KillTimer(window, kFullScreenTimerId);
   UnhookEditBox(*state);
   state->session.reset();
   SetMenu(window, nullptr);
@@ -72,6 +75,7 @@ void MsgTimer(MainWindow& state, WPARAM id) {
   if (id == kEnterTimerId && state.session) state.session->OnEnterTimer();
   if (id == kEdgeHideTimerId) OnEdgeHideTimer(state);
   if (id == kBackupTimerId) OnBackupTimer(state);
+  if (id == kFullScreenTimerId) OnFullScreenTimer(state);
 }
 
 void MsgTray(MainWindow& state, LPARAM lParam) {
@@ -107,6 +111,11 @@ LRESULT MsgColour(MainWindow& state, HDC dc) {
   return reinterpret_cast<LRESULT>(state.background);
 }
 
+// A command may have closed the window, and its state is gone then.
+void FollowSheetOf(HWND window) {
+  if (MainWindow* state = StateOf(window)) FollowSheet(*state);
+}
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CREATE) return MsgCreate(window) ? 0 : -1;
   MainWindow* state = StateOf(window);
@@ -115,6 +124,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SIZE:
       Layout(*state);
       return 0;
+    case WM_MOVE:  // moved by the window manager or the program
+    case WM_EXITSIZEMOVE:
+      RememberPlacement(*state);
+      break;
     case WM_DPICHANGED:
       MsgDpiChanged(*state, reinterpret_cast<const RECT*>(lParam));
       return 0;
@@ -126,12 +139,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case WM_COMMAND:
       MsgCommand(*state, wParam, lParam);
+      FollowSheetOf(window);
       return 0;
     case WM_INITMENUPOPUP:
       if (!HIWORD(lParam)) OnInitMenuPopup(*state, reinterpret_cast<HMENU>(wParam));
       break;  // the window menu is the system's
     case WM_TIMER:
       MsgTimer(*state, wParam);
+      FollowSheetOf(window);
       return 0;
     case WM_NOTIFY:
       OnMainWindowNotify(*state, *reinterpret_cast<const NMHDR*>(lParam));
@@ -144,7 +159,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case kDroppedMessage:
       OnDropped(*state);
+      FollowSheetOf(window);
       return 0;
+    case kShellFileMessage:
+      OnShellFile(*state);
+      FollowSheetOf(window);
+      return 0;
+    case WM_COPYDATA:
+      return OnFileHandedOver(*state, *reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_CTLCOLOREDIT:
       if (reinterpret_cast<HWND>(lParam) == state->editBox)
         return MsgColour(*state, reinterpret_cast<HDC>(wParam));
@@ -167,6 +189,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 }  // namespace
+
+void FollowSheet(MainWindow& state) {
+  if (!state.session || state.session->Edit().InBatch()) return;
+  ShowCaretPlace(state);
+  FollowAccumulatorRecords(state.tools, *state.session);
+}
 
 void ApplyWorksheetFont(MainWindow& state) {
   HFONT font = CreateWorksheetFont(state.settings, WindowDpi(state.window));
@@ -208,14 +236,43 @@ void ShowMainWindow(HWND window) {
   UpdateWindow(window);
 }
 
+namespace {
+
+// The full-screen key goes before the menu shortcuts, whatever they use it
+// for, and also as a system key (Alt combinations, F10); the releases that
+// follow it do not open the menu bar.
+bool TakeFullScreenKey(MainWindow& state, const MSG& message) {
+  const bool down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+  const bool up = message.message == WM_KEYUP || message.message == WM_SYSKEYUP;
+  if (up && state.fullScreenKeyDown) {
+    if (message.wParam == VK_MENU || GetKeyState(VK_MENU) >= 0) state.fullScreenKeyDown = false;
+    return message.message == WM_SYSKEYUP;
+  }
+  const auto key = static_cast<int>(message.wParam);
+  if (!down || !state.session || !IsFullScreenKey(state.settings, key, ModifierState()))
+    return false;
+  state.fullScreenKeyDown = true;
+  // Like a menu shortcut's, its release is no typing.
+  state.session->OnShortcutKey(key);
+  if (!(message.lParam & (LPARAM{1} << 30)))  // not a repeat
+    PostMessageW(state.window, WM_COMMAND,
+                 CommandId(state.fullScreenChecked ? sheet::Command::ViewNormal
+                                                   : sheet::Command::ViewFullScreen),
+                 0);
+  return true;
+}
+
+}  // namespace
+
 bool PreTranslateMessage(HWND window, MSG& message) {
   MainWindow* state = StateOf(window);
   if (!state) return false;
   const bool forMainWindow = IsMainWindowMessage(window, message);
   if (state->session && !state->session->AdmitKey(message, forMainWindow)) return true;
   if (RouteToolWindowMessage(state->tools, message)) return true;
-  return state->accelerators && forMainWindow &&
-         TranslateAcceleratorW(window, state->accelerators, &message);
+  if (!forMainWindow) return false;
+  if (TakeFullScreenKey(*state, message)) return true;
+  return state->accelerators && TranslateAcceleratorW(window, state->accelerators, &message);
 }
 
 }  // namespace tl::app

@@ -20,6 +20,15 @@ namespace tl::app {
 
 inline constexpr UINT_PTR kEdgeHideTimerId = 2;
 inline constexpr UINT_PTR kBackupTimerId = 3;
+inline constexpr UINT_PTR kFullScreenTimerId = 4;
+
+// The caret place the status bar shows: the control's selection start and
+// the text's revision.
+struct CaretShown {
+  DWORD start = ~DWORD{0};
+  std::uint64_t revision = 0;
+  bool operator==(const CaretShown&) const = default;
+};
 
 struct MainWindow {
   HWND window = nullptr;
@@ -48,6 +57,9 @@ struct MainWindow {
   bool closePermission = false;  // set by a log-off or shut-down
   bool secondInstance = false;   // handed over to the first instance and ends
   bool fullScreenChecked = false;
+  bool fullScreenKeyDown = false;  // its releases are not the menu bar's
+  CaretShown caretShown;
+  bool showingCaretPlace = false;
   bool escClosesWindow = false;  // Esc asks the window to close (set by the options)
   int edgeHideHold = 0;          // `EdgeHideHold`
 };
@@ -69,6 +81,10 @@ inline int ScreenHeight() {
 
 Rect WindowRect(HWND window);
 void MoveTo(HWND window, Rect r);
+
+// After every event that may move the caret or change the records: the
+// caret place and the accumulator window's lists (main_window.cpp).
+void FollowSheet(MainWindow& state);
 
 // The worksheet font and colours (main_window.cpp)
 void ApplyWorksheetFont(MainWindow& state);

@@ -14,8 +14,10 @@ void OnBackupTimer(MainWindow& state) {
   const std::uint64_t now = GetTickCount64();
   const std::uint64_t revision = state.session->Edit().Revision();
   if (!state.backup.Due(now, revision, state.session->Edit().InBatch())) return;
+  NoteDocument(state);
   const settings::SaveResult saved = settings::SaveRunningBackup(
-      state.files, static_cast<int>(state.session->Edit().Caret()), state.session->Edit().Text());
+      state.settings, state.files, static_cast<int>(state.session->Edit().Caret()),
+      state.session->Edit().Text());
   if (!state.backup.Attempted(now, revision, saved.ok())) return;
   if (sheet::ReportWrite(state.session->Host(), saved.contentBackup,
                          sheet::FileTask::SaveContentBackup))

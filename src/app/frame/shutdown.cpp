@@ -26,6 +26,7 @@ bool AskToExit(MainWindow& state) {
 }
 
 settings::SaveResult SaveWithoutAsking(MainWindow& state) {
+  NoteDocument(state);
   return settings::SaveAtExit(state.settings, state.files, state.normalGeometry,
                               static_cast<int>(state.session->Edit().Caret()),
                               state.session->Edit().Text());
@@ -39,9 +40,10 @@ void ReportSave(MainWindow& state, const settings::SaveResult& saved) {
 
 }  // namespace
 
+// The exit window comes up over the window as it is; closing it answers
+// "not now". A 退出设置 the program does not know asks.
 bool OnCloseRequest(MainWindow& state) {
   if (state.closePermission) return true;
-  ShowWindow(state.window, SW_MINIMIZE);
   sheet::ReportWrite(state.session->Host(), settings::SaveCloseRequest(state.settings, state.files,
                                                                        VirtualKeyboardOpen(state)));
   switch (state.settings.退出设置) {
@@ -50,15 +52,14 @@ bool OnCloseRequest(MainWindow& state) {
     case 2:
       ShowWindow(state.window, SW_HIDE);
       return false;
-    case 0:
-      return AskToExit(state) && SavePromptBeforeClose(state);
     default:
-      return false;
+      return AskToExit(state) && SavePromptBeforeClose(state);
   }
 }
 
 bool SaveBeforeExit(MainWindow& state) {
   if (state.savedAtExit || !state.session) return true;
+  NoteDocument(state);
   const sheet::ExitSave saved =
       sheet::SaveAtExitAsking(state.session->Host(), state.session->Edit(), state.settings,
                               state.files, state.normalGeometry);

@@ -49,15 +49,30 @@ void PlaceWindow(MainWindow& state) {
   MoveTo(state.window, r);
 }
 
+// A file from the command line goes to the running instance, which may
+// come to the front for it.
+void HandOverFile(MainWindow& state, HWND first) {
+  const std::wstring file = state.documentWindow.shellFile.wstring();
+  if (file.empty()) return;
+  DWORD process = 0;
+  GetWindowThreadProcessId(first, &process);
+  AllowSetForegroundWindow(process);
+  COPYDATASTRUCT data{kShellFileData, static_cast<DWORD>(file.size() * sizeof(wchar_t)),
+                      const_cast<wchar_t*>(file.data())};
+  SendMessageW(first, WM_COPYDATA, reinterpret_cast<WPARAM>(state.window),
+               reinterpret_cast<LPARAM>(&data));
+}
+
 // One instance at a time unless 允许多开. False when another instance holds
-// the lock: it is restored and this one ends without saving anything.
-// `written`: how writing this window's handle went.
+// the lock: it is restored, gets the command line's file, and this one ends
+// without saving anything. `written`: how writing this window's handle went.
 bool TakeSingleInstance(MainWindow& state, files::IoResult& written) {
   if (state.settings.允许多开) return true;
   files::CreateFolder(state.files.runFolder);
   if (!state.lock.Acquire(state.files.instanceLock)) {
     HWND first = reinterpret_cast<HWND>(static_cast<INT_PTR>(state.settings.窗口代号));
     SendMessageA(first, WM_SYSCOMMAND, SC_RESTORE, 0);
+    HandOverFile(state, first);
     return false;
   }
   written = settings::SaveWindowHandle(state.settings, state.files,
@@ -77,9 +92,9 @@ void CreateChildren(MainWindow& state) {
   SetWindowTextW(state.editBox, WideEmptyLines(kCreatedLines).c_str());
 }
 
-// The text kept from the last run, or an empty sheet. `read`: how reading
-// the content backup went.
-void RestoreContent(MainWindow& state, WinEditBox& edit, files::IoResult& read) {
+// The text kept from the last run, or an empty sheet; true for the kept
+// text. `read`: how reading the content backup went.
+bool RestoreContent(MainWindow& state, WinEditBox& edit, files::IoResult& read) {
   if (state.settings.退出保存) {
     files::FileContent backup = files::ReadWholeFile(state.files.contentBackup);
     read = {backup.error, backup.cause};
@@ -89,12 +104,13 @@ void RestoreContent(MainWindow& state, WinEditBox& edit, files::IoResult& read) 
       sheet::PlaceCaret(edit, static_cast<std::size_t>(state.settings.起始选择位置 > 0
                                                            ? state.settings.起始选择位置
                                                            : 0));
-    } else {
-      edit.SetText(sheet::EmptySheetText());
+      return true;
     }
+    edit.SetText(sheet::EmptySheetText());
   } else if (edit.Text().empty()) {
     edit.SetText(sheet::EmptySheetText());
   }
+  return false;
 }
 
 }  // namespace
@@ -106,6 +122,7 @@ void RestoreContent(MainWindow& state, WinEditBox& edit, files::IoResult& read) 
 bool RunStartUp(MainWindow& state) {
   state.files = settings::FilesUnder(settings::ProgramDirectory());
   state.settings = settings::LoadSettings(state.files);
+  state.documentWindow.shellFile = FileFromCommandLine();
   state.menus = BuildMenus();
   state.accelerators = BuildAccelerators();
   CreateChildren(state);
@@ -120,14 +137,15 @@ bool RunStartUp(MainWindow& state) {
     state.hotKeyId = RegisterShowHideHotKey(state.window, state.settings);
   SetWindowPos(state.window, state.settings.窗口前置 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  bool restored = false;
   state.session = std::make_unique<SheetSession>(
       HostWindows{state.window, state.editBox, state.statusBar},
       [&state](int points) { AdjustWorksheetFontSize(state, points); }, state.settings,
-      [&](WinEditBox& edit) { RestoreContent(state, edit, backupRead); });
+      [&](WinEditBox& edit) { restored = RestoreContent(state, edit, backupRead); });
   state.backup = sheet::BackupSchedule(state.session->Edit().Revision());
   SetTimer(state.window, kBackupTimerId, sheet::BackupSchedule::kTickMs, nullptr);
   HookEditBox(state);
-  StartDocument(state);
+  StartDocument(state, restored);
   if (state.settings.键盘开启) OpenVirtualKeyboard(state);
   Rect r = WindowRect(state.window);
   state.normalGeometry = {r.left, r.top, r.width, r.height};
@@ -138,6 +156,8 @@ bool RunStartUp(MainWindow& state) {
   sheet::ReportWrite(state.session->Host(), backupRead, sheet::FileTask::ReadContentBackup);
   RevealFromEdge(state);
   SetFocus(state.editBox);
+  if (!state.documentWindow.shellFile.empty())
+    PostMessageW(state.window, kShellFileMessage, 0, 0);  // once the window is shown
   return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include "app/frame/caret_place.h"
 #include "app/frame/main_window_state.h"
 #include "app/kit/window_geometry.h"
 
@@ -50,8 +51,10 @@ void Layout(MainWindow& state) {
   if (!state.editBox) return;
   RECT client;
   GetClientRect(state.window, &client);
-  int part = client.right - client.left;
-  SendMessageW(state.statusBar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&part));
+  const int width = client.right - client.left;
+  const int caretPart = CaretPartWidth(state.window);
+  int parts[2] = {width > caretPart ? width - caretPart : 0, -1};
+  SendMessageW(state.statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
   SendMessageW(state.statusBar, WM_SIZE, 0, 0);  // the bar sizes itself for its font
   int statusHeight = 0;
   if (ViewOf(state.settings).statusBar) {
@@ -61,8 +64,17 @@ void Layout(MainWindow& state) {
   }
   Rect edit = EditBoxRect(client.right - client.left, client.bottom - client.top, statusHeight);
   MoveWindow(state.editBox, edit.left, edit.top, edit.width, edit.height, TRUE);
+  RememberPlacement(state);
+}
+
+void RememberPlacement(MainWindow& state) {
+  // A window not shown yet (start-up), minimized or parked at an edge keeps
+  // the state and placement it will be shown in.
   Rect window = WindowRect(state.window);
-  if (IsIconic(state.window) || !LayoutRemembers(window, ScreenWidth(), ScreenHeight())) return;
+  if (!IsWindowVisible(state.window) || IsIconic(state.window) ||
+      ParkedEdge(window, ScreenWidth()) != Edge::None ||
+      !LayoutRemembers(window, ScreenWidth(), ScreenHeight()))
+    return;
   bool maximized = IsZoomed(state.window);
   if (!maximized) state.normalGeometry = {window.left, window.top, window.width, window.height};
   state.settings.窗口状态 = maximized ? 3 : 0;
@@ -70,10 +82,13 @@ void Layout(MainWindow& state) {
 
 namespace {
 
+// "全屏" is on with the bars hidden and the window maximized, "正常" with all
+// three bars and the normal placement; the full-screen key toggles them.
 void SetViewFlags(MainWindow& state, bool on) {
   state.settings.状态栏状态 = on;
   state.settings.菜单栏状态 = on;
   state.settings.标题栏状态 = on;
+  state.fullScreenChecked = !on;
 }
 
 }  // namespace
@@ -98,6 +113,9 @@ void RunViewCommand(MainWindow& state, sheet::Command command) {
       SetViewFlags(state, false);
       ApplyView(state);
       ShowWindow(state.window, SW_SHOWMAXIMIZED);
+      // The X11 driver may put back the size the window had once the frame's
+      // change reaches the display: maximized again when that has settled.
+      SetTimer(state.window, kFullScreenTimerId, 300, nullptr);
       return;
     default:  // "外观设置" has no effect
       return;
@@ -105,10 +123,16 @@ void RunViewCommand(MainWindow& state, sheet::Command command) {
   ApplyView(state);
 }
 
+void OnFullScreenTimer(MainWindow& state) {
+  KillTimer(state.window, kFullScreenTimerId);
+  if (state.fullScreenChecked && !IsZoomed(state.window) && !IsIconic(state.window) &&
+      IsWindowVisible(state.window))
+    ShowWindow(state.window, SW_SHOWMAXIMIZED);
+}
+
 void ToggleFullScreen(MainWindow& state) {
   RunViewCommand(
       state, state.fullScreenChecked ? sheet::Command::ViewNormal : sheet::Command::ViewFullScreen);
-  state.fullScreenChecked = !state.fullScreenChecked;
 }
 
 }  // namespace tl::app

@@ -10,7 +10,10 @@ namespace tl::app {
 ViewFlags ViewOf(const settings::Settings& settings);
 void ApplyView(MainWindow& state);
 void Layout(MainWindow& state);
+// Keeps the window's state and, when normal, its placement for the next start.
+void RememberPlacement(MainWindow& state);
 void RunViewCommand(MainWindow& state, sheet::Command command);
 void ToggleFullScreen(MainWindow& state);
+void OnFullScreenTimer(MainWindow& state);
 
 }  // namespace tl::app

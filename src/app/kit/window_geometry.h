@@ -10,9 +10,11 @@ namespace tl::app {
 // reached: its left edge on screen, at least 10 pixels of it right of 0, its
 // top on screen, and at least 80 pixels high. (The top is compared with the
 // width, not the height: kept as the program has always done it.)
+// The checks add in 64 bits: a stored placement may hold any int.
 inline bool StartPlacementFits(Rect r, int screenWidth, int screenHeight) {
-  return screenWidth - (r.left + 10) >= 0 && r.left + r.width - 10 >= 0 &&
-         screenHeight - (r.top + 10) >= 0 && r.top + r.width - 355 >= 0 && r.height >= 80;
+  const long long left = r.left, top = r.top;
+  return screenWidth - (left + 10) >= 0 && left + r.width - 10 >= 0 &&
+         screenHeight - (top + 10) >= 0 && top + r.width - 355 >= 0 && r.height >= 80;
 }
 
 // Half the screen, centred.
@@ -23,14 +25,16 @@ inline Rect DefaultPlacement(int screenWidth, int screenHeight) {
 
 // The layout remembers a placement only while the window is on screen.
 inline bool LayoutRemembers(Rect r, int screenWidth, int screenHeight) {
-  return screenWidth - (r.left + 10) >= 0 && r.left + r.width - 10 >= 0 &&
-         screenHeight - (r.top + 10) >= 0;
+  const long long left = r.left, top = r.top;
+  return screenWidth - (left + 10) >= 0 && left + r.width - 10 >= 0 &&
+         screenHeight - (top + 10) >= 0;
 }
 
 // "确定" of the custom window position window is enabled only for these.
 inline bool CustomPositionAcceptable(Rect r, int screenWidth, int screenHeight) {
-  return screenWidth - (r.left + 10) >= 0 && r.left + r.width - 10 >= 0 &&
-         screenHeight - (r.top + 10) >= 0 && r.top + r.width - 50 >= 0 && r.height - 50 >= 0;
+  const long long left = r.left, top = r.top, height = r.height;
+  return screenWidth - (left + 10) >= 0 && left + r.width - 10 >= 0 &&
+         screenHeight - (top + 10) >= 0 && top + r.width - 50 >= 0 && height - 50 >= 0;
 }
 
 enum class Edge { None, Left, Right, Top };

@@ -28,37 +28,37 @@ SheetSession::SheetSession(HostWindows windows, std::function<void(int)> adjustF
 }
 
 bool SheetSession::OnKeyDown(int key, int modifiers) {
-  EditBatch batch(*edit_);
+  EventBatch batch(*this);
   return worksheet_->OnKeyDown(key, modifiers);
 }
 
 bool SheetSession::OnCharacter(sheet::Character character) {
-  EditBatch batch(*edit_);
+  EventBatch batch(*this);
   return worksheet_->OnCharacter(character);
 }
 
 void SheetSession::OnKeyUp(int key, int modifiers) {
-  EditBatch batch(*edit_);
+  EventBatch batch(*this);
   worksheet_->OnKeyUp(key, modifiers);
 }
 
 void SheetSession::OnLeftButtonDown() {
-  EditBatch batch(*edit_);
+  EventBatch batch(*this);
   worksheet_->OnLeftButtonDown();
 }
 
 void SheetSession::OnDoubleClick() {
-  EditBatch batch(*edit_);
+  EventBatch batch(*this);
   worksheet_->OnDoubleClick();
 }
 
 void SheetSession::OnLeftButtonUp(int modifiers) {
-  EditBatch batch(*edit_);
+  EventBatch batch(*this);
   worksheet_->OnLeftButtonUp(modifiers);
 }
 
 void SheetSession::ShowCaretPosition() {
-  EditBatch batch(*edit_);
+  EventBatch batch(*this);
   worksheet_->ShowCaretPosition();
 }
 
@@ -67,12 +67,12 @@ void SheetSession::OnControlChanged() {
 }
 
 void SheetSession::OnEnterTimer() {
-  EditBatch batch(*edit_);
+  EventBatch batch(*this);
   worksheet_->OnEnterTimer();
 }
 
 void SheetSession::Execute(sheet::Command command) {
-  EditBatch batch(*edit_);
+  EventBatch batch(*this);
   host_->BeginCommand();
   worksheet_->Execute(command);
   host_->EndCommand();

@@ -91,16 +91,41 @@ class SheetSession {
   }
 
  private:
+  // Once the outermost batch's edits have reached the control, the host
+  // counts the time they took into the time it shows.
+  class EditsShown {
+   public:
+    explicit EditsShown(SheetSession& session) : session_(session) {}
+    ~EditsShown() {
+      if (!session_.edit_->InBatch()) session_.host_->EditsShown();
+    }
+    EditsShown(const EditsShown&) = delete;
+    EditsShown& operator=(const EditsShown&) = delete;
+
+   private:
+    SheetSession& session_;
+  };
+
+  // One event's edits, in one batch.
+  class EventBatch {
+   public:
+    explicit EventBatch(SheetSession& session) : shown_(session), batch_(*session.edit_) {}
+
+   private:
+    EditsShown shown_;  // after the batch has written its edits out
+    EditBatch batch_;
+  };
+
   class ActionBracket {
    public:
-    explicit ActionBracket(SheetSession& session) : session_(session), batch_(*session.edit_) {}
+    explicit ActionBracket(SheetSession& session) : session_(session), batch_(session) {}
     ~ActionBracket() { session_.worksheet_->EndUserAction(); }
     ActionBracket(const ActionBracket&) = delete;
     ActionBracket& operator=(const ActionBracket&) = delete;
 
    private:
     SheetSession& session_;
-    EditBatch batch_;
+    EventBatch batch_;
   };
 
   settings::Settings& settings_;

@@ -1,6 +1,8 @@
 #include "app/seams/win_edit_box.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "app/kit/win_text.h"
 #include "app/seams/non_gbk_filter.h"
@@ -86,10 +88,12 @@ void WinEditBox::Select(std::size_t startByte, std::size_t lengthBytes) {
     ApplySelection();
 }
 
-void WinEditBox::ApplySelection() {
+void WinEditBox::ApplySelection(std::optional<std::size_t> caretAfterReplacement) {
   const std::string& text = Cache();
   std::size_t start = UnitOf(text, selectionStart_);
   std::size_t end = start + UnitsBetween(text, selectionStart_, selectionStart_ + selectionLength_);
+  // A replacement leaves the caret behind what it wrote, scrolled into view.
+  if (start == end && caretAfterReplacement == start) return;
   SendMessageW(control_, EM_SETSEL, start, end);
   SendMessageW(control_, EM_SCROLLCARET, 0, 0);
 }
@@ -156,6 +160,7 @@ void WinEditBox::BeginBatch() {
                reinterpret_cast<LPARAM>(&end));
   selectionStart_ = ByteOf(start);
   selectionLength_ = ByteOf(end) - selectionStart_;
+  controlSelection_ = {start, end};
   batchChanged_ = selectionMoved_ = false;
 }
 
@@ -172,6 +177,7 @@ void WinEditBox::EndBatch() {
 // (empty lines) it could run on to the end of the text, and a replacement
 // there would scroll the view to the end.
 void WinEditBox::Flush() {
+  std::optional<std::size_t> caretAfterReplacement;
   if (batchChanged_ && cache_ == controlText_)
     batchChanged_ = false;  // a refresh that changed nothing
   if (batchChanged_) {
@@ -193,15 +199,18 @@ void WinEditBox::Flush() {
     std::size_t from = UnitOf(before, prefix);
     std::size_t to = from + UnitsBetween(before, prefix, before.size() - suffix);
     ownEdit_ = true;
-    SendMessageW(control_, EM_SETSEL, from, to);
-    std::string_view inserted(now.data() + prefix, now.size() - suffix - prefix);
-    SendMessageW(control_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Wide(inserted).c_str()));
+    // Each selection costs the control a pass over the caret's line, which
+    // on a line of many thousand characters takes seconds under Wine.
+    if (controlSelection_ != std::pair{from, to}) SendMessageW(control_, EM_SETSEL, from, to);
+    const std::wstring inserted = Wide({now.data() + prefix, now.size() - suffix - prefix});
+    SendMessageW(control_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(inserted.c_str()));
+    caretAfterReplacement = from + inserted.size();
     ownEdit_ = false;
     controlText_.clear();
     controlText_.shrink_to_fit();
     batchChanged_ = false;
   }
-  if (selectionMoved_) ApplySelection();
+  if (selectionMoved_) ApplySelection(caretAfterReplacement);
   selectionMoved_ = false;
 }
 

@@ -11,7 +11,9 @@
 // control receives one replacement of the changed range when the batch ends.
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "sheet/seams/edit_box.h"
 
@@ -49,7 +51,9 @@ class WinEditBox final : public sheet::EditBox {
   std::size_t UnitOf(const std::string& text, std::size_t byteOffset) const;
   std::size_t ByteOf(std::size_t unit) const;
   void Select(std::size_t startByte, std::size_t lengthBytes);
-  void ApplySelection();
+  // Outside a replacement, or after one that left the caret at
+  // `caretAfterReplacement` (UTF-16 units).
+  void ApplySelection(std::optional<std::size_t> caretAfterReplacement = std::nullopt);
   void Flush();
 
   HWND control_;
@@ -64,6 +68,7 @@ class WinEditBox final : public sheet::EditBox {
   std::string controlText_;         // what the control holds while the batch changes the cache
   std::size_t selectionStart_ = 0;  // the selection within a batch, in bytes
   std::size_t selectionLength_ = 0;
+  std::pair<std::size_t, std::size_t> controlSelection_;  // the control's, at the batch's start
 };
 
 // Batches the edits of one worksheet event.

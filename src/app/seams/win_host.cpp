@@ -21,6 +21,7 @@ void WinHost::ShowStatus(std::string_view text) {
 }
 
 void WinHost::SetStatusText(std::string_view text) {
+  elapsedSince_.reset();
   if (!inCommand_) {
     ShowStatus(text);
     return;
@@ -45,6 +46,16 @@ void WinHost::EndCommand() {
   inCommand_ = false;
   if (statusPending_) ShowStatus(pendingStatus_);
   statusPending_ = false;
+}
+
+void WinHost::ShowElapsed(std::uint64_t startedMs) {
+  SetStatusText(sheet::msg::Elapsed(NowMs() - startedMs));
+  elapsedSince_ = startedMs;
+}
+
+void WinHost::EditsShown() {
+  if (!elapsedSince_) return;
+  SetStatusText(sheet::msg::Elapsed(NowMs() - *elapsedSince_));
 }
 
 std::string WinHost::StatusText() {

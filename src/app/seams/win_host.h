@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "sheet/seams/host.h"
@@ -36,6 +37,10 @@ class WinHost final : public sheet::Host {
   // last text when the command ends.
   void BeginCommand();
   void EndCommand();
+  // Shown at once, and again with the time the edits took to reach the
+  // control once they have (EditsShown, after every batch).
+  void ShowElapsed(std::uint64_t startedMs) override;
+  void EditsShown();
   std::string StatusText() override;
   void SetClipboardText(std::string_view text) override;
   std::string ClipboardText() override;
@@ -81,6 +86,7 @@ class WinHost final : public sheet::Host {
   bool statusPending_ = false;
   std::function<void(int)> adjustFontSize_;
   bool keepFocus_ = false;
+  std::optional<std::uint64_t> elapsedSince_;  // the shown time, while edits are pending
 };
 
 }  // namespace tl::app

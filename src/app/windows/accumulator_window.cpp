@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -56,7 +57,8 @@ constexpr WindowDesign kWindow{"累加器", 440, 280, kControls, true};
 
 struct AccumulatorWindow {
   SheetSession& session;
-  HWND itemTip = nullptr;  // the balloon that shows a list item in full
+  HWND itemTip = nullptr;                        // the balloon that shows a list item in full
+  std::vector<sheet::AccumulatorRecord> listed;  // the records the lists show
 };
 
 HWND Item(HWND window, int id) {
@@ -160,14 +162,45 @@ HWND CreateItemTip(HWND window) {
   return tip;
 }
 
-void Create(HWND window, AccumulatorWindow& state) {
+void AddRecord(HWND list, const sheet::AccumulatorRecord& record) {
+  const std::wstring text = Wide(sheet::AccumulatorItemText(record));
+  const LRESULT added = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  SendMessageW(list, LB_SETITEMDATA, added, record.sequence);
+}
+
+const sheet::AccumulatorRecord* Find(const std::vector<sheet::AccumulatorRecord>& records,
+                                     int sequence) {
+  for (const sheet::AccumulatorRecord& record : records)
+    if (record.sequence == sequence) return &record;
+  return nullptr;
+}
+
+// The lists show the accumulator's records: a chosen record still recorded
+// stays in list 2, in its place; every other record is in list 1.
+void FillLists(HWND window, AccumulatorWindow& state) {
+  const std::vector<sheet::AccumulatorRecord>& records = state.session.Sheet().Accumulator();
   HWND available = Item(window, kAvailable);
-  for (const sheet::AccumulatorRecord& record : state.session.Sheet().Accumulator()) {
-    const std::wstring text = Wide(sheet::AccumulatorItemText(record));
-    const LRESULT added =
-        SendMessageW(available, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    SendMessageW(available, LB_SETITEMDATA, added, record.sequence);
+  HWND chosen = Item(window, kChosen);
+  std::vector<int> kept;
+  const auto count = static_cast<int>(SendMessageW(chosen, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    const auto sequence = static_cast<int>(SendMessageW(chosen, LB_GETITEMDATA, i, 0));
+    const sheet::AccumulatorRecord* was = Find(state.listed, sequence);
+    const sheet::AccumulatorRecord* now = Find(records, sequence);
+    if (was && now && *was == *now) kept.push_back(sequence);
   }
+  const auto selected = SendMessageW(available, LB_GETCURSEL, 0, 0);
+  for (HWND list : {available, chosen}) SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  for (int sequence : kept) AddRecord(chosen, *Find(records, sequence));
+  for (const sheet::AccumulatorRecord& record : records)
+    if (std::find(kept.begin(), kept.end(), record.sequence) == kept.end())
+      AddRecord(available, record);
+  if (selected != LB_ERR) SendMessageW(available, LB_SETCURSEL, selected, 0);
+  state.listed = records;
+}
+
+void Create(HWND window, AccumulatorWindow& state) {
+  FillLists(window, state);
   for (const sheet::AccumulatorOperationEntry& entry : sheet::AccumulatorOperations())
     SendMessageW(Item(window, kOperation), CB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(Wide(entry.caption).c_str()));
@@ -279,11 +312,18 @@ LRESULT CALLBACK AccumulatorWindowProc(HWND window, UINT message, WPARAM wParam,
 
 }  // namespace
 
+void FollowAccumulatorRecords(const ToolWindows& tools, const SheetSession& session) {
+  HWND window = tools[Tool::Accumulator];
+  AccumulatorWindow* open = window ? KitState<AccumulatorWindow>(window) : nullptr;
+  if (open && open->listed != session.Sheet().Accumulator()) FillLists(window, *open);
+}
+
 void OpenAccumulatorWindow(HWND owner, ToolWindows& tools, SheetSession& session) {
   if (session.Settings().动态刷新) return;
   const bool fresh = !tools[Tool::Accumulator];
-  HWND window = OpenToolWindow(owner, tools, Tool::Accumulator, kWindow, AccumulatorWindowProc,
-                               std::make_unique<AccumulatorWindow>(AccumulatorWindow{session}));
+  HWND window =
+      OpenToolWindow(owner, tools, Tool::Accumulator, kWindow, AccumulatorWindowProc,
+                     std::make_unique<AccumulatorWindow>(AccumulatorWindow{session, nullptr, {}}));
   if (!window || !fresh) return;
   HWND available = GetDlgItem(window, kAvailable);
   SendMessageW(available, LB_SETCURSEL, 0, 0);

@@ -13,5 +13,7 @@ class SheetSession;
 // list 1, or brings the open one to the front; nothing in live mode, where
 // the accumulator records nothing.
 void OpenAccumulatorWindow(HWND owner, ToolWindows& tools, SheetSession& session);
+// While the window is open its lists follow the records (recorded, cleared).
+void FollowAccumulatorRecords(const ToolWindows& tools, const SheetSession& session);
 
 }  // namespace tl::app

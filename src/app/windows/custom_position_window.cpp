@@ -6,6 +6,7 @@
 #include "app/kit/kit_window.h"
 #include "app/kit/win_text.h"
 #include "app/kit/window_geometry.h"
+#include "settings/values.h"
 #include "settings/writers.h"
 #include "sheet/document/write_reports.h"
 #include "text/number_text.h"
@@ -45,8 +46,9 @@ std::string FieldText(HWND window, int index) {
   return Gbk(text);
 }
 
+// Read as the configuration reads it: a number beyond int stops at its limit.
 int FieldNumber(HWND window, int index) {
-  return static_cast<int>(text::TextToNumber(FieldText(window, index)));
+  return settings::ReadInteger(FieldText(window, index));
 }
 
 void UpdateOkButton(HWND window) {

@@ -40,8 +40,8 @@ constexpr WindowDesign kDesign{.caption = "虚拟键盘",
                                .exStyle = WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW};
 
 struct KeyboardWindow {
-  KeyboardWindow(MainWindow& mainWindow, bool scientific, std::uint64_t seed)
-      : main(mainWindow), keys(scientific, seed) {}
+  KeyboardWindow(MainWindow& mainWindow, bool scientific, std::uint64_t seed, bool placedBefore)
+      : main(mainWindow), keys(scientific, seed), placed(placedBefore) {}
   ~KeyboardWindow() {
     if (font) DeleteObject(font);
   }
@@ -50,6 +50,7 @@ struct KeyboardWindow {
 
   MainWindow& main;
   sheet::KeyboardState keys;
+  bool placed;                // the configuration holds a geometry it was closed with
   std::vector<HWND> buttons;  // in table order
   HFONT font = nullptr;
   int fontHeight = 0;
@@ -67,16 +68,38 @@ int MinimumWidth(bool scientific) {
   return scientific ? kMinimumScientificWidth : kMinimumSimpleWidth;
 }
 
-// The geometry it was closed with, on the work area of the nearest monitor.
-void PlaceFromSettings(HWND window, const settings::Settings& s, bool scientific) {
+// The first time: the default size for the main window's DPI, beside the
+// main window (right of it, else left of it, else below it), so that the
+// sheet stays in view.
+sheet::KeyRect FirstPlace(const MainWindow& main, const RECT& work) {
+  const int dpi = WindowDpi(main.window);
+  const int width = Scaled(main.settings.键盘宽度, dpi);
+  const int height = Scaled(main.settings.键盘高度, dpi);
+  RECT m;
+  GetWindowRect(main.window, &m);
+  if (m.right + width <= work.right) return {m.right, m.top, width, height};
+  if (m.left - width >= work.left) return {m.left - width, m.top, width, height};
+  return {m.left, m.bottom, width, height};
+}
+
+// The geometry it was closed with, or its first place, on the work area of
+// the nearest monitor.
+void PlaceFromSettings(HWND window, const KeyboardWindow& kb) {
+  const settings::Settings& s = kb.main.settings;
+  RECT mainRect;
+  GetWindowRect(kb.main.window, &mainRect);
+  const POINT anchor =
+      kb.placed ? POINT{s.键盘左边, s.键盘顶边} : POINT{mainRect.left, mainRect.top};
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromPoint({s.键盘左边, s.键盘顶边}, MONITOR_DEFAULTTONEAREST), &monitor);
+  GetMonitorInfoW(MonitorFromPoint(anchor, MONITOR_DEFAULTTONEAREST), &monitor);
   const RECT& work = monitor.rcWork;
+  const sheet::KeyRect wanted = kb.placed
+                                    ? sheet::KeyRect{s.键盘左边, s.键盘顶边, s.键盘宽度, s.键盘高度}
+                                    : FirstPlace(kb.main, work);
   const sheet::KeyRect r = sheet::FitKeyboardWindow(
-      {s.键盘左边, s.键盘顶边, s.键盘宽度, s.键盘高度},
-      {work.left, work.top, work.right - work.left, work.bottom - work.top},
-      MinimumWidth(scientific), kMinimumHeight);
+      wanted, {work.left, work.top, work.right - work.left, work.bottom - work.top},
+      MinimumWidth(kb.keys.scientific), kMinimumHeight);
   SetWindowPos(window, nullptr, r.left, r.top, r.width, r.height,
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
@@ -122,7 +145,7 @@ void MsgCreate(HWND window, KeyboardWindow& kb) {
   for (std::size_t i = 0; i < KeyboardButtons().size(); ++i)
     kb.buttons.push_back(CreateKeyButton(window, kFirstKeyId + static_cast<int>(i)));
   ShowCaptions(kb);
-  PlaceFromSettings(window, kb.main.settings, kb.keys.scientific);
+  PlaceFromSettings(window, kb);
   LayOut(window, kb);
 }
 
@@ -230,8 +253,10 @@ void OpenVirtualKeyboard(MainWindow& state) {
   // (the file menu's and the tray menu's exits make no close request).
   sheet::ReportWrite(state.session->Host(),
                      settings::SaveCloseRequest(state.settings, state.files, true));
+  const bool placed =
+      settings::KeyStored(state.files, *settings::kKeyboardWriteOrder[0]);  // 键盘宽度
   auto keyboard = std::make_unique<KeyboardWindow>(state, state.settings.键盘模式,
-                                                   state.session->Host().NowMs());
+                                                   state.session->Host().NowMs(), placed);
   if (!OpenToolWindow(state.window, state.tools, Tool::Keyboard, kDesign, KeyboardProc,
                       std::move(keyboard)))
     return;

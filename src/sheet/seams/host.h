@@ -41,6 +41,12 @@ class Host {
     SetStatusText(msg::CaretPosition(line, column));
   }
 
+  // The time an evaluation has taken since `startedMs`. A host whose edits
+  // reach the screen only after the worksheet returns counts them in.
+  virtual void ShowElapsed(std::uint64_t startedMs) {
+    SetStatusText(msg::Elapsed(NowMs() - startedMs));
+  }
+
   // Clipboard text (GBK).
   virtual void SetClipboardText(std::string_view text) = 0;
   virtual std::string ClipboardText() = 0;

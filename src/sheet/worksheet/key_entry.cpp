@@ -187,7 +187,7 @@ void Worksheet::EvaluateByEnter() {
     pasteResult();
     breakLine();
   }
-  host_.SetStatusText(msg::Elapsed(host_.NowMs() - started));
+  host_.ShowElapsed(started);
 }
 
 void Worksheet::LiveRefreshAfterKey(int key, int modifiers) {

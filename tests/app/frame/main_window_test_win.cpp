@@ -1,4 +1,7 @@
 // The real program driven with real window messages.
+#include <windows.h>
+
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -330,6 +333,222 @@ TEST_F(MainWindowTest, LayoutFillsTheClientArea) {
     EXPECT_EQ(edit.bottom, bottom) << row.keys;
     EXPECT_TRUE(program.Close());
   }
+}
+
+RECT WindowPlace(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  return r;
+}
+
+// Maximized, full screen, normal and moved: each comes back as it was left.
+TEST_F(MainWindowTest, TheWindowKeepsItsStateAndPlace) {
+  folder.WriteConfiguration(Configuration("窗口状态=3\r\n"));
+  {
+    ProgramProcess program(folder);
+    HWND window = program.MainWindow();
+    EXPECT_TRUE(IsZoomed(window)) << "saved maximized";
+    program.Command(CommandId(Command::ViewNormal));
+    EXPECT_FALSE(IsZoomed(window));
+    const RECT normal = WindowPlace(window);
+    program.Command(CommandId(Command::ViewFullScreen));
+    EXPECT_TRUE(IsZoomed(window));
+    EXPECT_EQ(GetMenu(window), nullptr);
+    program.Command(CommandId(Command::ViewNormal));
+    EXPECT_FALSE(IsZoomed(window));
+    EXPECT_NE(GetMenu(window), nullptr);
+    const RECT restored = WindowPlace(window);
+    EXPECT_TRUE(EqualRect(&normal, &restored));
+    SetWindowPos(window, nullptr, 123, 98, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // moved only
+    EXPECT_TRUE(program.Close());
+  }
+  std::string configuration = ProgramFolder::Read(folder.Files().configuration);
+  EXPECT_NE(configuration.find("窗口状态=0"), std::string::npos);
+  EXPECT_NE(configuration.find("_启动窗口.左边=123\r\n_启动窗口.顶边=98"), std::string::npos);
+  ProgramProcess again(folder);
+  EXPECT_FALSE(IsZoomed(again.MainWindow()));
+  EXPECT_EQ(WindowPlace(again.MainWindow()).left, 123);
+  EXPECT_TRUE(again.Close());
+}
+
+// The full-screen key through the message loop, as the keyboard sends it:
+// it beats the menu shortcut on the same key, also as a system key.
+TEST_F(MainWindowTest, TheFullScreenKeyBeatsTheMenuShortcuts) {
+  const struct {
+    int key;
+    UINT message;
+  } rows[] = {
+      {VK_F1, WM_KEYDOWN}, {VK_F2, WM_KEYDOWN}, {VK_F5, WM_KEYDOWN}, {VK_F10, WM_SYSKEYDOWN}};
+  for (const auto& row : rows) {
+    folder.WriteConfiguration(Configuration("") + "[热键设置]\r\n全屏快捷键=真\r\n全屏辅助快捷键=" +
+                              std::to_string(row.key) + "\r\n");
+    ProgramProcess program(folder);
+    const std::wstring text = program.EditText();
+    PostMessageW(program.EditBox(), row.message, static_cast<WPARAM>(row.key), 1);
+    PostMessageW(program.EditBox(), row.message + 1, static_cast<WPARAM>(row.key), 0xC0000001);
+    EXPECT_EQ(program.WaitForWindow(L"帮助", 1000), nullptr) << row.key;
+    EXPECT_TRUE(IsZoomed(program.MainWindow())) << row.key;
+    EXPECT_EQ(program.EditText(), text) << row.key;
+    EXPECT_TRUE(program.Close());
+  }
+}
+
+HWND WaitForExitQuestion() {
+  return WaitForWindow(L"是否要直接退出！");
+}
+
+// The exit question comes over the window as it is; its close box means
+// "not now"; a close behaviour the program does not know asks too.
+TEST_F(MainWindowTest, TheExitQuestionLeavesTheWindowAsItWas) {
+  for (const char* behaviour : {"0", "7"}) {
+    folder.WriteConfiguration(std::string("[运行设置]\r\n退出设置=") + behaviour + "\r\n");
+    ProgramProcess program(folder);
+    PostMessageW(program.MainWindow(), WM_CLOSE, 0, 0);
+    HWND question = WaitForExitQuestion();
+    ASSERT_NE(question, nullptr) << behaviour;
+    EXPECT_FALSE(IsIconic(program.MainWindow())) << behaviour;
+    PostMessageW(question, WM_CLOSE, 0, 0);
+    WaitUntilGone(question);
+    EXPECT_FALSE(program.WaitForExit(500)) << behaviour;
+    EXPECT_TRUE(IsWindowVisible(program.MainWindow())) << behaviour;
+    EXPECT_FALSE(IsIconic(program.MainWindow())) << behaviour;
+    program.Kill();
+  }
+}
+
+// With 退出保存 a changed sheet with a file closes without a question and
+// comes back with its file and still changed; a file named on the command
+// line opens as "打开" opens it, also from a second start.
+TEST_F(MainWindowTest, TheSheetComesBackWithItsFile) {
+  const std::filesystem::path file = folder.Files().runFolder.parent_path() / L"账目.txt";
+  std::ofstream(file, std::ios::binary) << "1+1=2\r\n";
+  folder.WriteConfiguration(Configuration("动态刷新=假\r\n", "退出保存=真\r\n"));
+  {
+    ProgramProcess program(folder, file);
+    for (int i = 0; i < 100 && program.Title().find(L"账目") == std::wstring::npos; ++i) Sleep(50);
+    EXPECT_EQ(program.Title(), L"Tallyline - " + file.wstring());
+    EXPECT_EQ(program.EditText(), L"1+1=2\r\n");
+    program.Type(L"7");
+    PostMessageW(program.MainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(10000)) << "asked to save";
+  }
+  ProgramProcess again(folder);
+  EXPECT_EQ(again.Title(), L"Tallyline - " + file.wstring());
+  EXPECT_EQ(again.EditText(), L"71+1=2\r\n");
+  const std::filesystem::path other = file.parent_path() / L"other.txt";
+  std::ofstream(other, std::ios::binary) << "9";
+  ProgramProcess second(folder, other);
+  EXPECT_TRUE(second.WaitForExit(10000));
+  HWND question = again.WaitForWindow(L"询问");  // the sheet is still changed
+  ASSERT_NE(question, nullptr);
+  PostMessageW(question, WM_COMMAND, IDNO, 0);
+  for (int i = 0; i < 100 && again.EditText() != L"9"; ++i) Sleep(50);
+  EXPECT_EQ(again.EditText(), L"9");
+  EXPECT_EQ(again.Title(), L"Tallyline - " + other.wstring());
+  EXPECT_TRUE(again.Close());
+}
+
+// The second status bar part follows the caret.
+TEST_F(MainWindowTest, TheStatusBarShowsTheCaretPlace) {
+  folder.WriteConfiguration(Configuration("动态刷新=假\r\n"));
+  ProgramProcess program(folder);
+  program.Command(CommandId(Command::New));
+  program.Type(L"12");
+  EXPECT_EQ(program.StatusText(1), L"行: 1,列: 3");
+  program.Press(VK_RETURN);
+  program.Press(VK_DOWN);
+  program.Press(VK_DOWN);
+  EXPECT_EQ(program.StatusText(1), L"行: 3,列: 1");
+  EXPECT_EQ(program.StatusText(0).substr(0, 4), L"   [");  // messages keep part 0
+  SendMessageW(program.EditBox(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+  SendMessageW(program.EditBox(), WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
+  EXPECT_EQ(program.StatusText(1), L"行: 1,列: 1");
+  EXPECT_TRUE(program.Close());
+}
+
+// The window's own commands: each row does one thing to the main window
+// and checks what a user sees.
+TEST_F(MainWindowTest, WindowCommandsShowAndHideWhatTheySay) {
+  folder.WriteConfiguration(Configuration(""));
+  ProgramProcess program(folder);
+  HWND window = program.MainWindow();
+  HWND bar = FindWindowExW(window, nullptr, L"msctls_statusbar32", nullptr);
+  const auto style = [&] { return GetWindowLongPtrW(window, GWL_STYLE); };
+  const auto exStyle = [&] { return GetWindowLongPtrW(window, GWL_EXSTYLE); };
+
+  program.Command(CommandId(Command::ViewTitleBar));  // no title, no system menu, tool style
+  EXPECT_EQ(program.Title(), L"");
+  EXPECT_FALSE(style() & WS_SYSMENU);
+  EXPECT_TRUE(exStyle() & WS_EX_TOOLWINDOW);
+  program.Command(CommandId(Command::ViewMenuBar));
+  EXPECT_EQ(GetMenu(window), nullptr);
+  program.Command(CommandId(Command::ViewStatusBar));
+  EXPECT_FALSE(IsWindowVisible(bar));
+  program.Command(CommandId(Command::ViewNormal));
+  EXPECT_EQ(program.Title(), L"Tallyline");
+  EXPECT_TRUE(style() & WS_SYSMENU);
+  EXPECT_FALSE(exStyle() & WS_EX_TOOLWINDOW);
+  EXPECT_NE(GetMenu(window), nullptr);
+  EXPECT_TRUE(IsWindowVisible(bar));
+
+  SendMessageW(window, WM_HOTKEY, 0, 0);  // the show/hide hot key
+  EXPECT_FALSE(IsWindowVisible(window));
+  SendMessageW(window, WM_HOTKEY, 0, 0);
+  EXPECT_TRUE(IsWindowVisible(window));
+  ShowWindow(window, SW_HIDE);
+  SendMessageW(window, WM_APP + 1, 0, WM_LBUTTONUP);  // a click on the tray icon
+  EXPECT_TRUE(IsWindowVisible(window));
+  ShowWindow(window, SW_HIDE);
+  program.Command(CommandId(Command::ShowWindow));  // the tray menu's "打开计算器"
+  EXPECT_TRUE(IsWindowVisible(window));
+
+  // Ctrl and the wheel: one notch is one point more; the exit keeps it.
+  SendMessageW(program.EditBox(), WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA * 3), 0);
+  EXPECT_TRUE(program.Close());
+  EXPECT_NE(ProgramFolder::Read(folder.Files().configuration).find("字体大小=17"),
+            std::string::npos);
+}
+
+// "&T.字体": a size picked in the system's font dialog and "确定" give the
+// sheet that size, which the exit keeps.
+TEST_F(MainWindowTest, TheFontDialogSetsTheSheetsFont) {
+  folder.WriteConfiguration(Configuration(""));
+  ProgramProcess program(folder);
+  program.PostCommand(CommandId(Command::Font));
+  HWND dialog = nullptr, sizes = nullptr;  // the font sizes' list, once the dialog has it
+  LRESULT size26 = CB_ERR;
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        dialog = FindWindowW(L"#32770", nullptr);
+        if (!dialog || GetWindow(dialog, GW_OWNER) != program.MainWindow()) return false;
+        sizes = GetDlgItem(dialog, cmb3);
+        size26 = SendMessageW(sizes, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                              reinterpret_cast<LPARAM>(L"26"));
+        return size26 != CB_ERR && IsWindowVisible(dialog);
+      },
+      10000));
+  SendMessageW(sizes, CB_SETCURSEL, static_cast<WPARAM>(size26), 0);
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb3, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(sizes));
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(WaitUntilGone(dialog));
+  EXPECT_TRUE(program.Close());
+  EXPECT_NE(ProgramFolder::Read(folder.Files().configuration).find("字体大小=26"),
+            std::string::npos);
+}
+
+// "置托盘" in the exit question hides the window and keeps the program.
+TEST_F(MainWindowTest, TheExitQuestionCanSendTheWindowToTheTray) {
+  folder.WriteConfiguration("[运行设置]\r\n退出设置=0\r\n");
+  ProgramProcess program(folder);
+  PostMessageW(program.MainWindow(), WM_CLOSE, 0, 0);
+  HWND question = WaitForExitQuestion();
+  ASSERT_NE(question, nullptr);
+  PostMessageW(FindWindowExW(question, nullptr, L"BUTTON", L"置托盘"), BM_CLICK, 0, 0);
+  WaitUntilGone(question);
+  EXPECT_FALSE(program.WaitForExit(500));
+  EXPECT_FALSE(IsWindowVisible(program.MainWindow()));
+  program.Kill();
 }
 
 }  // namespace

@@ -2,23 +2,31 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace tl::app {
 namespace {
 
 constexpr int kW = 1920;
 constexpr int kH = 1080;
+constexpr int kMax = std::numeric_limits<int>::max();
 
 TEST(WindowGeometry, StartPlacementCheck) {
   const struct {
     Rect r;
     bool fits;
   } cases[] = {
-      {{100, 100, 800, 600}, true},     {{5000, 100, 800, 600}, false},  // left beyond the screen
-      {{100, 100, 800, 70}, false},                                      // lower than 80
-      {{100, 10, 300, 600}, false},   // top + width below 355, though fully on screen
-      {{-790, 100, 800, 600}, true},  // 10 pixels still on screen
-      {{-791, 100, 800, 600}, false},   {{100, kH - 10, 800, 600}, true},
+      {{100, 100, 800, 600}, true},
+      {{5000, 100, 800, 600}, false},  // left beyond the screen
+      {{100, 100, 800, 70}, false},    // lower than 80
+      {{100, 10, 300, 600}, false},    // top + width below 355, though fully on screen
+      {{-790, 100, 800, 600}, true},   // 10 pixels still on screen
+      {{-791, 100, 800, 600}, false},
+      {{100, kH - 10, 800, 600}, true},
       {{100, kH - 9, 800, 600}, false},
+      {{100, 100, kMax, 600}, true},  // sums past int: stored placements hold any int
+      {{kMax, kMax, kMax, kMax}, false},
+      {{-kMax, 100, kMax, 600}, false},
   };
   for (const auto& c : cases)
     EXPECT_EQ(StartPlacementFits(c.r, kW, kH), c.fits) << c.r.left << "," << c.r.top;
@@ -33,6 +41,9 @@ TEST(WindowGeometry, CustomPositionNeedsTopPlusWidthAndHeightOf50) {
   EXPECT_FALSE(CustomPositionAcceptable({100, 0, 40, 300}, kW, kH));
   EXPECT_TRUE(CustomPositionAcceptable({100, 0, 50, 300}, kW, kH));
   EXPECT_FALSE(CustomPositionAcceptable({100, 100, 400, 49}, kW, kH));
+  EXPECT_TRUE(CustomPositionAcceptable({100, 100, kMax, kMax}, kW, kH));
+  EXPECT_FALSE(CustomPositionAcceptable({100, 100, 400, -kMax}, kW, kH));
+  EXPECT_TRUE(LayoutRemembers({100, 100, kMax, 400}, kW, kH));
 }
 
 TEST(WindowGeometry, EditBoxFillsTheClientAreaAboveTheStatusBar) {

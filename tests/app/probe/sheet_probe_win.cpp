@@ -5,8 +5,11 @@
 //   sheet_probe sheet   the worksheet text with "|" at the caret, "\n" for
 //                       each line break and the empty lines at its end left
 //                       out; then "focus=edit|other active=main|other"
+//   sheet_probe status  each part of the main window's status bar, one a line
 //   sheet_probe close   asks the main window to close
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
@@ -66,6 +69,33 @@ int PrintSheet(HWND main) {
   return 0;
 }
 
+// The status bar's texts live in the program's memory: each part is read
+// into a buffer allocated there.
+int PrintStatus(HWND main) {
+  HWND bar = FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr);
+  DWORD process = 0;
+  GetWindowThreadProcessId(main, &process);
+  HANDLE target = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, process);
+  if (!bar || !target) return 1;
+  constexpr std::size_t kUnits = 512;
+  void* buffer =
+      VirtualAllocEx(target, nullptr, kUnits * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE);
+  const auto parts = static_cast<int>(SendMessageW(bar, SB_GETPARTS, 0, 0));
+  for (int part = 0; buffer && part < parts; ++part) {
+    const std::size_t length = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, part, 0));
+    std::wstring text(kUnits, L'\0');
+    if (length < kUnits) {
+      SendMessageW(bar, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(buffer));
+      ReadProcessMemory(target, buffer, text.data(), (length + 1) * sizeof(wchar_t), nullptr);
+    }
+    text.resize(length < kUnits ? length : 0);
+    std::printf("%s\n", Utf8(text).c_str());
+  }
+  if (buffer) VirtualFreeEx(target, buffer, 0, MEM_RELEASE);
+  CloseHandle(target);
+  return buffer ? 0 : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -77,7 +107,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"keys") return PrintKeys();
   if (command == L"sheet") return PrintSheet(main);
+  if (command == L"status") return PrintStatus(main);
   if (command == L"close") return PostMessageW(main, WM_CLOSE, 0, 0) ? 0 : 1;
-  std::fputs("sheet_probe keys|sheet|close\n", stderr);
+  std::fputs("sheet_probe keys|sheet|status|close\n", stderr);
   return 2;
 }

@@ -138,5 +138,30 @@ TEST(ApplyOptions, TopmostHotKeyMenusLiveModeAndEscFollowTheSettings) {
   }
 }
 
+// The right-click menu's view items show the window's state as they open.
+TEST(ContextMenu, ViewItemsAreCheckedAsTheWindowIs) {
+  MainWindowInProcess w;
+  HMENU view = nullptr;
+  for (int i = 0; i < GetMenuItemCount(w.main.menus.context); ++i)
+    if (HMENU sub = GetSubMenu(w.main.menus.context, i); sub && Has(sub, Command::ViewStatusBar))
+      view = sub;
+  ASSERT_NE(view, nullptr);
+  settings::Settings& s = w.main.settings;
+  struct Row {
+    bool statusBar, menuBar, titleBar, fullScreen;
+  };
+  for (const Row row : {Row{true, false, true, false}, Row{false, true, false, true}}) {
+    s.状态栏状态 = row.statusBar;
+    s.菜单栏状态 = row.menuBar;
+    s.标题栏状态 = row.titleBar;
+    w.main.fullScreenChecked = row.fullScreen;
+    OnInitMenuPopup(w.main, view);
+    EXPECT_EQ((StateOf(view, Command::ViewStatusBar) & MF_CHECKED) != 0, row.statusBar);
+    EXPECT_EQ((StateOf(view, Command::ViewMenuBar) & MF_CHECKED) != 0, row.menuBar);
+    EXPECT_EQ((StateOf(view, Command::ViewTitleBar) & MF_CHECKED) != 0, row.titleBar);
+    EXPECT_EQ((StateOf(view, Command::ViewFullScreen) & MF_CHECKED) != 0, row.fullScreen);
+  }
+}
+
 }  // namespace
 }  // namespace tl::app

@@ -237,7 +237,29 @@ TEST_F(ToolWindowsTest, AccumulatorWindowCombinesTheChosenRecords) {
   program.Command(CommandId(Command::Accumulator));
   window = FindWindowW(nullptr, L"累加器");
   ASSERT_NE(window, nullptr);
-  EXPECT_EQ(SendMessageW(Child(window, L"LISTBOX"), LB_GETCOUNT, 0, 0), 0);
+  available = Child(window, L"LISTBOX", 0);
+  chosen = Child(window, L"LISTBOX", 1);
+  EXPECT_EQ(SendMessageW(available, LB_GETCOUNT, 0, 0), 0);
+  // While open, the lists follow the records: a new one, a chosen one that
+  // stays chosen, and the menu's clearing.
+  program.Command(CommandId(Command::ClearAll));
+  program.Type(L"1+1");
+  program.Press(VK_RETURN);
+  EXPECT_EQ(ListItem(available, 0), L"1+1=2");
+  Click(Button(window, L">>"));
+  program.Press(VK_END);
+  program.Press(VK_RETURN);
+  program.Type(L"2+2");
+  program.Press(VK_RETURN);
+  EXPECT_EQ(ListItem(chosen, 0), L"1+1=2");
+  EXPECT_EQ(ListItem(available, 0), L"2+2=4");
+  program.PostCommand(CommandId(Command::ClearAccumulator));
+  HWND question = program.WaitForWindow(Wide(sheet::msg::kClearAccumulatorTitle));
+  ASSERT_NE(question, nullptr);
+  PostMessageW(question, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageW(available, LB_GETCOUNT, 0, 0) == 0; }, 5000));
+  EXPECT_EQ(SendMessageW(available, LB_GETCOUNT, 0, 0) + SendMessageW(chosen, LB_GETCOUNT, 0, 0),
+            0);
   Click(Button(window, L"取消"));
   EXPECT_FALSE(IsWindow(window));
 

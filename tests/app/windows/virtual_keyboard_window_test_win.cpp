@@ -65,5 +65,21 @@ TEST(VirtualKeyboardWindow, TheFileMenusExitKeepsItsState) {
   }
 }
 
+// Opened for the first time, the keyboard stands beside the main window,
+// clear of the sheet's first lines.
+TEST(VirtualKeyboardWindow, FirstOpensBesideTheMainWindow) {
+  ProgramFolder folder;
+  folder.WriteConfiguration("[运行设置]\r\n退出设置=1\r\n键盘开启=真\r\n");
+  ProgramProcess program(folder);
+  ASSERT_TRUE(WaitUntil([] { return Keyboard() != nullptr; }, 5000));
+  RECT main, keyboard;
+  GetWindowRect(program.MainWindow(), &main);
+  GetWindowRect(Keyboard(), &keyboard);
+  const bool beside = keyboard.left >= main.right || keyboard.right <= main.left;
+  EXPECT_TRUE(beside || keyboard.top >= main.top + (main.bottom - main.top) / 3)
+      << keyboard.left << "," << keyboard.top << " over " << main.left << "," << main.top;
+  EXPECT_TRUE(program.Close());
+}
+
 }  // namespace
 }  // namespace tl::app::testing

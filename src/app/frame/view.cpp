@@ -106,6 +106,7 @@ void RunViewCommand(MainWindow& state, sheet::Command command) {
       state.settings.标题栏状态 = !state.settings.标题栏状态;
       break;
     case Command::ViewNormal:
+      KillTimer(state.window, kFullScreenTimerId);  // no late maximize after this
       ShowWindow(state.window, SW_SHOWNORMAL);
       SetViewFlags(state, true);
       break;

@@ -83,8 +83,8 @@ Outcome Evaluate(std::string_view exprText, const Options& options, Workspace& w
 
   // The list stays in the workspace unless a step succeeds with it, and comes
   // back to it after the evaluation.
-  buffers.tokens = MarkSigns(std::move(std::get<Tokens>(tokens)));
-  StepResult<PostfixList> postfix = ToPostfix(std::move(buffers.tokens), buffers.stack);
+  buffers.tokens = std::move(std::get<Tokens>(tokens));
+  StepResult<PostfixList> postfix = SignedPostfix(std::move(buffers.tokens), buffers.stack);
   if (auto* failure = std::get_if<Diagnostic>(&postfix))
     return MessageOutcome(*failure, hasOperator);
 

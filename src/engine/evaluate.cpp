@@ -9,6 +9,7 @@
 #include "engine/function_table.h"
 #include "engine/messages.h"
 #include "engine/operand_stack.h"
+#include "engine/unary_functions.h"
 #include "text/number_text_buffer.h"
 
 namespace tl::engine {
@@ -26,32 +27,32 @@ Diagnostic Fail(std::string_view message) {
 }
 
 // x op y, or the operator's message when the result is not a finite number.
-StepResult<double> ApplyBinary(char op, double x, double y) {
+Computed ApplyBinary(char op, double x, double y) {
   switch (op) {
     case '+':
-      if (const double r = x + y; std::isfinite(r)) return r;
-      return Fail(msg::kAddition);
+      if (const double r = x + y; std::isfinite(r)) return {r};
+      return {.failure = msg::kAddition};
     case '-':
-      if (const double r = x - y; std::isfinite(r)) return r;
-      return Fail(msg::kSubtraction);
+      if (const double r = x - y; std::isfinite(r)) return {r};
+      return {.failure = msg::kSubtraction};
     case '*':
-      if (const double r = x * y; std::isfinite(r)) return r;
-      return Fail(msg::kMultiplication);
+      if (const double r = x * y; std::isfinite(r)) return {r};
+      return {.failure = msg::kMultiplication};
     case '@':
-      if (y == 0) return Fail(msg::kDivision);
-      if (const double r = x / y; std::isfinite(r)) return r;
-      return Fail(msg::kDivision);
+      if (y == 0) return {.failure = msg::kDivision};
+      if (const double r = x / y; std::isfinite(r)) return {r};
+      return {.failure = msg::kDivision};
     case '\\':
-      if (y == 0) return Fail(msg::kIntegerDivision);
-      if (const double q = x / y; std::isfinite(q)) return std::trunc(q);
-      return Fail(msg::kIntegerDivision);
+      if (y == 0) return {.failure = msg::kIntegerDivision};
+      if (const double q = x / y; std::isfinite(q)) return {std::trunc(q)};
+      return {.failure = msg::kIntegerDivision};
     case '^':
-      if (const double r = Power(x, y); std::isfinite(r)) return r;
-      return Fail(msg::kPower);
+      if (const double r = Power(x, y); std::isfinite(r)) return {r};
+      return {.failure = msg::kPower};
     default: {  // '|': the x-th root of y
       const double exponent = x == 0 ? std::copysign(HUGE_VAL, x) : 1 / x;
-      if (const double r = Power(y, exponent); std::isfinite(r)) return r;
-      return Fail(msg::kRoot);
+      if (const double r = Power(y, exponent); std::isfinite(r)) return {r};
+      return {.failure = msg::kRoot};
     }
   }
 }
@@ -127,7 +128,7 @@ class Evaluation {
     const std::string_view token = number.text;
     if (number.point) kind_ = Kind::ForcedDecimal;
     if (!number.bar) {
-      const double value = text::ReadNumberText(token);
+      const double value = number.valued ? number.value : text::ReadNumberText(token);
       if (!std::isfinite(value)) return Fail(msg::kNumberTooLarge);
       operands_.PushTyped(token, value);
       return std::nullopt;
@@ -145,10 +146,9 @@ class Evaluation {
     if (operands_.TopCount() != 1 || operands_.SecondCount() != 1) return Fail(msg::kCommaPosition);
     const double x = operands_.SecondValue();
     const double y = operands_.TopValue();
-    const StepResult<double> result = ApplyBinary(op, x, y);
-    if (const auto* failure = std::get_if<Diagnostic>(&result)) return *failure;
-    operands_.Pop();
-    operands_.ReplaceTop(std::get<double>(result));
+    const Computed result = ApplyBinary(op, x, y);
+    if (!result.failure.empty()) return Fail(result.failure);
+    operands_.ReplaceTopTwo(result.value);
     return std::nullopt;
   }
 

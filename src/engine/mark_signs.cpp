@@ -13,6 +13,10 @@ const Token kSignToken = Classified(kSignMinus->name, kSignMinus);
 
 }  // namespace
 
+const Token& SignMinusToken() {
+  return kSignToken;
+}
+
 // Compacts in place: `kept` never passes i, and whether token i - 1 opens an
 // operand is taken before that token is moved.
 Tokens MarkSigns(Tokens&& tokens) {
@@ -21,8 +25,7 @@ Tokens MarkSigns(Tokens&& tokens) {
   bool afterOpening = true;  // the first token counts as following an opening
   for (std::size_t i = 0; i < count; ++i) {
     Token& token = tokens[i];
-    const bool isSign = token.role == Role::AddOrSubtract && afterOpening && i + 1 < count &&
-                        tokens[i + 1].startsOperand;
+    const bool isSign = IsSign(tokens, i, afterOpening);
     afterOpening = token.opensOperand;
     if (isSign && token.text == "+") continue;
     if (isSign) token = kSignToken;

@@ -90,23 +90,10 @@ void AppendDoubleByte(ByteWriter& norm, unsigned code) {
   // Any other two-byte character (Chinese comments, "°" and the like) is dropped.
 }
 
-void AppendSingleByte(ByteWriter& norm, char c, const Options& options) {
+// A letter, lower-case as typed or an upper-case one folded from its
+// full-width form.
+void AppendLetter(ByteWriter& norm, char c) {
   switch (c) {
-    case '[':
-    case '{':
-      norm.Put('(');
-      return;
-    case ']':
-    case '}':
-      norm.Put(')');
-      return;
-    case '/':
-      norm.Put('@');
-      return;
-    case ',':
-    case ';':
-      if (const char separator = SeparatorByte(c, options)) norm.Put(separator);
-      return;
     case 'b':
     case 'm':
     case 'd':
@@ -119,13 +106,25 @@ void AppendSingleByte(ByteWriter& norm, char c, const Options& options) {
   norm.Put(c);
 }
 
+// "/", "," or ";".
+void AppendSeparatorOrBar(ByteWriter& norm, char c, const Options& options) {
+  if (c == '/') {
+    norm.Put('@');
+  } else if (const char separator = SeparatorByte(c, options)) {
+    norm.Put(separator);
+  }
+}
+
 // How the normaliser takes a byte that is a character of its own, as typed.
 enum class ByteClass : unsigned char {
   Number,  // digit or ".": passes unchanged
   Plain,   // passes unchanged and ends a number
   Space,   // deleted by preparation
   Lead,    // may begin a two-byte character
-  Other,   // letters, brackets, "/", "," and ";"
+  Letter,  // "a" to "z", "A" to "Z"
+  Open,    // "(", "[", "{"
+  Close,   // ")", "]", "}"
+  Other,   // "/", "," and ";"
 };
 
 constexpr auto kByteClasses = [] {
@@ -139,8 +138,13 @@ constexpr auto kByteClasses = [] {
       k = ByteClass::Space;
     } else if (b >= 0x80) {  // text::IsLeadByte
       k = ByteClass::Lead;
-    } else if (IsLetter(c) || (c >= 'A' && c <= 'Z') ||
-               std::string_view("()[]{}/,;").find(c) != std::string_view::npos) {
+    } else if (IsLetter(c) || (c >= 'A' && c <= 'Z')) {
+      k = ByteClass::Letter;
+    } else if (c == '(' || c == '[' || c == '{') {
+      k = ByteClass::Open;
+    } else if (c == ')' || c == ']' || c == '}') {
+      k = ByteClass::Close;
+    } else if (c == '/' || c == ',' || c == ';') {
       k = ByteClass::Other;
     }
     classes[b] = k;
@@ -166,17 +170,33 @@ class Normaliser {
     return {};
   }
 
+  // Number or Plain, told apart only after a label, which is rare: the usual
+  // byte is one store.
+  std::string_view Kept(char c, bool number) {
+    if (labelAfterNumber_) [[unlikely]]
+      return number ? Number(c) : Plain(c);
+    norm_.Put(c);
+    return {};
+  }
+
   std::string_view Plain(char c) {
     norm_.Put(c);
     labelAfterNumber_ = false;
     return {};
   }
 
-  // A single-byte character of any class but Lead; a space is kept.
+  // A single-byte character of any class but Lead, as it is (no letter is
+  // lowered); a space is kept.
   std::string_view Byte(char c) {
     switch (ClassOf(c)) {
       case ByteClass::Number:
         return Number(c);
+      case ByteClass::Letter:
+        return Letter(c);
+      case ByteClass::Open:
+        return Open(c);
+      case ByteClass::Close:
+        return Close(c);
       case ByteClass::Other:
         return Other(c);
       default:
@@ -184,15 +204,30 @@ class Normaliser {
     }
   }
 
-  // A letter, a bracket, "/", "," or ";".
+  std::string_view Letter(char c) {
+    AppendLetter(norm_, c);
+    labelAfterNumber_ = false;
+    return {};
+  }
+
+  // Every kind of bracket becomes a round one; they are matched as typed.
+  std::string_view Open(char c) {
+    norm_.Put('(');
+    brackets_.Open(c);
+    labelAfterNumber_ = false;
+    return {};
+  }
+  std::string_view Close(char c) {
+    norm_.Put(')');
+    if (const std::string_view mismatch = brackets_.Close(c); !mismatch.empty()) return mismatch;
+    labelAfterNumber_ = false;
+    return {};
+  }
+
+  // "/", "," or ";".
   std::string_view Other(char c) {
     const std::size_t written = norm_.Size();
-    AppendSingleByte(norm_, c, options_);
-    if (c == '(' || c == '[' || c == '{') {
-      brackets_.Open(c);
-    } else if (c == ')' || c == ']' || c == '}') {
-      if (const std::string_view mismatch = brackets_.Close(c); !mismatch.empty()) return mismatch;
-    }
+    AppendSeparatorOrBar(norm_, c, options_);
     if (norm_.Size() != written) labelAfterNumber_ = false;
     return {};
   }
@@ -248,18 +283,28 @@ StepResult<bool> Normalise(std::string_view exprText, const Options& options,
   bool anything = false;
   for (std::size_t p = 0; p < exprText.size();) {
     const char c = exprText[p];
+    const ByteClass byteClass = ClassOf(c);
     std::string_view fault;
-    switch (ClassOf(c)) {
+    switch (byteClass) {
       case ByteClass::Number:
-        fault = norm.Number(c);
+      case ByteClass::Plain:
+        fault = norm.Kept(c, byteClass == ByteClass::Number);
         ++p;
         break;
-      case ByteClass::Plain:
-        fault = norm.Plain(c);
+      case ByteClass::Letter:
+        fault = norm.Letter(LowerAscii(c));
+        ++p;
+        break;
+      case ByteClass::Open:
+        fault = norm.Open(c);
+        ++p;
+        break;
+      case ByteClass::Close:
+        fault = norm.Close(c);
         ++p;
         break;
       case ByteClass::Other:
-        fault = norm.Other(LowerAscii(c));
+        fault = norm.Other(c);
         ++p;
         break;
       case ByteClass::Space:

@@ -59,8 +59,16 @@ class OperandStack {
 
   // The top entry becomes the single number text of `result`.
   void ReplaceTop(double result) {
-    Pop();
-    Push(result);
+    const std::size_t start = starts_.back();
+    Truncate(start + 1);
+    texts_[start] = Text(result);
+  }
+  // The top two entries, one text each, become the single number text of
+  // `result`.
+  void ReplaceTopTwo(double result) {
+    starts_.pop_back();
+    texts_.pop_back();
+    texts_.back() = Text(result);
   }
   // The top entry becomes its own text number `index`, unchanged.
   void ReplaceTopWithItsText(std::size_t index) {

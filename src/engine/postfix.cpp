@@ -64,7 +64,7 @@ class Converter {
   PostfixList Finish() {
     while (!stack_.empty()) PopToOutput();
     tokens_.resize(written_);
-    tokens_.push_back(EndToken());
+    tokens_.push_back(kEndToken);
     return std::move(tokens_);
   }
 
@@ -97,38 +97,50 @@ class Converter {
   Stack stack_;
 };
 
-}  // namespace
-
-StepResult<PostfixList> ToPostfix(Tokens&& signedTokens, Tokens& stack) {
-  Converter converter(signedTokens, stack);
-  for (const Token& token : signedTokens) {
-    const Role role = token.role;
-    switch (role) {
+// The conversion's loop; with `kMarkSigns` it marks the signs as MarkSigns
+// does while it reads, so the tokens are walked once. A sign is decided on
+// the tokens as read: the one after it has not been written over yet, since
+// the output never passes the token being read.
+template <bool kMarkSigns>
+StepResult<PostfixList> Convert(Tokens&& tokens, Tokens& stack) {
+  Converter converter(tokens, stack);
+  bool afterOpening = true;  // the first token counts as following an opening
+  for (std::size_t i = 0; i < tokens.size(); ++i) {
+    const Token* token = &tokens[i];
+    if constexpr (kMarkSigns) {
+      const bool isSign = IsSign(tokens, i, afterOpening);
+      afterOpening = token->opensOperand;
+      if (isSign) {
+        if (token->text == "+") continue;
+        token = &SignMinusToken();
+      }
+    }
+    switch (token->role) {
       case Role::End:
         return converter.Finish();
       case Role::Function:
       case Role::OpenBracket:
-        converter.Push(token);
+        converter.Push(*token);
         break;
       case Role::Postfix:
-        converter.Output(token);
+        converter.Output(*token);
         break;
       case Role::Number:
-        converter.Number(token);
+        converter.Number(*token);
         break;
       case Role::AddOrSubtract:
-        converter.AddOrSubtract(token);
+        converter.AddOrSubtract(*token);
         break;
       case Role::Multiplicative:
         converter.PopWhileTopIs(Role::Multiplicative, Role::PowerOrRoot);
-        converter.Push(token);
+        converter.Push(*token);
         break;
       case Role::PowerOrRoot:
         converter.PopWhileTopIs(Role::PowerOrRoot, Role::PowerOrRoot);
-        converter.Push(token);
+        converter.Push(*token);
         break;
       case Role::Comma:
-        if (!converter.Comma(token)) return Diagnostic{std::string(msg::kCommaPosition)};
+        if (!converter.Comma(*token)) return Diagnostic{std::string(msg::kCommaPosition)};
         break;
       case Role::CloseBracket:
         converter.CloseBracket();
@@ -138,6 +150,16 @@ StepResult<PostfixList> ToPostfix(Tokens&& signedTokens, Tokens& stack) {
     }
   }
   return converter.Finish();
+}
+
+}  // namespace
+
+StepResult<PostfixList> ToPostfix(Tokens&& signedTokens, Tokens& stack) {
+  return Convert<false>(std::move(signedTokens), stack);
+}
+
+StepResult<PostfixList> SignedPostfix(Tokens&& tokens, Tokens& stack) {
+  return Convert<true>(std::move(tokens), stack);
 }
 
 StepResult<PostfixList> ToPostfix(Tokens&& signedTokens) {

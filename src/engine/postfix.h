@@ -21,6 +21,9 @@ using PostfixList = Tokens;
 // The list is reused, and so is `stack`, the operators waiting.
 StepResult<PostfixList> ToPostfix(Tokens&& signedTokens, Tokens& stack);
 StepResult<PostfixList> ToPostfix(Tokens&& signedTokens);
+// MarkSigns and then ToPostfix, in one pass over the tokens as ReadTokens
+// gives them.
+StepResult<PostfixList> SignedPostfix(Tokens&& tokens, Tokens& stack);
 // The same for texts, resolved as TokensOf does; the list views them.
 StepResult<PostfixList> ToPostfix(const TokenList& signedTokens);
 

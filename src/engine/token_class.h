@@ -78,9 +78,8 @@ constexpr Token Classified(std::string_view text, const Function* function = nul
           .bar = number && Holds(text, '/')};
 }
 
-constexpr Token EndToken() {
-  return Classified(kEndMarker);
-}
+// The end marker's token, made when the program is built.
+inline constexpr Token kEndToken = Classified(kEndMarker);
 
 // Classified for a token of one byte, from a table: the text must be one
 // byte long and not a digit or "." (numbers are made where they are read).

@@ -30,6 +30,8 @@ class TokenWriter {
     slot.startsOperand = token.startsOperand;
     slot.point = token.point;
     slot.bar = token.bar;
+    slot.valued = token.valued;
+    slot.value = token.value;
   }
   // Cuts the list to what was written.
   void Finish() { out_.resize(Written()); }

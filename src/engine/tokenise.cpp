@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "engine/alphabet.h"
 #include "engine/function_table.h"
@@ -9,6 +10,7 @@
 #include "engine/token_class.h"
 #include "engine/token_kinds.h"
 #include "engine/token_writer.h"
+#include "text/number_text_buffer.h"
 
 namespace tl::engine {
 
@@ -66,6 +68,11 @@ constexpr std::array<Start, 256> kStarts = [] {
   return starts;
 }();
 
+// kStarts' entry: a number's bytes are exactly IsNumberChar's.
+Start StartOf(char c) {
+  return kStarts[static_cast<unsigned char>(c)];
+}
+
 // The one-byte postfix operators of the function table ("!", "%"), by byte.
 constexpr std::array<const Function*, 256> kSymbols = [] {
   std::array<const Function*, 256> symbols{};
@@ -93,7 +100,7 @@ class Reader {
       if (const std::string_view fault = Step(); !fault.empty())
         return Diagnostic{std::string(fault), fault == msg::kUnrecognised};
     }
-    writer_.Put(EndToken());
+    writer_.Put(kEndToken);
     writer_.Finish();
     return std::move(tokens_);
   }
@@ -101,7 +108,7 @@ class Reader {
  private:
   std::string_view Step() {
     const char c = text_[p_];
-    switch (kStarts[static_cast<unsigned char>(c)]) {
+    switch (StartOf(c)) {
       case Start::Number:
         return Number();
       case Start::Operator:
@@ -135,19 +142,29 @@ class Reader {
     std::size_t end = p_;
     int points = 0;
     bool bar = false;
-    for (; end < text_.size() && IsNumberChar(text_[end]); ++end) {
-      if (text_[end] == '.') ++points;
-      if (text_[end] == '/') bar = true;
+    text::PlainDigits digits;
+    for (; end < text_.size() && StartOf(text_[end]) == Start::Number; ++end) {
+      const char c = text_[end];
+      if (IsDigit(c)) {
+        digits.Add(static_cast<unsigned>(c - '0'), points > 0);
+      } else if (c == '.') {
+        ++points;
+      } else {
+        bar = true;
+      }
     }
     if (points > 1) return msg::kTooManyPoints;
     // What Classified finds for a text that begins with a digit, "." or "/".
     const std::string_view number = text_.substr(p_, end - p_);
     const bool operand = number[0] != '/';
+    const std::optional<double> value = bar ? std::nullopt : digits.Value();
     writer_.Put({.text = number,
                  .role = operand ? Role::Number : Role::Ignored,
                  .startsOperand = IsDigit(number[0]),
                  .point = operand && points > 0,
-                 .bar = operand && bar});
+                 .bar = operand && bar,
+                 .valued = value.has_value(),
+                 .value = value.value_or(0)});
     p_ = end;
     return {};
   }

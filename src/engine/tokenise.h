@@ -18,7 +18,8 @@ struct Function;
 //
 // A token also carries what the stages after the tokeniser ask of it, found
 // once when it is made (token_class.h): its role, whether a "+" or "-" after it
-// is a sign, whether it can begin an operand, and what a number holds.
+// is a sign, whether it can begin an operand, and what a number holds; a
+// typed number also carries its value, read while its digits were walked.
 enum class Role : unsigned char {
   End,             // " "
   Function,        // a function that waits for the operand after it: "~", "sin", "max"
@@ -42,6 +43,8 @@ struct Token {
   bool startsOperand = false;  // "(" or a number that begins with a digit
   bool point = false;          // a number that holds "."
   bool bar = false;            // a number that holds the fraction bar "/"
+  bool valued = false;         // a typed number whose value the tokeniser read
+  double value = 0;            // that value, exactly text::ReadNumberText(text)
 };
 using Tokens = std::vector<Token>;
 
@@ -63,6 +66,16 @@ StepResult<TokenList> Tokenise(std::string_view normText);
 // the tokeniser would; the tokens view `texts`. And back.
 Tokens TokensOf(const TokenList& texts);
 TokenList TextsOf(const Tokens& tokens);
+
+// Whether tokens[i] is a unary sign: a "+" or "-" after a token that opens an
+// operand (`afterOpening`, true for the first token) and before one that
+// starts an operand.
+inline bool IsSign(const Tokens& tokens, std::size_t i, bool afterOpening) {
+  return tokens[i].role == Role::AddOrSubtract && afterOpening && i + 1 < tokens.size() &&
+         tokens[i + 1].startsOperand;
+}
+// The token a "-" that is a sign becomes: "~".
+const Token& SignMinusToken();
 
 // Marks unary signs: a "-" that is a sign becomes "~", a "+" that is a sign is
 // dropped; every other token is kept. The rvalue form reuses the list.

@@ -27,11 +27,6 @@ constexpr std::array<std::uint64_t, 28> PowersOfFive() {
 }
 constexpr std::array<std::uint64_t, 28> kPowersOfFive = PowersOfFive();
 
-// 10^0 … 10^22, each exact in a double.
-constexpr std::array<double, 23> kExactPowersOfTen = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
 constexpr std::array<char, 200> TwoDigits() {
   std::array<char, 200> table{};
   for (std::size_t k = 0; k < 100; ++k) {
@@ -67,6 +62,12 @@ void WriteThirteenDigits(std::uint64_t digits, char* out) {
 struct Digits13 {
   std::uint64_t digits;  // 10^12 ≤ digits < 10^13
   int exponent;          // the decimal exponent of the first digit
+};
+
+// Digits13 with the value the digits stand for, unsigned.
+struct RoundedValue {
+  Digits13 rounded;
+  double magnitude;
 };
 
 // The decimal exponent of a's first digit when a's binary exponent
@@ -122,7 +123,7 @@ std::optional<Digits13> RoundTo13Digits(double a) {
 // product across a halfway point, which below 2^45 is a double itself, so
 // the rounded product rounds to the integer the exact one rounds to. (Where
 // this settles it, the exact product always fits 128 bits.)
-std::optional<Digits13> RoundTo13DigitsQuickly(double a) {
+std::optional<RoundedValue> RoundTo13DigitsQuickly(double a) {
   const std::uint64_t bits = std::bit_cast<std::uint64_t>(a);
   const int biased = static_cast<int>(bits >> 52 & 0x7FF);
   if (biased == 0 || biased == 0x7FF) return std::nullopt;
@@ -131,33 +132,34 @@ std::optional<Digits13> RoundTo13DigitsQuickly(double a) {
   if (s < 0 || s >= static_cast<int>(kExactPowersOfTen.size())) return std::nullopt;
   constexpr double kCeiling = 35184372088832.0;    // 2^45
   constexpr double kRounder = 4503599627370496.0;  // 2^52: adding it drops the fraction
-  const double product = a * kExactPowersOfTen[static_cast<std::size_t>(s)];
+  const double power = kExactPowersOfTen[static_cast<std::size_t>(s)];
+  const double product = a * power;
   if (!(product < kCeiling)) return std::nullopt;
   // Ties to even; the difference is exact, a multiple of the product's last
   // place below one.
   const double whole = (product + kRounder) - kRounder;
   if (std::fabs(product - whole) == 0.5) return std::nullopt;
-  const auto digits = static_cast<std::uint64_t>(static_cast<std::int64_t>(whole));
-  if (digits < kLowest13 || digits >= kBeyond13) return std::nullopt;
-  return Digits13{digits, exponent};
+  // `whole` is an integer below 2^45, so it is its own digits exactly: the
+  // value is one exact division away, without waiting for a conversion.
+  if (whole < static_cast<double>(kLowest13) || whole >= static_cast<double>(kBeyond13))
+    return std::nullopt;
+  return RoundedValue{{static_cast<std::uint64_t>(static_cast<std::int64_t>(whole)), exponent},
+                      whole / power};
 }
 
 }  // namespace
 
 NumberTextBuffer::NumberTextBuffer(double value) {
-  const std::optional<Digits13> quick = RoundTo13DigitsQuickly(std::fabs(value));
+  const std::optional<RoundedValue> quick = RoundTo13DigitsQuickly(std::fabs(value));
   if (!quick) {
     Round(value);
     return;
   }
   negative_ = value < 0;
-  digits_ = quick->digits;
-  exponent_ = quick->exponent;
+  digits_ = quick->rounded.digits;
+  exponent_ = quick->rounded.exponent;
   written_ = false;
-  // digits × 10^(exponent − 12), correctly rounded by one exact operation.
-  const double magnitude = static_cast<double>(quick->digits) /
-                           kExactPowersOfTen[static_cast<std::size_t>(12 - quick->exponent)];
-  value_ = value < 0 ? -magnitude : magnitude;
+  value_ = value < 0 ? -quick->magnitude : quick->magnitude;
 }
 
 void NumberTextBuffer::Round(double value) {
@@ -226,25 +228,19 @@ void NumberTextBuffer::Write() const {
 }
 
 double ReadNumberText(std::string_view text) {
-  constexpr std::size_t kMostDigits = 15;  // below 2^53: the digits are exact in a double
-  std::uint64_t digits = 0;
-  std::size_t count = 0;
-  std::size_t decimals = 0;
+  PlainDigits read;
   bool point = false;
   for (const char c : text) {
     if (c >= '0' && c <= '9') {
-      digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-      ++count;
-      decimals += point ? 1 : 0;
+      read.Add(static_cast<unsigned>(c - '0'), point);
     } else if (c == '.' && !point) {
       point = true;
     } else {
       return TextToNumber(text);
     }
   }
-  if (count == 0 || count > kMostDigits) return TextToNumber(text);
-  // One division of two exact values: correctly rounded, as the general rule.
-  return static_cast<double>(digits) / kExactPowersOfTen[decimals];
+  if (const std::optional<double> value = read.Value()) return *value;
+  return TextToNumber(text);
 }
 
 }  // namespace tl::text

@@ -7,6 +7,8 @@
 #include "engine/front_test_helpers.h"
 #include "engine/messages.h"
 #include "engine/normalise.h"
+#include "engine/postfix.h"
+#include "text/number_text_buffer.h"
 
 namespace tl::engine {
 namespace {
@@ -135,7 +137,45 @@ TEST(MarkSigns, MakesUnaryMinusAndDropsUnaryPlus) {
       {{}, {}},
       {{"", "-", "", "-", "1"}, {"", "-", "", "-", "1"}},  // empty texts are no names
   };
-  for (const auto& c : cases) EXPECT_EQ(MarkSigns(c.tokens), c.marked);
+  for (const auto& c : cases) {
+    EXPECT_EQ(MarkSigns(c.tokens), c.marked);
+    // Marked while converted, in one pass: the order of marking first.
+    Tokens stack;
+    const auto together = SignedPostfix(TokensOf(c.tokens), stack);
+    const auto apart = ToPostfix(c.marked);
+    ASSERT_TRUE(std::holds_alternative<PostfixList>(together) &&
+                std::holds_alternative<PostfixList>(apart));
+    EXPECT_EQ(TextsOf(std::get<PostfixList>(together)), TextsOf(std::get<PostfixList>(apart)))
+        << ::testing::PrintToString(c.tokens);
+  }
+}
+
+// A typed number carries the value evaluation would read from its text; the
+// ones it cannot read exactly in passing carry none.
+TEST(Tokenise, TypedNumbersCarryTheValueTheirTextReadsAs) {
+  const struct {
+    std::string text;
+    bool valued;
+  } cases[] = {
+      {"12.5", true},
+      {".5", true},
+      {"5.", true},
+      {"0.1", true},
+      {"007", true},
+      {"123456789012345", true},  // 15 digits, exact in a double
+      {"1234567890123456", false},
+      {"3/4", false},
+  };
+  for (const auto& c : cases) {
+    const std::string normText = c.text + " ";
+    const auto tokens = ReadTokens(normText);
+    ASSERT_TRUE(std::holds_alternative<Tokens>(tokens)) << c.text;
+    const Token& number = std::get<Tokens>(tokens).front();
+    EXPECT_EQ(number.valued, c.valued) << c.text;
+    if (number.valued) {
+      EXPECT_EQ(number.value, text::ReadNumberText(c.text)) << c.text;
+    }
+  }
 }
 
 // The whole front half, from the typed expression to the signed tokens.

@@ -64,8 +64,8 @@ void TakeDocument(DocumentContext& c, const fs::path& name, const DocumentText& 
   c.box.SetModified(false);
   c.sheet.StartNewHistory();
   c.document = {name, read.form};
-  c.host.SetStatusText(OpenedMessage(read));
-  ReportStaleResults(c.box.Text(), c.settings, c.host);
+  // The file's form and the stale results in one message: neither hides the other.
+  c.host.SetStatusText(OpenedWithStaleResults(OpenedMessage(read), c.box.Text(), c.settings));
 }
 
 // Why `bytes` could not be written to `name`; empty on success. The old file

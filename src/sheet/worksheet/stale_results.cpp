@@ -27,6 +27,13 @@ void ReportStaleResults(std::string_view text, const settings::Settings& setting
   if (count > 0) host.SetStatusText(msg::StaleResultsInFile(count));
 }
 
+std::string OpenedWithStaleResults(std::string opened, std::string_view text,
+                                   const settings::Settings& settings) {
+  const std::size_t count = FindStaleResults(text, settings).size();
+  if (count > 0) opened += "；" + msg::StaleResultsNote(count);
+  return opened;
+}
+
 namespace {
 
 // A failure as the status bar names it within another message: its text

@@ -23,8 +23,12 @@ struct StalePlace {
 // Every stale result of `text` (GBK, CR LF), in text order.
 std::vector<StalePlace> FindStaleResults(std::string_view text, const settings::Settings& settings);
 
-// After a file is opened or the sheet restored at start: when `text` holds
-// stale results, the status bar says how many.
+// After the sheet is restored at start: when `text` holds stale results, the
+// status bar says how many.
 void ReportStaleResults(std::string_view text, const settings::Settings& settings, Host& host);
+// After a file is opened: `opened`, what the file layer says of the file,
+// with how many stale results `text` holds joined to it when it holds any.
+std::string OpenedWithStaleResults(std::string opened, std::string_view text,
+                                   const settings::Settings& settings);
 
 }  // namespace tl::sheet

@@ -27,8 +27,12 @@ std::string StaleResult(std::size_t line, std::string_view now, std::size_t coun
          "（共 " + std::to_string(count) + " 处）";
 }
 
+std::string StaleResultsNote(std::size_t count) {
+  return "文件中有 " + std::to_string(count) + " 处结果已过期，按 F6 查看";
+}
+
 std::string StaleResultsInFile(std::size_t count) {
-  return "   [提示]_文件中有 " + std::to_string(count) + " 处结果已过期，按 F6 查看";
+  return "   [提示]_" + StaleResultsNote(count);
 }
 
 }  // namespace tl::sheet::msg

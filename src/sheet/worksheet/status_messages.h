@@ -21,8 +21,10 @@ inline constexpr std::string_view kNoOperator = "   [提示]_没有检测到操�
 inline constexpr std::string_view kAllResultsHold = "   [提示]_所有结果都与算式相符";
 // "   [提示]_第 3 行的结果已过期，现为 6（共 2 处）".
 std::string StaleResult(std::size_t line, std::string_view now, std::size_t count);
-// "   [提示]_文件中有 2 处结果已过期，按 F6 查看".
+// "   [提示]_文件中有 2 处结果已过期，按 F6 查看", and its text without the
+// category, for joining to another message.
 std::string StaleResultsInFile(std::size_t count);
+std::string StaleResultsNote(std::size_t count);
 
 // Characters that GBK cannot hold (an emoji) never enter the worksheet: a
 // typed one is dropped, a clipboard text holding one is not pasted.

@@ -50,11 +50,12 @@ bool Worksheet::AssistKeyDown(int key) {
   return false;
 }
 
-void Worksheet::ReplaceReleasedDigit(int key, int modifiers) {
+void Worksheet::ReplaceReleasedDigit(int key, int modifiers, bool typedNothing) {
   if (!settings_.成对括号) return;
-  // With Ctrl or Alt held the key typed nothing (Ctrl+digit sets the
-  // decimals), so there is no digit to replace.
-  if ((modifiers & (kCtrl | kAlt)) != 0) return;
+  // With Ctrl or Alt held at its press or its release the key typed nothing
+  // (Ctrl+digit sets the decimals), so there is no digit to replace: the
+  // character before the caret is the user's own.
+  if (typedNothing || (modifiers & (kCtrl | kAlt)) != 0) return;
   for (const DigitSymbol& digit : kDigitSymbols) {
     if (digit.key != key) continue;
     const std::size_t caret = box_.Caret();

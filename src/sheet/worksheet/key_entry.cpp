@@ -55,8 +55,12 @@ bool Contains(const Keys& keys, int key) {
 bool Worksheet::OnKeyDown(int key, int modifiers) {
   EndUserAction();
   swallowCharacter_ = 0;
-  // A press of its own: this key's release is typing again.
-  if (IsKeyCode(key)) shortcutKeys_.reset(static_cast<std::size_t>(key));
+  // A press of its own: this key's release is typing again, unless a
+  // modifier is held.
+  if (IsKeyCode(key)) {
+    shortcutKeys_.reset(static_cast<std::size_t>(key));
+    chordKeys_.set(static_cast<std::size_t>(key), (modifiers & (kCtrl | kAlt)) != 0);
+  }
   if (key == vk::kReturn) {
     enterModifiers_ = modifiers;
     longPress_ = false;
@@ -140,7 +144,9 @@ void Worksheet::OnKeyUp(int key, int modifiers) {
 void Worksheet::KeyUp(int key, int modifiers) {
   const bool ranCommand = IsKeyCode(key) && shortcutKeys_.test(static_cast<std::size_t>(key));
   if (ranCommand) shortcutKeys_.reset(static_cast<std::size_t>(key));
-  ReplaceReleasedDigit(key, modifiers);
+  const bool chord = IsKeyCode(key) && chordKeys_.test(static_cast<std::size_t>(key));
+  if (chord) chordKeys_.reset(static_cast<std::size_t>(key));
+  ReplaceReleasedDigit(key, modifiers, chord);
   host_.StopEnterTimer();
   if (key != vk::kReturn) {
     if (!ranCommand) LiveRefreshAfterKey(key, modifiers);

@@ -193,7 +193,7 @@ class Worksheet {
   bool AssistCharacter(Character character);
   void AddLastResultAtLineStart();
   bool AssistKeyDown(int key);
-  void ReplaceReleasedDigit(int key, int modifiers);
+  void ReplaceReleasedDigit(int key, int modifiers, bool typedNothing);
 
   // Commands.
   void RepairDocument();
@@ -287,6 +287,9 @@ class Worksheet {
   bool numLockFlag_ = false;
   // Keys down whose press ran a menu command, until their release.
   std::bitset<kKeyCodes> shortcutKeys_;
+  // Keys down that were pressed with Ctrl or Alt held, and so typed nothing,
+  // until their release: whichever goes up first, the key or the modifier.
+  std::bitset<kKeyCodes> chordKeys_;
   // The character of a key press whose key down did the key's work already.
   Character swallowCharacter_ = 0;
 };

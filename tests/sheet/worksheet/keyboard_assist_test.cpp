@@ -28,6 +28,9 @@ Action KeypadDigit(int digit) {
 Action TypeDigit(int digit) {
   return [digit](SheetFixture& f) { f.Press(vk::Digit(digit), kNoModifier, '0' + digit); };
 }
+Action KeyDown(int key, int modifiers) {
+  return [key, modifiers](SheetFixture& f) { f.sheet->OnKeyDown(key, modifiers); };
+}
 // A key released with no key down before it: what the hook sees when the
 // key's character went elsewhere (an input method).
 Action Release(int key, int modifiers = kNoModifier) {
@@ -67,6 +70,11 @@ TEST(KeyboardAssist, MainKeyboardDigitsGiveSymbols) {
       {"nothing before the caret", "|2", Brackets, {Release(vk::k0)}, "|2"},
       {"Ctrl+5 sets decimals only", "1+2|", Brackets, {Digit(5, kCtrl)}, "1+2|"},
       {"Alt+9 types nothing to replace", "1×|", Brackets, {Release(vk::Digit(9), kAlt)}, "1×|"},
+      {"Ctrl let go before the 5 it set decimals with",
+       "1+2|",
+       Brackets,
+       {KeyDown(vk::Digit(5), kCtrl), Release(vk::Digit(5))},
+       "1+2|"},
   });
 }
 

@@ -153,8 +153,11 @@ void Worksheet::KeyUp(int key, int modifiers) {
     return;
   }
   const std::size_t caret = box_.Caret();
-  const bool behindResult =
-      FinishedNumberBeforeCaret() || (caret > 0 && ByteAt(box_, caret - 1) == '\n');
+  // A result in any form the sheet shows one (a fraction, a mixed number,
+  // "×10^") is finished too: otherwise every Enter behind a fraction would
+  // only refresh it, and no Enter could reach the next line.
+  const bool behindResult = FinishedNumberBeforeCaret() || ShownValueBeforeCaret() ||
+                            (caret > 0 && ByteAt(box_, caret - 1) == '\n');
   // At the end of the text as at the end of any other line.
   if (behindResult && AtLineEnd(box_, caret)) {
     box_.ReplaceSelection(text::kCrLf);

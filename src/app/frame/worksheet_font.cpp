@@ -2,6 +2,9 @@
 
 #include <commdlg.h>
 
+#include <cstdint>
+#include <string>
+
 #include "app/kit/dpi.h"
 #include "app/kit/win_text.h"
 
@@ -22,6 +25,49 @@ LOGFONTW LogFontOf(const settings::Settings& s, int dpi) {
   return font;
 }
 
+int CALLBACK NoteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+  *reinterpret_cast<bool*>(found) = true;
+  return 0;
+}
+
+// Whether a font family of this name is installed.
+bool IsInstalled(HDC dc, const wchar_t* face) {
+  LOGFONTW wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
+  bool found = false;
+  EnumFontFamiliesExW(dc, &wanted, NoteFace, reinterpret_cast<LPARAM>(&found), 0);
+  return found;
+}
+
+// The face the font dialog opens on: the stored one when it is installed,
+// else the family the system draws the sheet with in its place. A missing
+// font would otherwise leave the dialog on no face, or on the first of its
+// list (a vertical "@" face, say).
+std::wstring DialogFace(const LOGFONTW& font) {
+  std::wstring face = font.lfFaceName;
+  HDC dc = GetDC(nullptr);
+  if (!dc) return face;
+  if (!IsInstalled(dc, face.c_str())) {
+    HFONT handle = CreateFontIndirectW(&font);
+    HGDIOBJ old = SelectObject(dc, handle);
+    if (const UINT size = GetOutlineTextMetricsW(dc, 0, nullptr); size > 0) {
+      std::wstring metrics(size / sizeof(wchar_t) + 1, L'\0');
+      auto* outline = reinterpret_cast<OUTLINETEXTMETRICW*>(metrics.data());
+      if (GetOutlineTextMetricsW(dc, size, outline)) {
+        const auto* family = reinterpret_cast<const wchar_t*>(
+            reinterpret_cast<const char*>(outline) +
+            reinterpret_cast<std::uintptr_t>(outline->otmpFamilyName));
+        if (IsInstalled(dc, family)) face = family;
+      }
+    }
+    SelectObject(dc, old);
+    DeleteObject(handle);
+  }
+  ReleaseDC(nullptr, dc);
+  return face;
+}
+
 }  // namespace
 
 HFONT CreateWorksheetFont(const settings::Settings& settings, int dpi) {
@@ -31,6 +77,7 @@ HFONT CreateWorksheetFont(const settings::Settings& settings, int dpi) {
 
 bool ChooseWorksheetFont(HWND owner, settings::Settings& settings, int dpi) {
   LOGFONTW font = LogFontOf(settings, dpi);
+  lstrcpynW(font.lfFaceName, DialogFace(font).c_str(), LF_FACESIZE);
   CHOOSEFONTW choose{};
   choose.lStructSize = sizeof choose;
   choose.hwndOwner = owner;

@@ -527,6 +527,14 @@ TEST_F(MainWindowTest, TheFontDialogSetsTheSheetsFont) {
         return size26 != CB_ERR && IsWindowVisible(dialog);
       },
       10000));
+  // It opens on the face the sheet is drawn with, also when the stored one
+  // ("Times New Roman") is missing: never on no face or a vertical "@" face.
+  HWND faces = GetDlgItem(dialog, cmb1);
+  wchar_t face[LF_FACESIZE] = {};
+  SendMessageW(faces, CB_GETLBTEXT, SendMessageW(faces, CB_GETCURSEL, 0, 0),
+               reinterpret_cast<LPARAM>(face));
+  EXPECT_NE(face[0], L'\0');
+  EXPECT_NE(face[0], L'@') << Gbk(face);
   SendMessageW(sizes, CB_SETCURSEL, static_cast<WPARAM>(size26), 0);
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb3, CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(sizes));

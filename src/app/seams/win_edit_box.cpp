@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/kit/win_text.h"
+#include "app/seams/control_layout.h"
 #include "app/seams/non_gbk_filter.h"
 #include "text/gbk.h"
 
@@ -196,6 +197,8 @@ void WinEditBox::Flush() {
            (text::CharStart(now, now.size() - suffix) != now.size() - suffix ||
             text::CharStart(before, before.size() - suffix) != before.size() - suffix))
       --suffix;
+    if (slowWriteNotice_ && ControlLayoutLooksSlow(now, prefix, now.size() - suffix))
+      slowWriteNotice_();
     std::size_t from = UnitOf(before, prefix);
     std::size_t to = from + UnitsBetween(before, prefix, before.size() - suffix);
     ownEdit_ = true;

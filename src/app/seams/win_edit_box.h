@@ -11,6 +11,7 @@
 // control receives one replacement of the changed range when the batch ends.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -42,6 +43,10 @@ class WinEditBox final : public sheet::EditBox {
   // A worksheet event or command is under way.
   bool InBatch() const { return batchDepth_ > 0; }
 
+  // Called before a write-out that the control is likely to take long over
+  // (it cannot repaint meanwhile), so that the window can say so first.
+  void SetSlowWriteNotice(std::function<void()> notice) { slowWriteNotice_ = std::move(notice); }
+
   // Another control now holds the same text (word wrap switched: the
   // control is made again). Not within a batch.
   void SetControl(HWND control);
@@ -69,6 +74,7 @@ class WinEditBox final : public sheet::EditBox {
   std::size_t selectionStart_ = 0;  // the selection within a batch, in bytes
   std::size_t selectionLength_ = 0;
   std::pair<std::size_t, std::size_t> controlSelection_;  // the control's, at the batch's start
+  std::function<void()> slowWriteNotice_;
 };
 
 // Batches the edits of one worksheet event.

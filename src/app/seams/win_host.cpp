@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/kit/win_text.h"
+#include "sheet/worksheet/status_messages.h"
 #include "text/encoding.h"
 
 namespace tl::app {
@@ -22,6 +23,7 @@ void WinHost::ShowStatus(std::string_view text) {
 
 void WinHost::SetStatusText(std::string_view text) {
   elapsedSince_.reset();
+  underNotice_.reset();
   if (!inCommand_) {
     ShowStatus(text);
     return;
@@ -54,8 +56,22 @@ void WinHost::ShowElapsed(std::uint64_t startedMs) {
 }
 
 void WinHost::EditsShown() {
-  if (!elapsedSince_) return;
-  SetStatusText(sheet::msg::Elapsed(NowMs() - *elapsedSince_));
+  if (!elapsedSince_ && !underNotice_) return;
+  // Painted now, so that the time shown counts it: on a very long line the
+  // control takes seconds over it.
+  UpdateWindow(windows_.editBox);
+  if (elapsedSince_) {
+    SetStatusText(sheet::msg::Elapsed(NowMs() - *elapsedSince_));
+  } else {
+    ShowStatus(*underNotice_);
+    underNotice_.reset();
+  }
+}
+
+void WinHost::ShowSlowWriteNotice() {
+  if (!underNotice_) underNotice_ = StatusText();
+  ShowStatus(sheet::msg::kUpdatingEditBox);
+  UpdateWindow(windows_.statusBar);  // the control's write-out blocks the message loop
 }
 
 std::string WinHost::StatusText() {

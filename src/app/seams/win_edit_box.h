@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "sheet/seams/edit_box.h"
 
@@ -64,6 +65,11 @@ class WinEditBox final : public sheet::EditBox {
   HWND control_;
   mutable std::string cache_;
   mutable bool cacheValid_ = false;
+  // Where every kUnitStep-th UTF-16 unit of the cache starts, made when first
+  // needed after the cache changed: reading the caret then costs a step, not
+  // the whole text before it.
+  static constexpr std::size_t kUnitStep = 1024;
+  mutable std::vector<std::size_t> unitStarts_;
   bool ownEdit_ = false;
 
   int batchDepth_ = 0;

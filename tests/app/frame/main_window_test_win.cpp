@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/frame/menus.h"
+#include "app/kit/dpi.h"
 #include "app/kit/win_text.h"
 #include "app/program_process_win.h"
 #include "app/window_helpers_win.h"
@@ -339,6 +340,33 @@ RECT WindowPlace(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
   return r;
+}
+
+// A first start (no stored geometry) at any DPI: the main window takes half
+// the screen, centred; the virtual keyboard its size for the DPI, beside the
+// window or below it, leaving the sheet's first lines in view (run at 96
+// and at 144 DPI).
+TEST_F(MainWindowTest, LayoutOnAFirstStart) {
+  folder.WriteConfiguration("[运行设置]\r\n退出设置=1\r\n键盘开启=真\r\n");
+  ProgramProcess program(folder);
+  const RECT main = WindowPlace(program.MainWindow());
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  EXPECT_EQ(main.left, width / 4);
+  EXPECT_EQ(main.top, height / 4);
+  EXPECT_EQ(main.right - main.left, width / 2);
+  EXPECT_EQ(main.bottom - main.top, height / 2);
+  HWND keyboard = nullptr;
+  ASSERT_TRUE(
+      WaitUntil([&] { return (keyboard = FindWindowW(nullptr, L"虚拟键盘")) != nullptr; }, 5000));
+  const RECT placed = WindowPlace(keyboard);
+  const int dpi = WindowDpi(program.MainWindow());
+  EXPECT_EQ(placed.right - placed.left, Scaled(540, dpi)) << dpi;
+  EXPECT_EQ(placed.bottom - placed.top, Scaled(285, dpi)) << dpi;
+  const RECT sheet = WindowPlace(program.EditBox());
+  EXPECT_TRUE(placed.left >= main.right || placed.right <= main.left ||
+              placed.top >= sheet.top + (sheet.bottom - sheet.top) / 4)
+      << dpi << ": " << placed.left << "," << placed.top;
+  EXPECT_TRUE(program.Close());
 }
 
 // Maximized, full screen, normal and moved: each comes back as it was left.

@@ -1,6 +1,7 @@
 // What one Enter and one live-mode key release cost in the real EDIT control
 // with a 10,000-line sheet: the worksheet over the window's edit box adapter
-// and host, timed with the performance counter, median of many runs.
+// and host, timed with the performance counter, median of many runs; and
+// what one replacement costs the control by the length of the line it touches.
 #include <windows.h>
 
 #include <algorithm>

@@ -15,6 +15,7 @@ namespace tl::app {
 namespace {
 constexpr std::uint64_t kProgressAfterMs = 500;
 constexpr std::uint64_t kProgressEveryMs = 100;
+constexpr DWORD kScreenFlushMs = 60;
 }  // namespace
 
 void WinHost::ShowStatus(std::string_view text) {
@@ -71,7 +72,14 @@ void WinHost::EditsShown() {
 void WinHost::ShowSlowWriteNotice() {
   if (!underNotice_) underNotice_ = StatusText();
   ShowStatus(sheet::msg::kUpdatingEditBox);
-  UpdateWindow(windows_.statusBar);  // the control's write-out blocks the message loop
+  // Painted now: the control's write-out blocks the message loop. Wine puts
+  // what a window painted on the screen only once the program has been busy
+  // for 50 ms since it last waited for a message, so it is painted once more
+  // after that.
+  UpdateWindow(windows_.statusBar);
+  Sleep(kScreenFlushMs);
+  InvalidateRect(windows_.statusBar, nullptr, FALSE);
+  UpdateWindow(windows_.statusBar);
 }
 
 std::string WinHost::StatusText() {

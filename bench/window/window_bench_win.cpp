@@ -1,18 +1,22 @@
 // What one Enter and one live-mode key release cost in the real EDIT control
 // with a 10,000-line sheet: the worksheet over the window's edit box adapter
-// and host, timed with the performance counter, median of many runs.
+// and host, timed with the performance counter, median of many runs; and
+// what one replacement costs the control by the length of the line it touches.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/seams/non_gbk_filter.h"
 #include "app/seams/win_edit_box.h"
 #include "app/seams/win_host.h"
 #include "settings/writers.h"
+#include "sheet/seams/edit_operations.h"
 #include "sheet/seams/keys.h"
 #include "sheet/worksheet/worksheet.h"
 
@@ -53,20 +57,24 @@ std::string Sheet(int lines, bool computed) {
 }
 
 // An Enter press as the window delivers it: key down and key up, each one
-// batch of the edit box.
-void Enter(WinEditBox& box, tl::sheet::Worksheet& sheet) {
+// batch of the edit box, and the edits shown (painted, the time written).
+void Enter(WinEditBox& box, tl::sheet::Worksheet& sheet, tl::app::WinHost& host) {
   {
     tl::app::EditBatch batch(box);
     sheet.OnKeyDown(tl::sheet::vk::kReturn, 0);
   }
-  tl::app::EditBatch batch(box);
-  sheet.OnKeyUp(tl::sheet::vk::kReturn, 0);
+  host.EditsShown();
+  {
+    tl::app::EditBatch batch(box);
+    sheet.OnKeyUp(tl::sheet::vk::kReturn, 0);
+  }
+  host.EditsShown();
 }
 
 // Where an Enter behind a 100,000-character line spends its time: the
-// whole Enter, then each message the edit box adapter sends the control for
-// it, alone, on the same text.
-void LongLine(HWND edit, WinEditBox& box, tl::sheet::Worksheet& sheet) {
+// whole Enter with the line painted again, then each message the edit box adapter sends the control
+// for it, alone, on the same text.
+void LongLine(HWND edit, WinEditBox& box, tl::sheet::Worksheet& sheet, tl::app::WinHost& host) {
   std::string line = "1";
   while (line.size() < 100000) line += "+1";
   const auto timed = [](auto&& step) {
@@ -77,7 +85,7 @@ void LongLine(HWND edit, WinEditBox& box, tl::sheet::Worksheet& sheet) {
   box.SetText(line);
   tl::sheet::PlaceCaret(box, line.size());
   std::printf("Enter behind a %zu-character line:     %.1f ms\n", line.size(),
-              timed([&] { Enter(box, sheet); }));
+              timed([&] { Enter(box, sheet, host); }));
   box.SetText(line);
   const auto end = static_cast<WPARAM>(line.size());
   std::printf("  reading the text (WM_GETTEXT):       %.1f ms\n",
@@ -94,6 +102,45 @@ void LongLine(HWND edit, WinEditBox& box, tl::sheet::Worksheet& sheet) {
               }));
   std::printf("  the caret's line (EM_LINEFROMCHAR):  %.1f ms\n",
               timed([&] { SendMessageW(edit, EM_LINEFROMCHAR, end, 0); }));
+  std::printf("  the line painted (WM_PAINT):         %.1f ms\n", timed([&] {
+                InvalidateRect(edit, nullptr, TRUE);
+                UpdateWindow(edit);
+              }));
+}
+
+// What the control takes to write a result and a line break behind a line
+// (one replacement, as Enter's), by the length of that line: digits and
+// operators ("1+1+...") and letters; and to write many short lines at once,
+// as a batch's one replacement does.
+void LayoutCosts(HWND edit, WinEditBox& box) {
+  const auto written = [&](std::string_view text) {
+    const double start = Now();
+    {
+      tl::app::EditBatch batch(box);
+      box.ReplaceSelection(text);
+    }
+    const double replaced = Now() - start;
+    UpdateWindow(edit);
+    return std::pair{replaced, Now() - start - replaced};
+  };
+  for (const char* unit : {"+1", "ab"}) {
+    for (std::size_t length : {6250, 12500, 25000, 50000}) {
+      std::string line = "1";
+      while (line.size() < length) line += unit;
+      box.SetText(line);
+      tl::sheet::PlaceCaret(box, line.size());
+      const auto [replaced, painted] = written("=2\r\n");
+      std::printf("result behind %5zu characters of \"%s\": %8.1f ms, painted after it %7.1f ms\n",
+                  line.size(), unit, replaced, painted);
+    }
+  }
+  for (int lines : {10000, 40000}) {
+    box.SetText(Sheet(lines, false));
+    tl::sheet::SelectAll(box);
+    const auto [replaced, painted] = written(Sheet(lines, true));
+    std::printf("%d lines written at once (%zu bytes):  %8.1f ms, painted after it %7.1f ms\n",
+                lines, box.Text().size(), replaced, painted);
+  }
 }
 
 }  // namespace
@@ -117,6 +164,7 @@ int main() {
   WinEditBox box(edit);
   SetWindowLongPtrW(parent, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&box));
   tl::app::WinHost host({parent, edit, status}, [](int) {});
+  box.SetSlowWriteNotice([&] { host.ShowSlowWriteNotice(); });
   tl::settings::Settings settings;
   settings.动态刷新 = false;
   box.SetText(Sheet(10000, true));
@@ -130,12 +178,12 @@ int main() {
     box.SetSelectionLength(5);
     box.ReplaceSelection("");
     double start = Now();
-    Enter(box, sheet);
+    Enter(box, sheet, host);
     enter.push_back(Now() - start);
     // Enter inside a computed line: the line is refreshed.
     tl::sheet::PlaceCaret(box, middle + 10);
     start = Now();
-    Enter(box, sheet);
+    Enter(box, sheet, host);
     refresh.push_back(Now() - start);
   }
   settings.动态刷新 = true;
@@ -180,7 +228,8 @@ int main() {
     std::printf("batch over %5d lines:                  %.1f ms\n", lines, Now() - start);
   }
   settings.动态刷新 = false;
-  LongLine(edit, box, sheet);
+  LayoutCosts(edit, box);
+  LongLine(edit, box, sheet, host);
   std::printf("Enter on a line of a 10,000-line sheet: median %.3f ms, worst %.3f ms\n",
               Median(enter), *std::max_element(enter.begin(), enter.end()));
   std::printf("Enter refreshing a computed line:       median %.3f ms, worst %.3f ms\n",

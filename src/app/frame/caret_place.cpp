@@ -22,7 +22,8 @@ void ShowChangedCaretPlace(MainWindow& state) {
   if (shown == state.caretShown) return;
   state.caretShown = shown;
   std::wstring text;
-  if (const auto place = sheet::LocateCaret(state.session->Edit(), state.session->Edit().Caret()))
+  WinEditBox& box = state.session->Edit();
+  if (const auto place = state.caretLocator.Locate(box, box.Caret()))
     text = L"行: " + std::to_wstring(place->line) + L",列: " + std::to_wstring(place->column);
   SendMessageW(state.statusBar, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(text.c_str()));
 }

@@ -15,6 +15,7 @@
 #include "settings/files.h"
 #include "settings/settings.h"
 #include "sheet/document/backup_schedule.h"
+#include "sheet/line/line_breaks.h"
 
 namespace tl::app {
 
@@ -59,6 +60,7 @@ struct MainWindow {
   bool fullScreenChecked = false;
   bool fullScreenKeyDown = false;  // its releases are not the menu bar's
   CaretShown caretShown;
+  sheet::CaretLocator caretLocator;  // counts the caret's line from the last one shown
   bool showingCaretPlace = false;
   bool escClosesWindow = false;  // Esc asks the window to close (set by the options)
   int edgeHideHold = 0;          // `EdgeHideHold`

@@ -23,6 +23,7 @@ SheetSession::SheetSession(HostWindows windows, std::function<void(int)> adjustF
     : settings_(settings),
       edit_(std::make_unique<WinEditBox>(windows.editBox)),
       host_(std::make_unique<WinHost>(windows, std::move(adjustFontSize))) {
+  edit_->SetSlowWriteNotice([host = host_.get()] { host->ShowSlowWriteNotice(); });
   fill(*edit_);
   worksheet_ = std::make_unique<sheet::Worksheet>(*edit_, *host_, settings_);
 }

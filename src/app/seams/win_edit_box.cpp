@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/kit/win_text.h"
+#include "app/seams/control_layout.h"
 #include "app/seams/non_gbk_filter.h"
 #include "text/gbk.h"
 
@@ -16,6 +17,7 @@ const std::string& WinEditBox::Cache() const {
   if (!cacheValid_) {
     cache_ = Gbk(ControlText(control_));
     cacheValid_ = true;
+    unitStarts_.clear();
   }
   return cache_;
 }
@@ -35,8 +37,18 @@ std::size_t WinEditBox::UnitOf(const std::string& text, std::size_t byteOffset) 
 
 std::size_t WinEditBox::ByteOf(std::size_t unit) const {
   const std::string& text = Cache();
-  std::size_t p = 0;
-  for (std::size_t u = 0; u < unit && p < text.size(); ++u) p = text::NextChar(text, p);
+  if (unitStarts_.empty()) {
+    unitStarts_.push_back(0);
+    std::size_t units = 0;
+    for (std::size_t p = 0; p < text.size();) {
+      p = text::NextChar(text, p);
+      if (++units % kUnitStep == 0) unitStarts_.push_back(p);
+    }
+  }
+  const std::size_t step = std::min(unit / kUnitStep, unitStarts_.size() - 1);
+  std::size_t p = unitStarts_[step];
+  for (std::size_t u = step * kUnitStep; u < unit && p < text.size(); ++u)
+    p = text::NextChar(text, p);
   return p;
 }
 
@@ -48,6 +60,7 @@ void WinEditBox::SetText(std::string_view text) {
   if (batchDepth_ > 0) {
     if (!batchChanged_) controlText_ = Cache();
     cache_.assign(text);
+    unitStarts_.clear();
     batchChanged_ = true;
     editFrom_ = 0;
     selectionStart_ = selectionLength_ = 0;
@@ -59,6 +72,7 @@ void WinEditBox::SetText(std::string_view text) {
     ownEdit_ = false;
     cache_.assign(text);
     cacheValid_ = true;
+    unitStarts_.clear();
   }
   NotifyContentChanged();
 }
@@ -115,6 +129,7 @@ void WinEditBox::ReplaceSelection(std::string_view text) {
       editFrom_ = start;
     }
     cache_.replace(start, length, text);
+    unitStarts_.clear();
     batchChanged_ = true;
     editFrom_ = std::min(editFrom_, start);
     selectionStart_ = start + text.size();
@@ -125,6 +140,7 @@ void WinEditBox::ReplaceSelection(std::string_view text) {
     SendMessageW(control_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Wide(text).c_str()));
     ownEdit_ = false;
     if (cacheValid_) cache_.replace(start, length, text);
+    unitStarts_.clear();
   }
   NotifyContentChanged();
 }
@@ -148,6 +164,7 @@ bool WinEditBox::OnControlChanged() {
     cache_ = Gbk(wide);
   }
   cacheValid_ = true;
+  unitStarts_.clear();
   NotifyContentChanged();
   return removed;
 }
@@ -196,6 +213,8 @@ void WinEditBox::Flush() {
            (text::CharStart(now, now.size() - suffix) != now.size() - suffix ||
             text::CharStart(before, before.size() - suffix) != before.size() - suffix))
       --suffix;
+    if (slowWriteNotice_ && ControlLayoutLooksSlow(now, prefix, now.size() - suffix))
+      slowWriteNotice_();
     std::size_t from = UnitOf(before, prefix);
     std::size_t to = from + UnitsBetween(before, prefix, before.size() - suffix);
     ownEdit_ = true;

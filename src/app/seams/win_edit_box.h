@@ -11,9 +11,11 @@
 // control receives one replacement of the changed range when the batch ends.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "sheet/seams/edit_box.h"
 
@@ -42,6 +44,10 @@ class WinEditBox final : public sheet::EditBox {
   // A worksheet event or command is under way.
   bool InBatch() const { return batchDepth_ > 0; }
 
+  // Called before a write-out that the control is likely to take long over
+  // (it cannot repaint meanwhile), so that the window can say so first.
+  void SetSlowWriteNotice(std::function<void()> notice) { slowWriteNotice_ = std::move(notice); }
+
   // Another control now holds the same text (word wrap switched: the
   // control is made again). Not within a batch.
   void SetControl(HWND control);
@@ -59,6 +65,11 @@ class WinEditBox final : public sheet::EditBox {
   HWND control_;
   mutable std::string cache_;
   mutable bool cacheValid_ = false;
+  // Where every kUnitStep-th UTF-16 unit of the cache starts, made when first
+  // needed after the cache changed: reading the caret then costs a step, not
+  // the whole text before it.
+  static constexpr std::size_t kUnitStep = 1024;
+  mutable std::vector<std::size_t> unitStarts_;
   bool ownEdit_ = false;
 
   int batchDepth_ = 0;
@@ -69,6 +80,7 @@ class WinEditBox final : public sheet::EditBox {
   std::size_t selectionStart_ = 0;  // the selection within a batch, in bytes
   std::size_t selectionLength_ = 0;
   std::pair<std::size_t, std::size_t> controlSelection_;  // the control's, at the batch's start
+  std::function<void()> slowWriteNotice_;
 };
 
 // Batches the edits of one worksheet event.

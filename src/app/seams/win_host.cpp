@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/kit/win_text.h"
+#include "sheet/worksheet/status_messages.h"
 #include "text/encoding.h"
 
 namespace tl::app {
@@ -14,6 +15,7 @@ namespace tl::app {
 namespace {
 constexpr std::uint64_t kProgressAfterMs = 500;
 constexpr std::uint64_t kProgressEveryMs = 100;
+constexpr DWORD kScreenFlushMs = 60;
 }  // namespace
 
 void WinHost::ShowStatus(std::string_view text) {
@@ -22,6 +24,7 @@ void WinHost::ShowStatus(std::string_view text) {
 
 void WinHost::SetStatusText(std::string_view text) {
   elapsedSince_.reset();
+  underNotice_.reset();
   if (!inCommand_) {
     ShowStatus(text);
     return;
@@ -54,8 +57,29 @@ void WinHost::ShowElapsed(std::uint64_t startedMs) {
 }
 
 void WinHost::EditsShown() {
-  if (!elapsedSince_) return;
-  SetStatusText(sheet::msg::Elapsed(NowMs() - *elapsedSince_));
+  if (!elapsedSince_ && !underNotice_) return;
+  // Painted now, so that the time shown counts it: on a very long line the
+  // control takes seconds over it.
+  UpdateWindow(windows_.editBox);
+  if (elapsedSince_) {
+    SetStatusText(sheet::msg::Elapsed(NowMs() - *elapsedSince_));
+  } else {
+    ShowStatus(*underNotice_);
+    underNotice_.reset();
+  }
+}
+
+void WinHost::ShowSlowWriteNotice() {
+  if (!underNotice_) underNotice_ = StatusText();
+  ShowStatus(sheet::msg::kUpdatingEditBox);
+  // Painted now: the control's write-out blocks the message loop. Wine puts
+  // what a window painted on the screen only once the program has been busy
+  // for 50 ms since it last waited for a message, so it is painted once more
+  // after that.
+  UpdateWindow(windows_.statusBar);
+  Sleep(kScreenFlushMs);
+  InvalidateRect(windows_.statusBar, nullptr, FALSE);
+  UpdateWindow(windows_.statusBar);
 }
 
 std::string WinHost::StatusText() {

@@ -38,9 +38,13 @@ class WinHost final : public sheet::Host {
   void BeginCommand();
   void EndCommand();
   // Shown at once, and again with the time the edits took to reach the
-  // control once they have (EditsShown, after every batch).
+  // control and to be painted once they have (EditsShown, after every batch).
   void ShowElapsed(std::uint64_t startedMs) override;
   void EditsShown();
+  // Before a write-out the control is likely to take long over: a notice is
+  // painted at once, and once the edits are shown the text it covered comes
+  // back (or the time, after Enter).
+  void ShowSlowWriteNotice();
   std::string StatusText() override;
   void SetClipboardText(std::string_view text) override;
   std::string ClipboardText() override;
@@ -87,6 +91,7 @@ class WinHost final : public sheet::Host {
   std::function<void(int)> adjustFontSize_;
   bool keepFocus_ = false;
   std::optional<std::uint64_t> elapsedSince_;  // the shown time, while edits are pending
+  std::optional<std::string> underNotice_;     // the text the slow-write notice covers
 };
 
 }  // namespace tl::app

@@ -49,7 +49,8 @@ LineBreakMark AdvanceMark(EditBox& box, LineBreakMark mark, std::size_t position
 std::optional<CaretPlace> LocateCaret(EditBox& box, std::size_t caret, LineBreakMark mark) {
   const std::size_t end = std::min(caret + 1, box.Size());
   if (end == 0) return std::nullopt;
-  if (end <= mark.position) mark = {};
+  // A mark at the end of the text serves a caret there.
+  if (end < mark.position || (end == mark.position && end == caret + 1)) mark = {};
   const std::string_view tail = box.Slice(mark.position, end);
   std::size_t breaks = mark.breaks;
   std::size_t lineStart = 0;
@@ -69,6 +70,23 @@ std::optional<CaretPlace> LocateCaret(EditBox& box, std::size_t caret, LineBreak
     return CaretPlace{breaks, lineStart - 2 - previousStart};
   }
   return CaretPlace{breaks + 1, tail.size() - lineStart};
+}
+
+std::optional<CaretPlace> CaretLocator::Locate(EditBox& box, std::size_t caret) {
+  if (!counted_ || box.Revision() != revision_) mark_ = {};
+  counted_ = true;
+  revision_ = box.Revision();
+  caret = std::min(caret, box.Size());
+  // The caret's line starts behind the last CR LF wholly before it.
+  const std::size_t lastBreak = box.Slice(0, caret).rfind(text::kCrLf);
+  const std::size_t lineStart = lastBreak == text::npos ? 0 : lastBreak + 2;
+  if (lineStart < mark_.position) {
+    mark_.breaks -= CountCrLf(box.Slice(lineStart, mark_.position));
+    mark_.position = lineStart;
+  } else {
+    mark_ = AdvanceMark(box, mark_, lineStart);
+  }
+  return LocateCaret(box, caret, mark_);
 }
 
 }  // namespace tl::sheet

@@ -3,6 +3,7 @@
 // before an unrecognised character is reported, and the line/column count
 // of the caret-position message.
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,5 +39,18 @@ std::optional<CaretPlace> LocateCaret(EditBox& box, std::size_t caret, LineBreak
 
 // `mark` moved on to `position`, a line start at or after it.
 LineBreakMark AdvanceMark(EditBox& box, LineBreakMark mark, std::size_t position);
+
+// LocateCaret from call to call: while the text stays the same (its
+// revision), the count starts from the line the last caret stood on, so that
+// a move costs the lines it passes over, not the whole text before it.
+class CaretLocator {
+ public:
+  std::optional<CaretPlace> Locate(EditBox& box, std::size_t caret);
+
+ private:
+  std::uint64_t revision_ = 0;
+  bool counted_ = false;
+  LineBreakMark mark_;  // the start of the last caret's line
+};
 
 }  // namespace tl::sheet

@@ -33,6 +33,10 @@ inline constexpr std::string_view kCharacterRefused =
 inline constexpr std::string_view kPasteRefused =
     "   [提示]_剪贴板中有表情符号等 GBK 以外的字符，未粘贴！";
 
+// Shown before a write-out the window's edit control is likely to take long
+// over (a very long line, a very large text), while it cannot repaint.
+inline constexpr std::string_view kUpdatingEditBox = "   [提示]_正在更新编辑框，请稍候…";
+
 // The clearing question of "&O.清空累加器".
 inline constexpr std::string_view kClearAccumulatorQuestion = "是否清空累加器！";
 inline constexpr std::string_view kClearAccumulatorTitle = "警告";

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "app/frame/menus.h"
+#include "app/kit/dpi.h"
 #include "app/kit/win_text.h"
 #include "app/program_process_win.h"
 #include "app/window_helpers_win.h"
@@ -341,78 +343,154 @@ RECT WindowPlace(HWND window) {
   return r;
 }
 
-// Maximized, full screen, normal and moved: each comes back as it was left.
-TEST_F(MainWindowTest, TheWindowKeepsItsStateAndPlace) {
-  folder.WriteConfiguration(Configuration("窗口状态=3\r\n"));
-  {
-    ProgramProcess program(folder);
-    HWND window = program.MainWindow();
-    EXPECT_TRUE(IsZoomed(window)) << "saved maximized";
-    program.Command(CommandId(Command::ViewNormal));
-    EXPECT_FALSE(IsZoomed(window));
-    const RECT normal = WindowPlace(window);
-    program.Command(CommandId(Command::ViewFullScreen));
-    EXPECT_TRUE(IsZoomed(window));
-    EXPECT_EQ(GetMenu(window), nullptr);
-    program.Command(CommandId(Command::ViewNormal));
-    EXPECT_FALSE(IsZoomed(window));
-    EXPECT_NE(GetMenu(window), nullptr);
-    const RECT restored = WindowPlace(window);
-    EXPECT_TRUE(EqualRect(&normal, &restored));
-    SetWindowPos(window, nullptr, 123, 98, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // moved only
-    EXPECT_TRUE(program.Close());
-  }
-  std::string configuration = ProgramFolder::Read(folder.Files().configuration);
-  EXPECT_NE(configuration.find("窗口状态=0"), std::string::npos);
-  EXPECT_NE(configuration.find("_启动窗口.左边=123\r\n_启动窗口.顶边=98"), std::string::npos);
-  ProgramProcess again(folder);
-  EXPECT_FALSE(IsZoomed(again.MainWindow()));
-  EXPECT_EQ(WindowPlace(again.MainWindow()).left, 123);
-  EXPECT_TRUE(again.Close());
-}
-
-// The full-screen key through the message loop, as the keyboard sends it:
-// it beats the menu shortcut on the same key, also as a system key.
-TEST_F(MainWindowTest, TheFullScreenKeyBeatsTheMenuShortcuts) {
-  const struct {
-    int key;
-    UINT message;
-  } rows[] = {
-      {VK_F1, WM_KEYDOWN}, {VK_F2, WM_KEYDOWN}, {VK_F5, WM_KEYDOWN}, {VK_F10, WM_SYSKEYDOWN}};
-  for (const auto& row : rows) {
-    folder.WriteConfiguration(Configuration("") + "[热键设置]\r\n全屏快捷键=真\r\n全屏辅助快捷键=" +
-                              std::to_string(row.key) + "\r\n");
-    ProgramProcess program(folder);
-    const std::wstring text = program.EditText();
-    PostMessageW(program.EditBox(), row.message, static_cast<WPARAM>(row.key), 1);
-    PostMessageW(program.EditBox(), row.message + 1, static_cast<WPARAM>(row.key), 0xC0000001);
-    EXPECT_EQ(program.WaitForWindow(L"帮助", 1000), nullptr) << row.key;
-    EXPECT_TRUE(IsZoomed(program.MainWindow())) << row.key;
-    EXPECT_EQ(program.EditText(), text) << row.key;
-    EXPECT_TRUE(program.Close());
-  }
+// A first start (no stored geometry) at any DPI: the main window takes half
+// the screen, centred; the virtual keyboard its size for the DPI, beside the
+// window or below it, leaving the sheet's first lines in view (run at 96
+// and at 144 DPI).
+TEST_F(MainWindowTest, LayoutOnAFirstStart) {
+  folder.WriteConfiguration("[运行设置]\r\n退出设置=1\r\n键盘开启=真\r\n");
+  ProgramProcess program(folder);
+  const RECT main = WindowPlace(program.MainWindow());
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  EXPECT_EQ(main.left, width / 4);
+  EXPECT_EQ(main.top, height / 4);
+  EXPECT_EQ(main.right - main.left, width / 2);
+  EXPECT_EQ(main.bottom - main.top, height / 2);
+  HWND keyboard = nullptr;
+  ASSERT_TRUE(
+      WaitUntil([&] { return (keyboard = FindWindowW(nullptr, L"虚拟键盘")) != nullptr; }, 5000));
+  const RECT placed = WindowPlace(keyboard);
+  const int dpi = WindowDpi(program.MainWindow());
+  EXPECT_EQ(placed.right - placed.left, Scaled(540, dpi)) << dpi;
+  EXPECT_EQ(placed.bottom - placed.top, Scaled(285, dpi)) << dpi;
+  const RECT sheet = WindowPlace(program.EditBox());
+  EXPECT_TRUE(placed.left >= main.right || placed.right <= main.left ||
+              placed.top >= sheet.top + (sheet.bottom - sheet.top) / 4)
+      << dpi << ": " << placed.left << "," << placed.top;
+  EXPECT_TRUE(program.Close());
 }
 
 HWND WaitForExitQuestion() {
   return WaitForWindow(L"是否要直接退出！");
 }
 
-// The exit question comes over the window as it is; its close box means
-// "not now"; a close behaviour the program does not know asks too.
-TEST_F(MainWindowTest, TheExitQuestionLeavesTheWindowAsItWas) {
-  for (const char* behaviour : {"0", "7"}) {
-    folder.WriteConfiguration(std::string("[运行设置]\r\n退出设置=") + behaviour + "\r\n");
+// Closes the window as its close box does and answers the exit question:
+// the question comes over the window as it is (not minimized); `answer`
+// posts the answer to it.
+void AnswerTheExitQuestion(ProgramProcess& program, const std::function<void(HWND)>& answer) {
+  PostMessageW(program.MainWindow(), WM_CLOSE, 0, 0);
+  HWND question = WaitForExitQuestion();
+  ASSERT_NE(question, nullptr);
+  EXPECT_FALSE(IsIconic(program.MainWindow()));
+  answer(question);
+  WaitUntilGone(question);
+}
+
+// The full-screen key through the message loop, as the keyboard sends it:
+// it beats the menu shortcut on the same key (F1 would open the help), also
+// as a system key, and leaves the sheet alone.
+std::function<void(ProgramProcess&)> FullScreenKey(int key, UINT message) {
+  return [key, message](ProgramProcess& program) {
+    const std::wstring text = program.EditText();
+    PostMessageW(program.EditBox(), message, static_cast<WPARAM>(key), 1);
+    PostMessageW(program.EditBox(), message + 1, static_cast<WPARAM>(key), 0xC0000001);
+    EXPECT_EQ(program.WaitForWindow(L"帮助", 1000), nullptr);
+    EXPECT_EQ(program.EditText(), text);
+  };
+}
+
+std::string FullScreenKeyConfiguration(int key) {
+  return Configuration("") +
+         "[热键设置]\r\n全屏快捷键=真\r\n全屏辅助快捷键=" + std::to_string(key) + "\r\n";
+}
+
+// The main window's state after what the user does: maximized or not (the
+// bars hidden exactly when it is, full screen), visible or in the tray,
+// never minimized; the program closes or, after an exit question answered
+// "not now" or "置托盘", keeps running. `then` checks what a closed
+// program left for its next start.
+TEST_F(MainWindowTest, TheWindowKeepsItsStateAndPlace) {
+  struct Row {
+    const char* what;
+    std::string configuration;
+    std::function<void(ProgramProcess&)> act;
+    bool zoomed;
+    bool visible;
+    bool closes;
+    std::function<void()> then;
+  };
+  const Row rows[] = {
+      {"saved maximized; 正常, 全屏, 正常, moved", Configuration("窗口状态=3\r\n"),
+       [](ProgramProcess& program) {
+         HWND window = program.MainWindow();
+         EXPECT_TRUE(IsZoomed(window)) << "saved maximized";
+         program.Command(CommandId(Command::ViewNormal));
+         EXPECT_FALSE(IsZoomed(window));
+         const RECT normal = WindowPlace(window);
+         program.Command(CommandId(Command::ViewFullScreen));
+         EXPECT_TRUE(IsZoomed(window));
+         EXPECT_EQ(GetMenu(window), nullptr);
+         program.Command(CommandId(Command::ViewNormal));
+         const RECT restored = WindowPlace(window);
+         EXPECT_TRUE(EqualRect(&normal, &restored));
+         SetWindowPos(window, nullptr, 123, 98, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // moved only
+       },
+       false, true, true,
+       [this] {
+         std::string configuration = ProgramFolder::Read(folder.Files().configuration);
+         EXPECT_NE(configuration.find("窗口状态=0"), std::string::npos);
+         EXPECT_NE(configuration.find("_启动窗口.左边=123\r\n_启动窗口.顶边=98"),
+                   std::string::npos);
+         ProgramProcess again(folder);
+         EXPECT_FALSE(IsZoomed(again.MainWindow()));
+         EXPECT_EQ(WindowPlace(again.MainWindow()).left, 123);
+         EXPECT_TRUE(again.Close());
+       }},
+      {"full-screen key F1", FullScreenKeyConfiguration(VK_F1), FullScreenKey(VK_F1, WM_KEYDOWN),
+       true, true, true, nullptr},
+      {"full-screen key F2", FullScreenKeyConfiguration(VK_F2), FullScreenKey(VK_F2, WM_KEYDOWN),
+       true, true, true, nullptr},
+      {"full-screen key F5", FullScreenKeyConfiguration(VK_F5), FullScreenKey(VK_F5, WM_KEYDOWN),
+       true, true, true, nullptr},
+      {"full-screen key F10 (a system key)", FullScreenKeyConfiguration(VK_F10),
+       FullScreenKey(VK_F10, WM_SYSKEYDOWN), true, true, true, nullptr},
+      // The exit question's close box means "not now"; a close behaviour
+      // the program does not know asks too.
+      {"exit question closed (退出设置=0)", "[运行设置]\r\n退出设置=0\r\n",
+       [](ProgramProcess& program) {
+         AnswerTheExitQuestion(program, [](HWND q) { PostMessageW(q, WM_CLOSE, 0, 0); });
+       },
+       false, true, false, nullptr},
+      {"exit question closed (退出设置=7)", "[运行设置]\r\n退出设置=7\r\n",
+       [](ProgramProcess& program) {
+         AnswerTheExitQuestion(program, [](HWND q) { PostMessageW(q, WM_CLOSE, 0, 0); });
+       },
+       false, true, false, nullptr},
+      {"exit question's 置托盘", "[运行设置]\r\n退出设置=0\r\n",
+       [](ProgramProcess& program) {
+         AnswerTheExitQuestion(program, [](HWND q) {
+           PostMessageW(FindWindowExW(q, nullptr, L"BUTTON", L"置托盘"), BM_CLICK, 0, 0);
+         });
+       },
+       false, false, false, nullptr},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    folder.WriteConfiguration(row.configuration);
     ProgramProcess program(folder);
-    PostMessageW(program.MainWindow(), WM_CLOSE, 0, 0);
-    HWND question = WaitForExitQuestion();
-    ASSERT_NE(question, nullptr) << behaviour;
-    EXPECT_FALSE(IsIconic(program.MainWindow())) << behaviour;
-    PostMessageW(question, WM_CLOSE, 0, 0);
-    WaitUntilGone(question);
-    EXPECT_FALSE(program.WaitForExit(500)) << behaviour;
-    EXPECT_TRUE(IsWindowVisible(program.MainWindow())) << behaviour;
-    EXPECT_FALSE(IsIconic(program.MainWindow())) << behaviour;
-    program.Kill();
+    row.act(program);
+    HWND window = program.MainWindow();
+    EXPECT_EQ(IsZoomed(window) != FALSE, row.zoomed);
+    EXPECT_EQ(GetMenu(window) == nullptr, row.zoomed);
+    EXPECT_EQ(IsWindowVisible(window) != FALSE, row.visible);
+    EXPECT_FALSE(IsIconic(window));
+    if (row.closes) {
+      EXPECT_TRUE(program.Close());
+    } else {
+      EXPECT_FALSE(program.WaitForExit(500));
+      program.Kill();
+    }
+    if (row.then) row.then();
   }
 }
 
@@ -463,6 +541,18 @@ TEST_F(MainWindowTest, TheStatusBarShowsTheCaretPlace) {
   SendMessageW(program.EditBox(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
   SendMessageW(program.EditBox(), WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
   EXPECT_EQ(program.StatusText(1), L"行: 1,列: 1");
+  // A result is written without a line break (运算换行变量 is off): two
+  // Down keys from its line reach line 3, and the caret moving up again is
+  // counted back.
+  program.Press(VK_END);
+  program.Type(L"+2");
+  program.Press(VK_RETURN);
+  EXPECT_EQ(program.EditText().substr(0, 9), L"12+2=14\r\n");
+  program.Press(VK_DOWN);
+  program.Press(VK_DOWN);
+  EXPECT_EQ(program.StatusText(1), L"行: 3,列: 1");
+  program.Press(VK_UP);
+  EXPECT_EQ(program.StatusText(1), L"行: 2,列: 1");
   EXPECT_TRUE(program.Close());
 }
 
@@ -543,20 +633,6 @@ TEST_F(MainWindowTest, TheFontDialogSetsTheSheetsFont) {
   EXPECT_TRUE(program.Close());
   EXPECT_NE(ProgramFolder::Read(folder.Files().configuration).find("字体大小=26"),
             std::string::npos);
-}
-
-// "置托盘" in the exit question hides the window and keeps the program.
-TEST_F(MainWindowTest, TheExitQuestionCanSendTheWindowToTheTray) {
-  folder.WriteConfiguration("[运行设置]\r\n退出设置=0\r\n");
-  ProgramProcess program(folder);
-  PostMessageW(program.MainWindow(), WM_CLOSE, 0, 0);
-  HWND question = WaitForExitQuestion();
-  ASSERT_NE(question, nullptr);
-  PostMessageW(FindWindowExW(question, nullptr, L"BUTTON", L"置托盘"), BM_CLICK, 0, 0);
-  WaitUntilGone(question);
-  EXPECT_FALSE(program.WaitForExit(500));
-  EXPECT_FALSE(IsWindowVisible(program.MainWindow()));
-  program.Kill();
 }
 
 }  // namespace

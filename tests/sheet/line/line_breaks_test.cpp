@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <random>
+#include <string>
+
 #include "sheet/seams/memory_edit_box.h"
 
 namespace tl::sheet {
@@ -61,6 +66,28 @@ TEST(LineBreaks, AMarkSavesCountingTheLinesBeforeIt) {
   EXPECT_EQ(LocateCaret(box, 10), (CaretPlace{4, 2}));
   // A caret before the mark counts from the top.
   EXPECT_EQ(LocateCaret(box, 3, mark), (CaretPlace{2, 1}));
+}
+
+// Carets moved about a text that sometimes changes: the locator, counting
+// from where the last caret stood, says what a count from the top says.
+TEST(LineBreaks, TheLocatorAgreesWithACountFromTheTop) {
+  std::mt19937 random(29);
+  const std::string_view pieces[] = {"\r\n", "\r\n\r\n", "1+2", "=3", "\xD6\xD0", "x"};
+  for (int text = 0; text < 50; ++text) {
+    std::string content;
+    for (int i = random() % 40; i > 0; --i) content += pieces[random() % std::size(pieces)];
+    MemoryEditBox box(content);
+    CaretLocator locator;
+    for (int move = 0; move < 60; ++move) {
+      if (random() % 15 == 0) {
+        PlaceCaret(box, random() % (box.Size() + 1));
+        box.ReplaceSelection(pieces[random() % std::size(pieces)]);
+      }
+      const std::size_t caret = random() % (box.Size() + 2);
+      ASSERT_EQ(locator.Locate(box, caret), LocateCaret(box, std::min(caret, box.Size())))
+          << box.Text() << " @" << caret;
+    }
+  }
 }
 
 }  // namespace

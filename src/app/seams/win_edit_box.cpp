@@ -66,6 +66,8 @@ void WinEditBox::SetText(std::string_view text) {
     selectionStart_ = selectionLength_ = 0;
     selectionMoved_ = true;
   } else {
+    // Opening a file: the control lays the whole text out at once.
+    if (slowWriteNotice_ && ControlLayoutLooksSlow(text, 0, text.size())) slowWriteNotice_();
     ownEdit_ = true;
     SetWindowTextW(control_, Wide(text).c_str());
     SendMessageW(control_, EM_SETSEL, 0, 0);

@@ -28,7 +28,7 @@ std::wstring Status(HWND bar) {
 }
 
 LRESULT CALLBACK SlowEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == EM_REPLACESEL) {
+  if (message == EM_REPLACESEL || message == WM_SETTEXT) {
     statusWhileReplacing = Status(statusBar);
     Sleep(kReplaceMs);
   }
@@ -91,6 +91,11 @@ TEST(SheetSession, ASlowWriteOutIsAnnouncedFirst) {
     EXPECT_EQ(statusWhileReplacing == L"   [提示]_正在更新编辑框，请稍候…", row.announced)
         << row.lineLength;
     EXPECT_EQ(Status(statusBar), L"   [提示]_before") << row.lineLength;
+    // The whole text at once, as opening a file sets it.
+    statusWhileReplacing.clear();
+    session.Edit().SetText("1+1\r\n" + line);
+    EXPECT_EQ(statusWhileReplacing == L"   [提示]_正在更新编辑框，请稍候…", row.announced)
+        << row.lineLength << " set whole";
     DestroyWindow(parent);
   }
 }

@@ -246,6 +246,11 @@ class Normaliser {
     return {};
   }
 
+  // A byte of no character is dropped as label text is.
+  void DropByte() {
+    if (IsNumberChar(norm_.Back())) labelAfterNumber_ = true;
+  }
+
   // After the last character: the first kind of bracket left open, if any.
   std::string_view Finish() {
     norm_.Finish();
@@ -312,8 +317,10 @@ StepResult<bool> Normalise(std::string_view exprText, const Options& options,
         continue;
       case ByteClass::Lead:
         // An incomplete character is dropped, so that it cannot pair with the
-        // end marker or swallow what follows.
+        // end marker or swallow what follows; like any label it keeps the
+        // numbers on its two sides apart ("1€2" is no 12).
         if (text::CharLength(exprText, p) == 1) {
+          norm.DropByte();
           ++p;
           continue;
         }

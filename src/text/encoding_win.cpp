@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "text/encoding.h"
+#include "text/gbk.h"
 
 namespace tl::text {
 
@@ -23,6 +24,23 @@ bool ToWide(UINT codePage, std::string_view bytes, DWORD flags, std::wstring& ou
 std::wstring ToWide(UINT codePage, std::string_view bytes) {
   std::wstring out;
   ToWide(codePage, bytes, 0, out);
+  return out;
+}
+
+// GBK to UTF-16. A first byte (0x81 to 0xFE) that no second byte follows
+// (a byte below 0x40 comes next, or nothing) is converted on its own: the
+// system would otherwise take the byte after it (a line break, a digit) into
+// the invalid pair and drop it.
+std::wstring GbkToWide(std::string_view gbk) {
+  std::wstring out;
+  std::size_t run = 0;  // the start of the bytes not yet converted
+  for (std::size_t p = 0; p < gbk.size(); p += CharLength(gbk, p)) {
+    const auto byte = static_cast<unsigned char>(gbk[p]);
+    if (byte < 0x81 || byte > 0xFE || CharLength(gbk, p) == 2) continue;
+    out += ToWide(kGbk, gbk.substr(run, p + 1 - run));
+    run = p + 1;
+  }
+  out += ToWide(kGbk, gbk.substr(run));
   return out;
 }
 
@@ -49,7 +67,7 @@ std::string FromWide(UINT codePage, std::wstring_view wide, bool* replaced = nul
 }  // namespace
 
 std::string GbkToUtf8(std::string_view gbk) {
-  return FromWide(CP_UTF8, ToWide(kGbk, gbk));
+  return FromWide(CP_UTF8, GbkToWide(gbk));
 }
 
 std::string Utf8ToGbk(std::string_view utf8) {
@@ -66,7 +84,7 @@ bool Utf8ToGbkExactly(std::string_view utf8, std::string& gbk) {
 }
 
 std::u16string GbkToUtf16(std::string_view gbk) {
-  std::wstring wide = ToWide(kGbk, gbk);
+  std::wstring wide = GbkToWide(gbk);
   return {reinterpret_cast<const char16_t*>(wide.data()), wide.size()};
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Double-byte aware operations over GBK byte strings (code page 936).
 //
-// A byte of 0x80 or more starts a two-byte character; the second byte may be
+// A byte of 0x81 to 0xFE starts a two-byte character; the second byte may be
 // any of 0x40..0xFE, ASCII letters and "\" included ("∟" is A8 4E, whose
 // second byte is "N"). Every search and step here only ever lands on the first
 // byte of a character, so a match can never begin on a second byte.
@@ -21,8 +21,12 @@ inline constexpr std::size_t npos = std::string_view::npos;
 inline constexpr std::string_view kCrLf = "\r\n";
 inline constexpr std::string_view kIdeographicSpace = "\xA1\xA1";
 
+// 0x81 to 0xFE, as code page 936 has them: 0x80 ("€") and 0xFF are
+// characters of one byte, and taking them as first bytes would join them with
+// the next character, which the edit control shows apart.
 inline bool IsLeadByte(char c) {
-  return static_cast<unsigned char>(c) >= 0x80;
+  const auto byte = static_cast<unsigned char>(c);
+  return byte >= 0x81 && byte <= 0xFE;
 }
 
 // True when `lead` and `next` form one two-byte character.

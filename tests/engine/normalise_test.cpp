@@ -34,6 +34,10 @@ TEST(Normalise, MapsToTheInternalAlphabet) {
       {"单价3×数量4 ", "3*4 "},  // Chinese comments are dropped
       // but never join two numbers
       {"第1笔1.5×2+1 ", std::string(msg::kMissingOperator)},
+      {"1\x80"
+       "2+1 ",
+       std::string(msg::kMissingOperator)},  // "€", one byte, is a label too
+      {"2\x80×3 ", "2*3 "},                  // and never takes the byte after it
       {"30°+1′ ", "30+1 "},
       {"7\\2^2!%=; ", "7\\2^2!%=, "},
   };

@@ -35,6 +35,17 @@ TEST(Encoding, UnrepresentableCharactersBecomeQuestionMarks) {
   EXPECT_EQ(Utf16ToGbk(u"a\u0E01b"), "a?b");  // nor has Thai
 }
 
+// A first byte with no second byte after it (a line break, a digit) is a
+// character of its own: what follows it survives the conversion whole.
+TEST(Encoding, ALoneFirstByteNeverTakesTheByteAfterIt) {
+  for (const std::string after : {"\r\n1", "5+3", " "}) {
+    const std::u16string wide = GbkToUtf16("A\x81" + after);
+    ASSERT_EQ(wide.size(), 2 + after.size()) << after;
+    EXPECT_EQ(wide.substr(2), std::u16string(after.begin(), after.end())) << after;
+    EXPECT_EQ(GbkToUtf8("A\x81" + after).substr(GbkToUtf8("A\x81").size()), after) << after;
+  }
+}
+
 // Nothing is replaced: without a GBK form of its own (emoji, Thai, À) or
 // cut short, the conversion fails.
 TEST(Encoding, ExactConversionRefusesWhatItWouldReplace) {

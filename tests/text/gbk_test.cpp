@@ -57,6 +57,18 @@ TEST(Gbk, FirstByteBeforeALineBreakIsACharacterOfItsOwn) {
   EXPECT_EQ(Find(text, "\n"), 3u);
 }
 
+// 0x80 ("€") and 0xFF are characters of one byte in code page 936, as the
+// edit control shows them: the byte after them is a character of its own.
+TEST(Gbk, EuroAndFFStandAlone) {
+  const std::string text =
+      "\x80\xD6\xD0\xFF"
+      "A";
+  EXPECT_EQ(NextChar(text, 0), 1u);
+  EXPECT_EQ(NextChar(text, 1), 3u);
+  EXPECT_EQ(NextChar(text, 3), 4u);
+  EXPECT_EQ(CharStart(text, 2), 1u);
+}
+
 struct FindCase {
   std::string text;
   std::string needle;

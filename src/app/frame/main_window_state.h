@@ -4,7 +4,10 @@
 // on this record.
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "app/document/document_window.h"
 #include "app/frame/instance_lock.h"
@@ -52,7 +55,11 @@ struct MainWindow {
   int hotKeyId = 0;                   // the show/hide hot key's, 0 when none
 
   sheet::BackupSchedule backup;  // the running backup of the sheet (退出保存)
-  bool savedAtExit = false;      // the save at exit is done (or given up by the user)
+  // The file name and changed mark the running backup last saw, and how
+  // often they have changed: a save changes them, not the text.
+  std::pair<std::string, bool> backupDocument;
+  std::uint64_t backupDocumentChanges = 0;
+  bool savedAtExit = false;  // the save at exit is done (or given up by the user)
   bool endSessionRefused = false;
 
   bool closePermission = false;  // set by a log-off or shut-down

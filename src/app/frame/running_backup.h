@@ -7,6 +7,9 @@
 
 namespace tl::app {
 
+// Once the sheet and its file are in place at start: the schedule starts
+// from them, and its timer runs.
+void StartRunningBackup(MainWindow& state);
 void OnBackupTimer(MainWindow& state);
 
 }  // namespace tl::app

@@ -12,6 +12,7 @@
 #include "app/frame/edit_hook.h"
 #include "app/frame/hot_key.h"
 #include "app/frame/main_window_state.h"
+#include "app/frame/running_backup.h"
 #include "app/frame/tray_icon.h"
 #include "app/frame/view.h"
 #include "app/frame/word_wrap.h"
@@ -142,10 +143,9 @@ bool RunStartUp(MainWindow& state) {
       HostWindows{state.window, state.editBox, state.statusBar},
       [&state](int points) { AdjustWorksheetFontSize(state, points); }, state.settings,
       [&](WinEditBox& edit) { restored = RestoreContent(state, edit, backupRead); });
-  state.backup = sheet::BackupSchedule(state.session->Edit().Revision());
-  SetTimer(state.window, kBackupTimerId, sheet::BackupSchedule::kTickMs, nullptr);
   HookEditBox(state);
   StartDocument(state, restored);
+  StartRunningBackup(state);
   if (state.settings.键盘开启) OpenVirtualKeyboard(state);
   Rect r = WindowRect(state.window);
   state.normalGeometry = {r.left, r.top, r.width, r.height};

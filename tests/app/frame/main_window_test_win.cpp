@@ -254,6 +254,28 @@ TEST_F(MainWindowTest, TheRunningBackupSurvivesAKilledProcess) {
   EXPECT_TRUE(again.Close());
 }
 
+// A save is backed up too, though the text stays the same: killed after it,
+// the sheet would otherwise come back changed.
+TEST_F(MainWindowTest, TheRunningBackupFollowsASave) {
+  const std::filesystem::path file = folder.Files().runFolder.parent_path() / L"账目.txt";
+  std::ofstream(file, std::ios::binary) << "1+1=2\r\n";
+  folder.WriteConfiguration(Configuration("动态刷新=假\r\n", "退出保存=真\r\n"));
+  ProgramProcess program(folder, file);
+  for (int i = 0; i < 100 && program.Title().find(L"账目") == std::wstring::npos; ++i) Sleep(50);
+  auto backedUp = [&](const std::string& mark) {
+    for (int i = 0; i < 100; ++i, Sleep(100)) {
+      if (ProgramFolder::Read(folder.Files().configuration).find(mark) != std::string::npos)
+        return true;
+    }
+    return false;
+  };
+  program.Type(L"7");
+  EXPECT_TRUE(backedUp("内容已改=真"));
+  program.Command(CommandId(Command::Save));
+  EXPECT_TRUE(backedUp("内容已改=假"));
+  program.Kill();
+}
+
 // A log-off while the sheet cannot be saved is refused once, with the
 // reason in the status bar; asked again, the session may end.
 TEST_F(MainWindowTest, ALogOffIsRefusedOnceWhenTheSheetCannotBeSaved) {

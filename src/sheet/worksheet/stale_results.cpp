@@ -30,8 +30,12 @@ void ReportStaleResults(std::string_view text, const settings::Settings& setting
 std::string OpenedWithStaleResults(std::string opened, std::string_view text,
                                    const settings::Settings& settings) {
   const std::size_t count = FindStaleResults(text, settings).size();
-  if (count > 0) opened += "；" + msg::StaleResultsNote(count);
-  return opened;
+  if (count == 0) return opened;
+  // The stale results first: a narrow status bar cuts the end of the text.
+  constexpr std::string_view kCategory = "   [提示]_";
+  std::string_view details = opened;
+  if (details.starts_with(kCategory)) details.remove_prefix(kCategory.size());
+  return msg::StaleResultsInFile(count) + "；" + std::string(details);
 }
 
 namespace {

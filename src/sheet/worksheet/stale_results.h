@@ -27,7 +27,7 @@ std::vector<StalePlace> FindStaleResults(std::string_view text, const settings::
 // status bar says how many.
 void ReportStaleResults(std::string_view text, const settings::Settings& settings, Host& host);
 // After a file is opened: `opened`, what the file layer says of the file,
-// with how many stale results `text` holds joined to it when it holds any.
+// behind how many stale results `text` holds when it holds any.
 std::string OpenedWithStaleResults(std::string opened, std::string_view text,
                                    const settings::Settings& settings);
 

@@ -236,7 +236,7 @@ TEST(Document, OpeningSaysHowManyResultsAreStale) {
   f.Put(f.File("doc.txt"), "1+1=2\r\n2*3=7\r\n5-1=3");
   ASSERT_TRUE(Load(f.context, f.File("doc.txt"))) << f.LastMessage();
   EXPECT_EQ(f.host.StatusText(),
-            "   [提示]_文件已打开（GBK 编码，CR LF 换行）；文件中有 2 处结果已过期，按 F6 查看");
+            "   [提示]_文件中有 2 处结果已过期，按 F6 查看；文件已打开（GBK 编码，CR LF 换行）");
   Worksheet worksheet(f.box, f.host, f.settings);
   const std::uint64_t revision = f.box.Revision();
   worksheet.Execute(Command::CheckResults);
